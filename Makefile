@@ -1,0 +1,40 @@
+# Newcomer entry points: `make run` starts the viewer, `make test` runs every test.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+CMAKE_ARGS ?=
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps build run test asan-test bench clean
+
+all: build
+
+deps:
+	@./tools/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/Grafyon
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The GUI-free cores and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGRAFYON_GUI=OFF -DGRAFYON_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGRAFYON_BENCH=ON -DGRAFYON_TESTS=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	./bench/run.sh $(BENCH_BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,6 @@
+// The about library's numbered texts.
+#pragma once
+
+#include <string>
+
+std::string BriselString(int id);

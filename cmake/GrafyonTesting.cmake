@@ -1,0 +1,17 @@
+# One test executable per folder; every executable is one CTest entry. GUI tests run
+# on the offscreen platform and bring their own main with a QApplication.
+function(grafyon_add_test name)
+    cmake_parse_arguments(ARG "GUI;OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+    if(NOT ARG_OWN_MAIN)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set(env "GRAFYON_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+    if(ARG_GUI)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+endfunction()

@@ -1,0 +1,12 @@
+// Version function of the export filter library.
+#include "common/version_query.h"
+#include "export_strings.h"
+#include "exportfilter/quenvartexila.h"
+
+void QuenvartexilaVersion(std::string& name, int& major, int& minor, int& build,
+                          std::string& buildDate) {
+    name = QuenarString(1);
+    grafyon::QueryModuleVersion(
+        grafyon::ModulePathOf(reinterpret_cast<const void*>(&QuenvartexilaVersion)), 0, major, minor,
+        build, buildDate);
+}

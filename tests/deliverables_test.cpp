@@ -1,0 +1,70 @@
+// The five built deliverables: each carries its version note and reports its version.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "about/brisel.h"
+#include "common/version_query.h"
+#include "environment/varnokastell.h"
+#include "exportfilter/quenvartexila.h"
+#include "messaging/ko_messaging.h"
+#include "test_support.h"
+
+namespace grafyon {
+namespace {
+
+std::string BinDir() {
+    const char* dir = std::getenv("GRAFYON_BIN_DIR");
+    return dir ? dir : GRAFYON_BIN_DIR_DEFAULT;
+}
+
+using VersionFunction = void (*)(std::string&, int&, int&, int&, std::string&);
+
+TEST(Deliverables, EveryFileCarriesTheProjectVersion) {
+    for (const char* file : {"Grafyon", "libVarnokastell.so", "libQuenvartexila.so",
+                             "libBrisel.so", "libKoMessaging.so"}) {
+        int major = -1, minor = -1, build = -1;
+        std::string date;
+        const int bits = QueryModuleVersion(BinDir() + "/" + file, 0, major, minor, build, date);
+        EXPECT_EQ(bits, VERSION_FROM_FIXED_BLOCK | VERSION_HAS_BUILD_DATE) << file;
+        EXPECT_EQ(major, GRAFYON_VERSION_MAJOR) << file;
+        EXPECT_EQ(minor, GRAFYON_VERSION_MINOR) << file;
+        EXPECT_EQ(build, GRAFYON_VERSION_BUILD) << file;
+        EXPECT_EQ(date.size(), 10u) << file;  // YYYY-MM-DD
+    }
+}
+
+TEST(Deliverables, VersionFunctionsNameTheirLibrary) {
+    const std::pair<VersionFunction, const char*> functions[] = {
+        {&VarnokastellVersion, "Environment DLL"},
+        {&QuenvartexilaVersion, "Export Filter DLL"},
+        {&BriselFilterVersion, "About DLL"},
+        {&KoMsgVersion, "KoMessaging DLL"}};
+    for (const auto& [function, name] : functions) {
+        std::string reported, date;
+        int major = -1, minor = -1, build = -1;
+        function(reported, major, minor, build, date);
+        EXPECT_EQ(reported, name);
+        EXPECT_EQ(major, GRAFYON_VERSION_MAJOR) << name;
+        EXPECT_EQ(minor, GRAFYON_VERSION_MINOR) << name;
+        EXPECT_EQ(build, GRAFYON_VERSION_BUILD) << name;
+        EXPECT_FALSE(date.empty()) << name;
+    }
+}
+
+TEST(Deliverables, TheNoteSurvivesStrip) {
+    if (std::system("command -v strip >/dev/null 2>&1") != 0) GTEST_SKIP() << "no strip";
+    test::TempDir dir;
+    const std::string copy = dir / "libVarnokastell.so";
+    std::filesystem::copy_file(BinDir() + "/libVarnokastell.so", copy);
+    ASSERT_EQ(std::system(("strip --strip-all '" + copy + "'").c_str()), 0);
+    int major = -1, minor = -1, build = -1;
+    std::string date;
+    EXPECT_EQ(QueryModuleVersion(copy, 0, major, minor, build, date),
+              VERSION_FROM_FIXED_BLOCK | VERSION_HAS_BUILD_DATE);
+    EXPECT_EQ(build, GRAFYON_VERSION_BUILD);
+}
+
+}  // namespace
+}  // namespace grafyon

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those that are missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ make pkg-config
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libmatio-dev fonts-dejavu-core binutils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+# The package lists may be missing or stale on a fresh machine: update once, then retry.
+if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
+    $sudo apt-get update
+    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
