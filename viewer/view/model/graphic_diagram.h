@@ -1,0 +1,65 @@
+// One diagram: a plot area showing one curve (or all curves in front of one).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "axis_scale.h"
+#include "graphic_object.h"
+#include "scaling.h"
+
+namespace grafyon {
+
+class Dataset;
+
+// Pixel columns of a range band inside the plot.
+struct RangeBand {
+    int left = 0;
+    int right = 0;
+};
+
+class CGraphicDiagram : public CGraphicObject {
+public:
+    int Type() const override { return GRAPHIC_DIAGRAM_TYPE; }
+    void Measure(int textHeight) override;
+    void SetRect(int left, int top, int right, int bottom) override;
+
+    const GraphicRect& PlotRect() const { return m_plot; }
+
+    // The plot rectangle follows the object rectangle, the text height and the
+    // label width.
+    void UpdatePlotRect();
+
+    Dataset* curve = nullptr;                     // the curve in front, drawn last
+    const std::vector<Dataset*>* curveList = nullptr;  // all curves in view mode 1
+    int labelWidth = 6;
+    int yGrid = 0;
+    std::uint32_t plotBackground = 0xFFFFFF;
+    std::uint32_t plotFrame = 0xC0C0C0;
+    std::uint32_t gridColour = 0xC0C0C0;
+    std::uint32_t cursorColour = 0xFFFFFF;
+    std::uint32_t rangeColour = 0x80FFFF;
+    const std::vector<RangeBand>* rangeBands = nullptr;
+    int labelKind = 3;
+    int minMaxLabels = 1;
+    int labelPrecision = 2;
+    int titleOffset = 0;
+    CursorValueFormat cursorValueFormat;
+    int cursorBoxWidth = 0;
+    int cursorDrawn = 0;
+    int lastCursorColumn = -1;
+    int lastCursorRow = -1;
+
+    // The tick set of the front curve over the plot height.
+    TickSet Ticks() const;
+    // Texts of the maximum and minimum labels of the front curve.
+    std::string MaximumLabel() const;
+    std::string MinimumLabel() const;
+    // The title: label followed by "[unit]".
+    std::string Title() const;
+
+private:
+    GraphicRect m_plot;
+};
+
+}  // namespace grafyon

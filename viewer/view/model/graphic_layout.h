@@ -1,0 +1,207 @@
+// The diagram model of a document: diagrams, axes, curves, visible range and cursor.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "graphic_diagram.h"
+#include "graphic_x_axis.h"
+#include "scaling.h"
+
+namespace grafyon {
+
+class Dataset;
+class MeasurementDescription;
+class ValueSource;
+
+// What the document tells its views.
+inline constexpr int HINT_VISIBLE_RANGE = 100;
+inline constexpr int HINT_CURVES = 110;
+inline constexpr int HINT_REDRAW = 200;
+inline constexpr int HINT_CURSOR = 300;
+inline constexpr int HINT_LAYOUT_REPLACED = 1000;
+inline constexpr int HINT_OBJECTS = 2000;
+
+// Results of a layout pass, also shown by the view as texts.
+inline constexpr int LAYOUT_NO_FILE = -10;
+inline constexpr int LAYOUT_NO_CURVES = -20;
+inline constexpr int LAYOUT_NO_DATA = -30;
+inline constexpr int LAYOUT_INTERNAL = -100;
+
+enum StartMode { START_SAMPLE = 0, START_TIME = 1 };
+enum IntervalMode {
+    INTERVAL_VALUES = 0,
+    INTERVAL_MAX_INDEX = 1,
+    INTERVAL_TIME = 2,
+    INTERVAL_MAX_TIME = 3,
+    INTERVAL_ALL = 4
+};
+
+// The settings the first view of a freshly opened document is set up from.
+struct InitialViewSettings {
+    int viewMode = 0;
+    int diagramsPerPage = 2;
+    int yGrid = 0;
+    int topAxis = 0;
+    int bottomAxis = 1;
+    int axisInSamples = 0;
+    int startIntervalMode = 0;  // 0 values, 1 time, 2 percent, 3 all, 4 speed optimized
+    std::int64_t numOfValues = 1000;
+    double timeInterval = 1.0;
+    int valueInterval = 100;  // percent
+    int curveScalingMode = 0;  // 1 = equalized
+    int scalingRefMode = 0;
+    CursorValueFormat cursorValueFormat;
+    int cursorMode = 0;
+};
+
+// Fills one curve's point buffer for the time window and its plot rectangle.
+using PointFiller = std::function<void(Dataset& curve, const GraphicRect& plot, double startTime,
+                                       double endTime)>;
+// Computes the pixel columns of the range bands for the time window and plot.
+using BandBuilder = std::function<void(std::vector<RangeBand>& bands, const GraphicRect& plot,
+                                       double startTime, double endTime)>;
+
+class CGraphicLayout {
+public:
+    CGraphicLayout();
+    ~CGraphicLayout();
+    CGraphicLayout(const CGraphicLayout&) = delete;
+    CGraphicLayout& operator=(const CGraphicLayout&) = delete;
+
+    void Bind(ValueSource* access, MeasurementDescription* datasets);
+    void SetPointFiller(PointFiller filler) { m_pointFiller = std::move(filler); }
+    void SetBandBuilder(BandBuilder builder) { m_bandBuilder = std::move(builder); }
+
+    // Geometry and composition; each returns 1 when something changed.
+    int SetClientRect(int left, int top, int right, int bottom);
+    int SetViewMode(int mode);
+    int SetDiagramCount(int count);
+    int SetYGrid(int on);
+    int SetTopAxis(int on);
+    int SetBottomAxis(int on);
+    int SetAxisInSamples(int on);
+
+    // Curves: the active datasets in document order.
+    int ApplyCurves(const std::vector<Dataset*>& datasets, bool force);
+    int ActivateCurve(int index);
+    int MoveActiveCurve(int delta);
+
+    int ObjectCount() const;
+    CGraphicObject* ObjectAt(int index) const;
+    CGraphicObject* HitTest(int x, int y) const;
+
+    // The visible range; reading recomputes it when needed.
+    std::int64_t FirstSample();
+    std::int64_t LastSample();
+    double StartTime();
+    double EndTime();
+    int SetStartMode(int mode);
+    int SetStart(double value);
+    int SetIntervalMode(int mode);
+    int SetInterval(double value);
+    int SetFirstSample(std::int64_t sample);
+    int SetLastSample(std::int64_t sample);
+    int FullRange();
+    int SetTimeWindow(double startTime, double endTime);
+
+    // Scaling.
+    int Autoscale(std::int64_t first, std::int64_t count, bool equalized, bool reference);
+    int YAutoscale(CGraphicDiagram& diagram);
+    int ManualScale(Dataset& curve, double minimum, double maximum);
+    void SetCursorValueFormat(const CursorValueFormat& format);
+    void InitialView(const InitialViewSettings& settings, const std::vector<std::uint32_t>& colours);
+
+    // Places every object for the client rectangle and refreshes what depends on it;
+    // 0 or one of the LAYOUT_ errors.
+    int LayoutPass(int textHeight, int charUnit, bool full);
+
+    // The document's number of samples and the view step (1.0 when the recording has
+    // no usable step, so positions become sample numbers).
+    std::uint64_t Samples() const;
+    double Step() const;
+    double SampleTime(std::int64_t sample) const { return static_cast<double>(sample) * Step(); }
+
+    const GraphicRect& ClientRect() const { return m_client; }
+    const std::vector<Dataset*>& Curves() const { return m_curves; }
+    int CurveCount() const { return static_cast<int>(m_curves.size()); }
+    int FirstCurveIndex() const { return m_firstCurve; }
+    int ViewMode() const { return m_viewMode; }
+    int DiagramsPerPage() const { return m_diagramsPerPage; }
+    int DiagramCount() const { return static_cast<int>(m_diagrams.size()); }
+    CGraphicDiagram& Diagram(int index) { return *m_diagrams[static_cast<std::size_t>(index)]; }
+    int TopAxisOn() const { return m_topAxisOn; }
+    int BottomAxisOn() const { return m_bottomAxisOn; }
+    CGraphicXAxis& TopAxis() { return m_topAxis; }
+    CGraphicXAxis& BottomAxis() { return m_bottomAxis; }
+    int AxisInSamples() const { return m_axisInSamples; }
+    int GetStartMode() const { return m_startMode; }
+    double GetStartValue() const { return m_startValue; }
+    int GetIntervalMode() const { return m_intervalMode; }
+    double GetIntervalValue() const { return m_intervalValue; }
+    bool LayoutDirty() const { return m_layoutDirty; }
+    int RowHeight() const { return m_rowHeight; }
+    int Margin() const { return m_margin; }
+    int Gap() const { return m_gap; }
+    const CursorValueFormat& GetCursorValueFormat() const { return m_cursorFormat; }
+    ValueSource* Access() const { return m_access; }
+    MeasurementDescription* DatasetCollection() const { return m_datasets; }
+    std::vector<RangeBand>& Bands() { return m_bands; }
+
+    // Cursor state (navigation moves it).
+    std::int64_t cursorSample = -1;
+    int cursorOn = 0;
+    int cursorColumn = -1;
+    double cursorTime = 0.0;
+    int cursorMode = 0;
+
+private:
+    void RecomputeRange();
+    void EnsureRange();
+    void AssignCurvesToDiagrams();
+    void ResizeDiagrams(int count);
+    void UpdateAxisTexts();
+    void RefreshPointBuffers(bool rowHeightChanged);
+    void UpdateCursor();
+    std::pair<double, double> VisibleExtremes(const Dataset& curve, std::int64_t first,
+                                              std::int64_t count);
+
+    GraphicRect m_client;
+    std::vector<Dataset*> m_curves;
+    int m_firstCurve = 0;
+    bool m_layoutDirty = true;
+    int m_margin = 1;
+    int m_gap = 2;
+    int m_viewMode = 0;
+    int m_diagramsPerPage = 2;  // mode 0's count, kept while mode 1 shows one diagram
+    int m_topAxisOn = 0;
+    int m_bottomAxisOn = 1;
+    int m_axisInSamples = 0;
+    int m_startMode = START_SAMPLE;
+    double m_startValue = 0.0;
+    std::int64_t m_firstSample = 0;
+    double m_startTime = 0.0;
+    int m_intervalMode = INTERVAL_VALUES;
+    double m_intervalValue = 0.0;
+    std::int64_t m_lastSample = 0;
+    double m_endTime = 0.0;
+    bool m_rangeDirty = true;
+    double m_bufferedStart = -1.0;
+    double m_bufferedEnd = -1.0;
+    int m_rowHeight = 0;
+    int m_diagramCountAtAssignment = 0;
+    CursorValueFormat m_cursorFormat;
+    std::vector<std::unique_ptr<CGraphicDiagram>> m_diagrams;
+    CGraphicXAxis m_topAxis{X_AXIS_TOP};
+    CGraphicXAxis m_bottomAxis{X_AXIS_BOTTOM};
+    ValueSource* m_access = nullptr;
+    MeasurementDescription* m_datasets = nullptr;
+    std::vector<RangeBand> m_bands;
+    int m_previousWidth = 0;  // twice the client width at the last buffer allocation
+    PointFiller m_pointFiller;
+    BandBuilder m_bandBuilder;
+};
+
+}  // namespace grafyon
