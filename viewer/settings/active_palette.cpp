@@ -10,14 +10,17 @@ const ColorList* g_activePalette = nullptr;
 
 }  // namespace
 
-void SetActivePalette(const ColorList* palette) { g_activePalette = palette; }
+void SetActivePalette(const ColorList* palette) {
+    g_activePalette = palette;
+}
 
 bool IsActivePalette(const ColorList* palette) {
     return palette != nullptr && g_activePalette == palette;
 }
 
 const ColorList& ActivePalette() {
-    if (g_activePalette == nullptr || g_activePalette->empty()) return StandardPalette();
+    if (g_activePalette == nullptr || g_activePalette->empty())
+        return StandardPalette();
     return *g_activePalette;
 }
 

@@ -16,9 +16,15 @@ inline constexpr ColorRef COLOR_TRANSPARENT = 0xFFFFFFFFu;
 constexpr ColorRef MakeColorRef(int red, int green, int blue) {
     return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(ColorRef color) { return static_cast<int>(color & 0xFF); }
-constexpr int GreenOf(ColorRef color) { return static_cast<int>((color >> 8) & 0xFF); }
-constexpr int BlueOf(ColorRef color) { return static_cast<int>((color >> 16) & 0xFF); }
+constexpr int RedOf(ColorRef color) {
+    return static_cast<int>(color & 0xFF);
+}
+constexpr int GreenOf(ColorRef color) {
+    return static_cast<int>((color >> 8) & 0xFF);
+}
+constexpr int BlueOf(ColorRef color) {
+    return static_cast<int>((color >> 16) & 0xFF);
+}
 
 struct ColorEntry {
     ColorRef color = 0;

@@ -17,7 +17,8 @@ constexpr std::string_view COUNT_NAME = "Number of curve colors";
 // "CurveColor%02d" of index.
 std::string EntryPrefix(int index) {
     std::string digits = std::to_string(index);
-    if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
+    if (digits.size() < 2)
+        digits.insert(0, 2 - digits.size(), '0');
     return "CurveColor" + digits;
 }
 
@@ -36,13 +37,15 @@ ColorRef ReadColor(const SettingsFile& file, std::string_view name) {
 CurveColors::CurveColors() : m_entries(DefaultCurveColors()) {}
 
 CurveColors::~CurveColors() {
-    if (IsActivePalette(&m_entries)) SetActivePalette(nullptr);
+    if (IsActivePalette(&m_entries))
+        SetActivePalette(nullptr);
 }
 
 ColorList CurveColors::ReadTable(const SettingsFile& file) {
     const std::int64_t stored = file.ReadInt(VIEWER_COLORS_SECTION, COUNT_NAME).value_or(0);
     // Datasets take their colour modulo the table size, so the table is never left empty.
-    if (stored <= 0) return DefaultCurveColors();
+    if (stored <= 0)
+        return DefaultCurveColors();
     const int count = static_cast<int>(std::min<std::int64_t>(stored, CURVE_COLORS_MAX));
     ColorList table;
     table.reserve(static_cast<std::size_t>(count));
@@ -74,11 +77,17 @@ void CurveColors::Read(const SettingsFile& file) {
     SetActivePalette(&m_entries);
 }
 
-void CurveColors::Read() { Read(*OpenViewerSettingsFile()); }
+void CurveColors::Read() {
+    Read(*OpenViewerSettingsFile());
+}
 
-bool CurveColors::Write(SettingsFile& file) const { return WriteTable(file, m_entries); }
+bool CurveColors::Write(SettingsFile& file) const {
+    return WriteTable(file, m_entries);
+}
 
-bool CurveColors::Write() const { return Write(*OpenViewerSettingsFile()); }
+bool CurveColors::Write() const {
+    return Write(*OpenViewerSettingsFile());
+}
 
 const ColorEntry& CurveColors::EntryForDataset(std::size_t datasetIndex) const {
     const ColorList& table = m_entries.empty() ? DefaultCurveColors() : m_entries;

@@ -27,7 +27,8 @@ bool IsAcceptableFaceName(std::string_view faceName) {
 bool ReadFont(const SettingsFile& file, LogFont& font, std::string_view section,
               std::string_view prefix) {
     const std::string face = ReadStringValue(file, section, ValueName(prefix, "SystemFont"), "");
-    if (!IsAcceptableFaceName(face)) return false;
+    if (!IsAcceptableFaceName(face))
+        return false;
     font.faceName = face;
     auto name = [&](std::string_view field) { return ValueName(prefix, field); };
     font.height = ReadIntValue(file, section, name("Height"), font.height);

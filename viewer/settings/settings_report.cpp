@@ -87,7 +87,8 @@ std::vector<std::string> SettingsReportLines(const ViewerSettings& settings,
                                              std::string_view fontFaceName) {
     std::vector<std::string> lines;
     std::string text;
-    for (int n = 0; SettingsReportLine(n, settings, fontFaceName, text); ++n) lines.push_back(text);
+    for (int n = 0; SettingsReportLine(n, settings, fontFaceName, text); ++n)
+        lines.push_back(text);
     return lines;
 }
 

@@ -15,7 +15,8 @@ std::unique_ptr<SettingsFile> OpenViewerSettingsFile() {
 
 std::string ValueName(std::string_view prefix, std::string_view suffix) {
     std::string name(prefix);
-    if (!name.empty() && name.back() != ' ') name += ' ';
+    if (!name.empty() && name.back() != ' ')
+        name += ' ';
     name += suffix;
     return name;
 }
@@ -23,7 +24,8 @@ std::string ValueName(std::string_view prefix, std::string_view suffix) {
 std::string FormatDouble(double value) {
     // to_chars with a precision produces exactly the bytes of printf("%.*g") in the C locale.
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
     return std::string(text, result.ptr);
 }
 
@@ -32,18 +34,21 @@ double ParseDouble(std::string_view text) {
     auto isBlank = [](char c) {
         return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
     };
-    while (pos < text.size() && isBlank(text[pos])) ++pos;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
         ++pos;
     }
     // from_chars refuses a sign of its own after ours; "--1" is no number either.
-    if (pos >= text.size() || text[pos] == '+' || text[pos] == '-') return 0.0;
+    if (pos >= text.size() || text[pos] == '+' || text[pos] == '-')
+        return 0.0;
     double value = 0.0;
     const auto result = std::from_chars(text.data() + pos, text.data() + text.size(), value,
                                         std::chars_format::general);
-    if (result.ec != std::errc() || !std::isfinite(value)) return 0.0;
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return 0.0;
     return negative ? -value : value;
 }
 
@@ -61,7 +66,8 @@ bool WriteDouble(SettingsFile& file, std::string_view section, std::string_view 
 int ReadIntValue(const SettingsFile& file, std::string_view section, std::string_view name,
                  int defaultValue) {
     const std::optional<std::int64_t> value = file.ReadInt(section, name);
-    if (!value) return defaultValue;
+    if (!value)
+        return defaultValue;
     return static_cast<int>(std::clamp<std::int64_t>(*value, std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
 }

@@ -29,8 +29,7 @@ double ParseDouble(std::string_view text);
 // A value stored as "%g" text; missing values give defaultValue.
 double ReadDouble(const SettingsFile& file, std::string_view section, std::string_view name,
                   double defaultValue);
-bool WriteDouble(SettingsFile& file, std::string_view section, std::string_view name,
-                 double value);
+bool WriteDouble(SettingsFile& file, std::string_view section, std::string_view name, double value);
 
 // An integer value saturated to the range of int; missing (or not an integer) gives
 // defaultValue.

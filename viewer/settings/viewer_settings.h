@@ -25,27 +25,27 @@ enum StartIntervalMode {
 
 // The fields of the application object; the initialisers are the defaults.
 struct ViewerSettings {
-    int diagramViewMode = 0;             // "Diagram View Mode", 0..1
-    int numOfDiagrams = 4;               // "Num Of Diagrams", 1..32
-    bool showYGrid = false;              // "Show Y Grid"
-    bool xAxisDisplayOnTop = false;      // "X_Axis Display On Top"
-    bool xAxisDisplayOnBottom = true;    // "X_Axis Display On Bottom"
-    int xAxisScaleMode = 0;              // "X_Axis Scale Mode"
+    int diagramViewMode = 0;                             // "Diagram View Mode", 0..1
+    int numOfDiagrams = 4;                               // "Num Of Diagrams", 1..32
+    bool showYGrid = false;                              // "Show Y Grid"
+    bool xAxisDisplayOnTop = false;                      // "X_Axis Display On Top"
+    bool xAxisDisplayOnBottom = true;                    // "X_Axis Display On Bottom"
+    int xAxisScaleMode = 0;                              // "X_Axis Scale Mode"
     int xAxisStartIntervalMode = START_SPEED_OPTIMIZED;  // "X_Axis Start Interval Mode"
-    int xAxisNumOfValues = 1000;         // "X_Axis Num Of Values"
-    double xAxisTimeInterval = 10.0;     // "X_Axis Time Interval", seconds
-    int xAxisValueInterval = 100;        // "X_Axis Value Interval", percent 1..100
-    int curveScalingMode = 0;            // "Curve Scaling Mode"
-    int scalingReferenceMode = 1;        // "Scaling Reference Mode"
-    int zoomAndCenterMode = 0;           // "Zoom And Center Mode"
-    int centerMode = 0;                  // "Center Mode", 0..2
-    int cursorMode = 0;                  // "Cursor Mode"
-    int saveFileFilterIndex = 2;         // "Save File Filter Index"
-    bool saveRangeInfos = true;          // "Save Range Infos"
-    bool saveComments = true;            // "Save Comments"
-    bool openStoredFile = false;         // "Open Stored File"
-    int mergeCreationMode = 0;           // "Merge Creation Mode"
-    bool openMergedFile = true;          // "Open Merged File"
+    int xAxisNumOfValues = 1000;                         // "X_Axis Num Of Values"
+    double xAxisTimeInterval = 10.0;                     // "X_Axis Time Interval", seconds
+    int xAxisValueInterval = 100;                        // "X_Axis Value Interval", percent 1..100
+    int curveScalingMode = 0;                            // "Curve Scaling Mode"
+    int scalingReferenceMode = 1;                        // "Scaling Reference Mode"
+    int zoomAndCenterMode = 0;                           // "Zoom And Center Mode"
+    int centerMode = 0;                                  // "Center Mode", 0..2
+    int cursorMode = 0;                                  // "Cursor Mode"
+    int saveFileFilterIndex = 2;                         // "Save File Filter Index"
+    bool saveRangeInfos = true;                          // "Save Range Infos"
+    bool saveComments = true;                            // "Save Comments"
+    bool openStoredFile = false;                         // "Open Stored File"
+    int mergeCreationMode = 0;                           // "Merge Creation Mode"
+    bool openMergedFile = true;                          // "Open Merged File"
     int cursorValueFormatType = 1;       // "Cursor Value Format Type", 0 f, 1 g, 2 e
     int cursorValueFormatWidth = 10;     // "Cursor Value Format Width", 0..25
     int cursorValueFormatPrecision = 6;  // "Cursor Value Format Precision", 0..15

@@ -22,9 +22,8 @@ void Append(std::string& text, std::int64_t value) {
 
 // One number as scanf's %d or %u reads it: blanks, then a sign (only for %d) and digits.
 bool ScanNumber(std::string_view text, std::size_t& pos, bool isSigned, std::int64_t& value) {
-    while (pos < text.size() &&
-           (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' || text[pos] == '\r' ||
-            text[pos] == '\v' || text[pos] == '\f')) {
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' ||
+                                 text[pos] == '\r' || text[pos] == '\v' || text[pos] == '\f')) {
         ++pos;
     }
     bool negative = false;
@@ -35,11 +34,13 @@ bool ScanNumber(std::string_view text, std::size_t& pos, bool isSigned, std::int
     std::uint64_t magnitude = 0;
     const char* begin = text.data() + pos;
     const auto result = std::from_chars(begin, text.data() + text.size(), magnitude);
-    if (result.ec != std::errc()) return false;
+    if (result.ec != std::errc())
+        return false;
     pos += static_cast<std::size_t>(result.ptr - begin);
     const std::uint64_t limit =
         isSigned ? (negative ? 2147483648ULL : 2147483647ULL) : 4294967295ULL;
-    if (magnitude > limit) return false;
+    if (magnitude > limit)
+        return false;
     value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     return true;
 }
@@ -52,12 +53,12 @@ std::int64_t Overlap(int lowA, int highA, int lowB, int highB) {
 
 std::string FormatWindowPlacement(const WindowPlacement& p) {
     std::string text;
-    const std::int64_t numbers[10] = {p.flags,         p.showCommand,  p.minimizedX,
-                                      p.minimizedY,    p.maximizedX,   p.maximizedY,
-                                      p.normal.left,   p.normal.top,   p.normal.right,
-                                      p.normal.bottom};
+    const std::int64_t numbers[10] = {p.flags,        p.showCommand,  p.minimizedX,  p.minimizedY,
+                                      p.maximizedX,   p.maximizedY,   p.normal.left, p.normal.top,
+                                      p.normal.right, p.normal.bottom};
     for (int i = 0; i < 10; ++i) {
-        if (i > 0) text += ',';
+        if (i > 0)
+            text += ',';
         Append(text, numbers[i]);
     }
     return text;
@@ -68,10 +69,12 @@ std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text) {
     std::size_t pos = 0;
     for (int i = 0; i < 10; ++i) {
         if (i > 0) {
-            if (pos >= text.size() || text[pos] != ',') return std::nullopt;
+            if (pos >= text.size() || text[pos] != ',')
+                return std::nullopt;
             ++pos;
         }
-        if (!ScanNumber(text, pos, i >= 2, numbers[i])) return std::nullopt;
+        if (!ScanNumber(text, pos, i >= 2, numbers[i]))
+            return std::nullopt;
     }
     WindowPlacement p;
     p.flags = static_cast<unsigned>(numbers[0]);
@@ -103,7 +106,8 @@ bool PlacementIsOnScreen(const WindowPlacement& placement,
     const PlacementRect& r = placement.normal;
     const std::int64_t width = std::int64_t{r.right} - r.left;
     const std::int64_t height = std::int64_t{r.bottom} - r.top;
-    if (width <= 0 || height <= 0 || screens.empty()) return false;
+    if (width <= 0 || height <= 0 || screens.empty())
+        return false;
 
     // A window larger than every screen together comes from a damaged file; applying it
     // would ask for an enormous window buffer.
@@ -128,7 +132,8 @@ bool PlacementIsOnScreen(const WindowPlacement& placement,
 
 std::optional<WindowPlacement> ReadWindowPlacement(const SettingsFile& file) {
     const std::optional<std::string> text = file.ReadString(VIEWER_SETTINGS_SECTION, VALUE_NAME);
-    if (!text) return std::nullopt;
+    if (!text)
+        return std::nullopt;
     return ParseWindowPlacement(*text);
 }
 

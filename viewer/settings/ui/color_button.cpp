@@ -16,13 +16,16 @@ ColorButton::ColorButton(QWidget* parent) : QPushButton(parent) {
 }
 
 void ColorButton::SetColor(ColorRef color) {
-    if (color == m_color) return;
+    if (color == m_color)
+        return;
     m_color = color;
     update();
     emit ColorChanged(color);
 }
 
-QSize ColorButton::sizeHint() const { return QSize(60, QPushButton::sizeHint().height()); }
+QSize ColorButton::sizeHint() const {
+    return QSize(60, QPushButton::sizeHint().height());
+}
 
 void ColorButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -34,14 +37,16 @@ void ColorButton::paintEvent(QPaintEvent*) {
 
     QRect swatch = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     swatch.adjust(2, 2, -2, -2);
-    if (option.state & QStyle::State_Sunken) swatch.translate(1, 1);
+    if (option.state & QStyle::State_Sunken)
+        swatch.translate(1, 1);
     painter.setPen(isEnabled() ? Qt::black : Qt::gray);
     if (m_color == COLOR_TRANSPARENT) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
         painter.drawLine(swatch.bottomLeft(), swatch.topRight());
     } else {
-        painter.setBrush(isEnabled() ? QColorFromColorRef(m_color) : palette().color(QPalette::Button));
+        painter.setBrush(isEnabled() ? QColorFromColorRef(m_color)
+                                     : palette().color(QPalette::Button));
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
     }
 
@@ -62,10 +67,12 @@ void ColorButton::OpenChooser() {
         m_dialog = &dialog;
         const int result = dialog.exec();
         m_dialog = nullptr;
-        if (result == QDialog::Accepted) SetColor(ColorRefFromQColor(dialog.selectedColor()));
+        if (result == QDialog::Accepted)
+            SetColor(ColorRefFromQColor(dialog.selectedColor()));
         return;
     }
-    if (m_popup) m_popup->close();
+    if (m_popup)
+        m_popup->close();
     // Parented to the button, deleted when it closes.
     auto* popup = new ColorPopup(ActivePalette(), m_color, this);
     connect(popup, &ColorPopup::ColorChosen, this, [this](quint32 color) { SetColor(color); });

@@ -51,7 +51,8 @@ ColorPopup::ColorPopup(const ColorList& palette, ColorRef current, QWidget* pare
     const QFontMetrics metrics(font());
     int textWidth = metrics.horizontalAdvance(QStringLiteral("Transparent"));
     for (const ColorEntry& entry : m_palette) {
-        textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(entry.name)));
+        textWidth =
+            std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(entry.name)));
     }
     m_cellSize = QSize(MARGIN + SWATCH + GAP + textWidth + MARGIN,
                        std::max(SWATCH, metrics.height()) + 2 * MARGIN);
@@ -62,7 +63,8 @@ ColorPopup::ColorPopup(const ColorList& palette, ColorRef current, QWidget* pare
     } else {
         const auto found = std::find_if(m_palette.begin(), m_palette.end(),
                                         [&](const ColorEntry& e) { return e.color == current; });
-        if (found != m_palette.end()) m_current = static_cast<int>(found - m_palette.begin());
+        if (found != m_palette.end())
+            m_current = static_cast<int>(found - m_palette.begin());
     }
     resize(sizeHint());
 }
@@ -76,7 +78,8 @@ QSize ColorPopup::sizeHint() const {
 }
 
 QRect ColorPopup::CellRect(int cell) const {
-    if (cell < 0 || cell >= CellCount()) return {};
+    if (cell < 0 || cell >= CellCount())
+        return {};
     if (cell == TransparentCell()) {
         return QRect(1, 1 + Rows() * m_cellSize.height(), m_columns * m_cellSize.width(),
                      m_cellSize.height());
@@ -89,7 +92,8 @@ QRect ColorPopup::CellRect(int cell) const {
 }
 
 ColorRef ColorPopup::CellColor(int cell) const {
-    if (cell >= 0 && cell < TransparentCell()) return m_palette[static_cast<std::size_t>(cell)].color;
+    if (cell >= 0 && cell < TransparentCell())
+        return m_palette[static_cast<std::size_t>(cell)].color;
     return COLOR_TRANSPARENT;
 }
 
@@ -102,14 +106,16 @@ QString ColorPopup::CellName(int cell) const {
 
 int ColorPopup::CellAt(const QPoint& point) const {
     for (int cell = 0; cell < CellCount(); ++cell) {
-        if (CellRect(cell).contains(point)) return cell;
+        if (CellRect(cell).contains(point))
+            return cell;
     }
     return -1;
 }
 
 void ColorPopup::SetCurrent(int cell) {
     cell = std::clamp(cell, 0, CellCount() - 1);
-    if (cell == m_current) return;
+    if (cell == m_current)
+        return;
     m_current = cell;
     update();
 }
@@ -132,7 +138,8 @@ void ColorPopup::PopUpBelow(const QWidget& anchor) {
 }
 
 void ColorPopup::Choose(int cell) {
-    if (cell < 0 || cell >= CellCount()) return;
+    if (cell < 0 || cell >= CellCount())
+        return;
     const ColorRef color = CellColor(cell);
     close();
     emit ColorChosen(color);
@@ -146,7 +153,8 @@ void ColorPopup::paintEvent(QPaintEvent*) {
     for (int cell = 0; cell < CellCount(); ++cell) {
         const QRect area = CellRect(cell);
         const bool current = cell == m_current;
-        if (current) painter.fillRect(area, palette().highlight());
+        if (current)
+            painter.fillRect(area, palette().highlight());
         const QRect swatch(area.left() + MARGIN, area.center().y() - SWATCH / 2, SWATCH, SWATCH);
         PaintSwatch(painter, swatch, CellColor(cell));
         painter.setPen(palette().color(current ? QPalette::HighlightedText : QPalette::WindowText));
@@ -157,13 +165,16 @@ void ColorPopup::paintEvent(QPaintEvent*) {
 
 void ColorPopup::mouseMoveEvent(QMouseEvent* event) {
     const int cell = CellAt(event->position().toPoint());
-    if (cell >= 0) SetCurrent(cell);
+    if (cell >= 0)
+        SetCurrent(cell);
 }
 
 void ColorPopup::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton)
+        return;
     const int cell = CellAt(event->position().toPoint());
-    if (cell >= 0) Choose(cell);
+    if (cell >= 0)
+        Choose(cell);
 }
 
 void ColorPopup::keyPressEvent(QKeyEvent* event) {
@@ -177,7 +188,8 @@ void ColorPopup::keyPressEvent(QKeyEvent* event) {
             SetCurrent(m_current + 1);
             break;
         case Qt::Key_Left:
-            if (m_current != transparent && m_current >= rows) SetCurrent(m_current - rows);
+            if (m_current != transparent && m_current >= rows)
+                SetCurrent(m_current - rows);
             break;
         case Qt::Key_Right:
             if (m_current != transparent && m_current + rows < transparent) {

@@ -22,7 +22,8 @@ int PixelSizeForCellHeight(const QFont& font, std::int32_t cellHeight) {
     QFont probe(font);
     probe.setPixelSize(REFERENCE);
     const qreal referenceHeight = QFontMetricsF(probe).height();
-    if (referenceHeight <= 0) return ClampPixels(cellHeight);
+    if (referenceHeight <= 0)
+        return ClampPixels(cellHeight);
     return ClampPixels(std::llround(cellHeight * REFERENCE / referenceHeight));
 }
 
@@ -66,12 +67,15 @@ std::uint8_t FamilyForHint(QFont::StyleHint hint) {
 
 QFont QFontFromLogFont(const LogFont& record) {
     QFont font;
-    if (!record.faceName.empty()) font.setFamily(QString::fromStdString(record.faceName));
+    if (!record.faceName.empty())
+        font.setFamily(QString::fromStdString(record.faceName));
     font.setStyleHint(HintForFamily(record.pitchAndFamily));
-    if ((record.pitchAndFamily & 0x03) == FONT_PITCH_FIXED) font.setFixedPitch(true);
+    if ((record.pitchAndFamily & 0x03) == FONT_PITCH_FIXED)
+        font.setFixedPitch(true);
 
     if (record.weight > 0) {
-        font.setWeight(static_cast<QFont::Weight>(std::clamp<std::int32_t>(record.weight, 1, 1000)));
+        font.setWeight(
+            static_cast<QFont::Weight>(std::clamp<std::int32_t>(record.weight, 1, 1000)));
     } else {
         font.setWeight(QFont::Normal);
     }

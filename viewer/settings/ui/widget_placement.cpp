@@ -31,21 +31,25 @@ WindowPlacement PlacementOfWindow(const QWidget& window) {
     const bool maximized = state.testFlag(Qt::WindowMaximized);
     if (minimized) {
         placement.showCommand = PLACEMENT_SHOW_MINIMIZED;
-        if (maximized) placement.flags = PLACEMENT_RESTORE_TO_MAXIMIZED;
+        if (maximized)
+            placement.flags = PLACEMENT_RESTORE_TO_MAXIMIZED;
     } else if (maximized) {
         placement.showCommand = PLACEMENT_SHOW_MAXIMIZED;
     }
     QRect normal = window.normalGeometry();
-    if (!normal.isValid()) normal = window.geometry();
+    if (!normal.isValid())
+        normal = window.geometry();
     placement.normal = ToPlacementRect(normal);
     return placement;
 }
 
 bool ApplyWindowPlacement(QWidget& window, const WindowPlacement& placement,
                           const std::vector<PlacementRect>& screens) {
-    if (!PlacementIsOnScreen(placement, screens)) return false;
+    if (!PlacementIsOnScreen(placement, screens))
+        return false;
     Qt::WindowStates state = window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (state != window.windowState()) window.setWindowState(state);
+    if (state != window.windowState())
+        window.setWindowState(state);
     window.setGeometry(ToQRect(placement.normal));
     if (placement.showCommand == PLACEMENT_SHOW_MAXIMIZED) {
         window.setWindowState(state | Qt::WindowMaximized);
