@@ -1,0 +1,40 @@
+// Data-file validation: every time segment's file must exist, be readable and hold data.
+#include "data_file_validation.h"
+
+#include "common/binary_file.h"
+#include "viewer/data/mdf/measurement_status.h"
+
+namespace grafyon {
+
+bool IsPlainDataFileName(const std::string& name) {
+    return !name.empty() && name.find('/') == std::string::npos &&
+           name.find('\\') == std::string::npos && name.find("..") == std::string::npos;
+}
+
+int ValidateDataFiles(const MeasurementDescription& description) {
+    if (description.Empty())
+        return MEASUREMENT_NO_INPUT;
+    const std::vector<TimeSegmentElement*> segments = description.TimeSegments();
+    const std::uint64_t frames = description.FrameCount();
+    if (segments.empty() || frames == 0)
+        return MEASUREMENT_NO_TIME_BASE;
+    // The files are checked for a single frame too, so a missing file is reported as
+    // such rather than as a mapping failure later.
+    for (const TimeSegmentElement* segment : segments) {
+        const DataFileElement* file = description.DataFileByNumber(segment->dataFileNumber);
+        if (file == nullptr || file->fileName.empty())
+            return MEASUREMENT_DATA_FILE_BROKEN;
+        // A file that holds its own frames names itself, whatever its name looks like.
+        const bool self = description.Header() && file->fullPath == description.Header()->filePath;
+        if (!self && !IsPlainDataFileName(file->fileName))
+            return MEASUREMENT_DATA_FILE_BROKEN;
+        BinaryFileReader reader;
+        if (!reader.Open(file->fullPath))
+            return MEASUREMENT_DATA_FILE_MISSING;
+        if (reader.Size() == 0)
+            return MEASUREMENT_DATA_FILE_EMPTY;
+    }
+    return frames == 1 ? MEASUREMENT_SINGLE_FRAME : MEASUREMENT_OK;
+}
+
+}  // namespace grafyon

@@ -1,0 +1,167 @@
+// Byte layout of MDF description files, shared by the reader and the writer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grafyon::mdf {
+
+// A fixed field of a record: offset from the start of the record and width in bytes.
+struct Field {
+    std::size_t offset;
+    std::size_t size;
+};
+
+// All integers are 32-bit little-endian, doubles 64-bit little-endian, texts 8-bit
+// Windows-1252 in fixed fields, zero-terminated when shorter and zero-padded.
+
+// File header, at file offset 0.
+inline constexpr std::string_view MAGIC = "MDF_BINARY\r\n";  // the magic's first 12 bytes
+inline constexpr std::size_t MAGIC_CHECKED = 13;             // ... followed by a zero byte
+inline constexpr std::size_t PROBE_SIZE = 32;                // bytes that IsMdfFile reads
+inline constexpr std::size_t HEADER_SIZE = 72;
+inline constexpr Field HEADER_MAGIC{0, 16};
+inline constexpr Field HEADER_FORMAT_VERSION{16, 4};
+inline constexpr Field HEADER_RESERVED_20{20, 4};
+inline constexpr Field HEADER_RESERVED_24{24, 4};
+inline constexpr Field HEADER_HEADER_SIZE{28, 4};
+inline constexpr Field HEADER_RESERVED_32{32, 4};
+inline constexpr Field HEADER_RESERVED_36{36, 4};
+inline constexpr Field HEADER_FRAME_SIZE{40, 4};
+inline constexpr Field HEADER_DATASET_COUNT{44, 4};
+inline constexpr Field HEADER_DAY{48, 4};
+inline constexpr Field HEADER_MONTH{52, 4};
+inline constexpr Field HEADER_YEAR{56, 4};
+inline constexpr Field HEADER_HOUR{60, 4};
+inline constexpr Field HEADER_MINUTE{64, 4};
+inline constexpr Field HEADER_SECOND{68, 4};
+
+inline constexpr std::uint32_t FORMAT_VERSION_OLD = 0x00010001;  // datasets stored as kind 1
+inline constexpr std::uint32_t FORMAT_VERSION = 0x00020001;
+
+// Element head, in front of every element: kind, size (head included), version.
+inline constexpr std::size_t HEAD_SIZE = 12;
+inline constexpr Field HEAD_KIND{0, 4};
+inline constexpr Field HEAD_SIZE_FIELD{4, 4};
+inline constexpr Field HEAD_VERSION{8, 4};
+
+// Payload fields below are offsets from the end of the head.
+
+// Kind 1: data file.
+inline constexpr Field DATA_FILE_NUMBER{0, 4};
+inline constexpr Field DATA_FILE_RESERVED{4, 4};
+inline constexpr Field DATA_FILE_NAME{8, 128};
+inline constexpr Field DATA_FILE_DATA_OFFSET{136, 4};
+
+// Kind 2: old time base, read as a time segment.
+inline constexpr Field TIME_BASE_FILE_NUMBER{0, 4};
+inline constexpr Field TIME_BASE_SEGMENT_NUMBER{4, 4};
+inline constexpr Field TIME_BASE_FRAME_COUNT{8, 4};
+inline constexpr Field TIME_BASE_FIRST_FRAME{12, 4};
+inline constexpr Field TIME_BASE_START{16, 4};
+inline constexpr Field TIME_BASE_END{20, 4};
+inline constexpr Field TIME_BASE_SAMPLE_RATE{24, 8};
+
+// Kind 3: time segment. The carrier unit ends where the date-times begin.
+inline constexpr Field SEGMENT_FILE_NUMBER{0, 4};
+inline constexpr Field SEGMENT_NUMBER{4, 4};
+inline constexpr Field SEGMENT_FRAME_COUNT{12, 4};
+inline constexpr Field SEGMENT_FIRST_FRAME{16, 4};
+inline constexpr Field SEGMENT_ONE{20, 4};
+inline constexpr Field SEGMENT_SEVENS{32, 7};
+inline constexpr Field SEGMENT_CARRIER_FACTOR{64, 8};
+inline constexpr Field SEGMENT_CARRIER_OFFSET{72, 8};
+inline constexpr Field SEGMENT_SAMPLE_STEP{80, 8};
+inline constexpr Field SEGMENT_CARRIER_NAME{88, 64};
+inline constexpr Field SEGMENT_CARRIER_UNIT{152, 32};
+inline constexpr Field SEGMENT_START{184, 4};
+inline constexpr Field SEGMENT_END{188, 4};
+
+// Kinds 100, 101, 110: dataset record; 101 and 110 append an extension, 110 then a
+// block whose first word counts the list records that follow it.
+inline constexpr std::size_t DATASET_RECORD_SIZE = 196;
+inline constexpr Field DATASET_NUMBER{0, 4};
+inline constexpr Field DATASET_NAME{4, 64};
+inline constexpr Field DATASET_LABEL{68, 64};
+inline constexpr Field DATASET_UNIT{132, 32};
+inline constexpr Field DATASET_DATA_TYPE{164, 4};
+inline constexpr Field DATASET_DATA_MASK{168, 4};
+inline constexpr Field DATASET_FACTOR{172, 8};
+inline constexpr Field DATASET_OFFSET{180, 8};
+inline constexpr Field DATASET_FRAME_OFFSET{188, 4};
+inline constexpr Field DATASET_VALUES_PER_FRAME{192, 4};
+inline constexpr std::size_t DATASET_EXTENSION_BYTES = 232;
+inline constexpr std::size_t DATASET_LIST_BLOCK_BYTES = 32;
+inline constexpr std::size_t DATASET_LIST_RECORD_BYTES = 232;
+
+// Kind 20: range name.
+inline constexpr Field RANGE_NAME_NUMBER{0, 4};
+inline constexpr Field RANGE_NAME_NAME{8, 32};
+inline constexpr Field RANGE_NAME_COMMENT{40, 128};
+
+// Kind 21: range.
+inline constexpr Field RANGE_NUMBER{0, 4};
+inline constexpr Field RANGE_ONE{4, 4};
+inline constexpr Field RANGE_START_FRAME{8, 4};
+inline constexpr Field RANGE_STOP_FRAME{12, 4};
+inline constexpr Field RANGE_START{16, 4};
+inline constexpr Field RANGE_END{20, 4};
+
+// Kind 22: spot.
+inline constexpr Field SPOT_NUMBER{0, 4};
+inline constexpr Field SPOT_ONE{4, 4};
+inline constexpr Field SPOT_FRAME{8, 4};
+inline constexpr Field SPOT_DATE_TIME{16, 4};
+
+// Kind 80: parameter; its L value bytes follow the fixed part.
+inline constexpr Field PARAMETER_NUMBER{0, 4};
+inline constexpr Field PARAMETER_FRAME{4, 4};
+inline constexpr Field PARAMETER_VALUE_TYPE{20, 4};
+inline constexpr Field PARAMETER_LENGTH{24, 4};
+
+// Kind 81: range parameter; its L value bytes follow the fixed part.
+inline constexpr Field RANGE_PARAMETER_NUMBER{4, 4};
+inline constexpr Field RANGE_PARAMETER_RANGE{12, 4};
+inline constexpr Field RANGE_PARAMETER_VALUE_TYPE{80, 4};
+inline constexpr Field RANGE_PARAMETER_LENGTH{84, 4};
+
+// Kind 90: comment; L text bytes follow the fixed part, then (when written) a zero.
+inline constexpr Field COMMENT_NUMBER{0, 4};
+inline constexpr Field COMMENT_DATE_TIME{12, 4};
+inline constexpr Field COMMENT_LENGTH{32, 4};
+
+// What the reader reads and the writer writes for each known element kind.
+struct ElementLayout {
+    std::uint32_t kind;
+    std::uint32_t minSize;       // least element size (head included) that is read
+    std::uint32_t fixedPayload;  // payload bytes read before any variable part
+    bool written;                // whether WriteMdfDescription writes the kind
+};
+
+// Checked field access on a payload: a field outside the bytes reads as 0 (or an empty
+// text) and is not written, so a short buffer can never be overrun.
+std::uint32_t GetU32(std::span<const std::uint8_t> bytes, Field field);
+double GetF64(std::span<const std::uint8_t> bytes, Field field);
+// The UTF-8 text of a zero-terminated Windows-1252 field.
+std::string GetText(std::span<const std::uint8_t> bytes, Field field);
+void PutU32(std::vector<std::uint8_t>& bytes, Field field, std::uint32_t value);
+void PutF64(std::vector<std::uint8_t>& bytes, Field field, double value);
+// Writes a UTF-8 text into a Windows-1252 field, cut to at most maxChars characters and
+// always leaving room for the terminating zero. When the field already holds that text
+// it is left alone, so bytes after the terminator survive a read-write round trip.
+void PutText(std::vector<std::uint8_t>& bytes, Field field, const std::string& utf8,
+             std::size_t maxChars);
+
+// The layout of a kind, or nullptr for kinds the format does not know (they are skipped).
+const ElementLayout* LayoutOf(std::uint32_t kind);
+
+// The fixed payload of a newly made element: zeros and the constant words the format
+// writes (the 1 in segments and ranges, the seven 7s of a segment). For the header
+// (kind 0) the whole 72-byte record with magic, versions and reserved words.
+std::vector<std::uint8_t> DefaultPayload(std::uint32_t kind);
+
+}  // namespace grafyon::mdf

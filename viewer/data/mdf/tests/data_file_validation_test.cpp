@@ -1,0 +1,90 @@
+// Data-file validation: every status, refused names and single-frame measurements.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "test_support.h"
+#include "viewer/data/mdf/data_file_validation.h"
+#include "viewer/data/mdf/measurement_status.h"
+
+namespace grafyon {
+namespace {
+
+class DataFileValidationTest : public ::testing::Test {
+protected:
+    // A description in the temporary folder with one data file and the given segments.
+    void Build(const std::string& fileName, std::vector<std::uint64_t> segmentFrames,
+               std::uint32_t segmentFile = 1) {
+        m_description.Clear();
+        auto header = std::make_unique<HeaderElement>();
+        header->fileName = "m.mdf";
+        header->filePath = m_dir / "m.mdf";
+        m_description.Append(std::move(header));
+        auto file = std::make_unique<DataFileElement>();
+        file->fileName = fileName;
+        file->fullPath = m_dir / fileName;
+        m_description.Append(std::move(file));
+        for (std::uint64_t frames : segmentFrames) {
+            auto segment = std::make_unique<TimeSegmentElement>();
+            segment->dataFileNumber = segmentFile;
+            segment->frameCount = frames;
+            m_description.Append(std::move(segment));
+        }
+    }
+
+    test::TempDir m_dir;
+    MeasurementDescription m_description;
+};
+
+TEST_F(DataFileValidationTest, ReportsEveryStatus) {
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_INPUT);
+
+    test::WriteFile(m_dir / "run.dta", std::vector<unsigned char>(40, 1));
+    Build("run.dta", {});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_TIME_BASE);
+    Build("run.dta", {0, 0});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_TIME_BASE);
+    Build("run.dta", {0, 1});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_SINGLE_FRAME);
+    Build("run.dta", {10, 5});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_OK);
+
+    Build("run.dta", {10}, 2);  // no data file with that number
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
+    Build("", {10});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
+
+    Build("missing.dta", {10});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
+    Build("missing.dta", {1});  // a single frame does not hide a missing file
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
+    std::filesystem::create_directory(m_dir.Path() / "folder.dta");
+    Build("folder.dta", {10});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
+
+    test::WriteFile(m_dir / "empty.dta", {});
+    Build("empty.dta", {10});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_EMPTY);
+}
+
+TEST_F(DataFileValidationTest, NamesWithAFolderPartAreRefused) {
+    std::filesystem::create_directory(m_dir.Path() / "sub");
+    test::WriteFile(m_dir / "sub/inner.dta", std::vector<unsigned char>(8, 0));
+    test::WriteFile(m_dir / "a..b.dta", std::vector<unsigned char>(8, 0));
+    for (const std::string name :
+         {"sub/inner.dta", "../x.dta", "..", "sub\\inner.dta", "a..b.dta", "/etc/passwd"}) {
+        Build(name, {10});
+        EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN) << name;
+        EXPECT_FALSE(IsPlainDataFileName(name)) << name;
+    }
+    EXPECT_TRUE(IsPlainDataFileName("run 1.dta"));
+
+    // A file holding its own frames names itself, whatever the name looks like.
+    test::WriteFile(m_dir / "m..mcf", std::vector<unsigned char>(8, 0));
+    Build("m..mcf", {10});
+    m_description.Header()->filePath = m_dir / "m..mcf";
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_OK);
+}
+
+}  // namespace
+}  // namespace grafyon
