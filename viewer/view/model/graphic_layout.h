@@ -145,6 +145,10 @@ public:
     int RowHeight() const { return m_rowHeight; }
     int Margin() const { return m_margin; }
     int Gap() const { return m_gap; }
+    void SetGap(int gap) {
+        m_gap = gap < 0 ? 0 : gap;
+        m_layoutDirty = true;
+    }
     const CursorValueFormat& GetCursorValueFormat() const { return m_cursorFormat; }
     ValueSource* Access() const { return m_access; }
     MeasurementDescription* DatasetCollection() const { return m_datasets; }

@@ -1,0 +1,60 @@
+// Paints a diagram layout with QPainter: separators, diagrams, axes and cursors.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+#include <vector>
+
+class QPainter;
+
+namespace grafyon {
+
+class CGraphicLayout;
+class CGraphicObject;
+class CGraphicDiagram;
+class CGraphicXAxis;
+
+// Drawing flags.
+inline constexpr int DRAW_SEPARATORS = 1;
+inline constexpr int DRAW_CURSORS = 2;
+inline constexpr int DRAW_OBJECTS = 4;
+inline constexpr int DRAW_BACKGROUNDS = 8;
+inline constexpr int DRAW_ALL = 15;
+
+class CGraphicPainter {
+public:
+    // Stores the layout and rebuilds the object list from it.
+    void Bind(CGraphicLayout* layout);
+    // Re-reads the layout's objects in stacking order (after hint 2000).
+    void RebuildObjects();
+    bool IsBound() const { return m_layout != nullptr; }
+
+    // Draws with the given flags (the cursor flag is handled by PaintCursors);
+    // 0 or the layout pass's error, -100 when not bound.
+    int Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip);
+    // Draws the cursor cross of every diagram as an inversion of what is below, and
+    // the value boxes. Returns the rectangles it touched.
+    std::vector<QRect> PaintCursors(QPainter& painter, const QFont& font);
+    // The rectangles a cursor at the layout's current state covers (strips of the
+    // cursor column and rows plus the value boxes), for partial repaints.
+    std::vector<QRect> CursorRegions(const QFont& font) const;
+
+    bool forceFull = false;
+
+private:
+    void DrawSeparator(QPainter& painter, int y, int width) const;
+    void DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, int flags, int charUnit) const;
+    void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
+    void DrawCursor(QPainter& painter, CGraphicDiagram& diagram) const;
+    QRect ValueBox(const CGraphicDiagram& diagram) const;
+
+    CGraphicLayout* m_layout = nullptr;
+    std::vector<CGraphicObject*> m_objects;
+};
+
+// Text height and character unit of a font, as the layout pass measures them.
+int PainterTextHeight(const QFont& font);
+int PainterCharUnit(const QFont& font);
+
+}  // namespace grafyon

@@ -1,0 +1,254 @@
+// Painting the diagram model into images: separators, plot, curves, titles, cursor.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+
+#include "viewer/data/measurement_description.h"
+#include "viewer/view/graphic_painter.h"
+#include "viewer/view/model/graphic_layout.h"
+#include "viewer/view/model/point_buffer.h"
+#include "viewer/view/model/value_source.h"
+
+namespace grafyon {
+namespace {
+
+// value(frame) = factor * sin(frame / 50) + offset, brute force everywhere.
+class SineValues : public ValueSource {
+public:
+    double Value(const Dataset& d, std::uint64_t f) const {
+        return d.factor * std::sin(static_cast<double>(f) / 50.0) + d.offset;
+    }
+    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first, std::uint64_t count) override {
+        double lo = INFINITY, hi = -INFINITY;
+        for (std::uint64_t f = first; f < first + count; ++f) {
+            lo = std::min(lo, Value(d, f));
+            hi = std::max(hi, Value(d, f));
+        }
+        return {lo, hi};
+    }
+    std::optional<double> ValueAt(const Dataset& d, std::uint64_t frame) override { return Value(d, frame); }
+    std::uint64_t ProposedSampleCount(int pixels, const Dataset&) override { return 16u * pixels; }
+};
+
+struct Scene {
+    explicit Scene(int datasets, std::uint64_t frames = 2000) {
+        description.Append(std::make_unique<HeaderElement>());
+        auto segment = std::make_unique<TimeSegmentElement>();
+        segment->frameCount = frames;
+        segment->sampleStep = 0.001;
+        segment->carrierName = "Time";
+        segment->carrierUnit = "sec";
+        description.Append(std::move(segment));
+        for (int i = 0; i < datasets; ++i) {
+            auto d = std::make_unique<Dataset>();
+            d->name = d->label = "Channel " + std::to_string(i);
+            d->unit = "bar";
+            d->factor = 1.0 + i;
+            d->minimum = -d->factor;
+            d->maximum = d->factor;
+            list.push_back(static_cast<Dataset*>(description.Append(std::move(d))));
+        }
+        layout.Bind(&values, &description);
+        layout.SetClientRect(0, 0, 641, 481);
+        layout.SetPointFiller([this](Dataset& curve, const GraphicRect& plot, double t0, double t1) {
+            std::vector<ColumnRange> columns(static_cast<std::size_t>(plot.Width()));
+            const std::uint64_t last = static_cast<std::uint64_t>(std::ceil(t1 / 0.001));
+            for (std::uint64_t f = static_cast<std::uint64_t>(t0 / 0.001); f <= last && f < 2000; ++f) {
+                const double t = f * 0.001;
+                const int c = static_cast<int>((t - t0) / (t1 - t0) * plot.Width());
+                if (c < 0 || c >= plot.Width()) continue;
+                ColumnRange& r = columns[static_cast<std::size_t>(c)];
+                const double v = values.Value(curve, f);
+                r.minimum = r.empty ? v : std::min(r.minimum, v);
+                r.maximum = r.empty ? v : std::max(r.maximum, v);
+                r.empty = false;
+            }
+            BuildColumnPoints(curve.display, columns, plot);
+        });
+        layout.InitialView(InitialViewSettings{}, {0x0000FF, 0x008000, 0xFF0000});
+        layout.SetIntervalMode(INTERVAL_ALL);
+        painter.Bind(&layout);
+        font.setPixelSize(12);
+        font.setFamily("DejaVu Sans");
+    }
+
+    QImage Paint(int flags = DRAW_ALL) {
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        result = painter.Paint(p, font, flags, image.rect());
+        return image;
+    }
+
+    MeasurementDescription description;
+    SineValues values;
+    std::vector<Dataset*> list;
+    CGraphicLayout layout;
+    CGraphicPainter painter;
+    QFont font;
+    int result = -1;
+};
+
+QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+TEST(GraphicPainter, SeparatorsFollowTheGap) {
+    Scene s(3);
+    QImage image = s.Paint();
+    ASSERT_EQ(s.result, 0);
+    const int y = s.layout.Diagram(0).Rect().bottom;
+    EXPECT_EQ(Pixel(image, 300, y), 0x808080u);
+    EXPECT_EQ(Pixel(image, 300, y + 1), 0x000000u);
+    EXPECT_EQ(Pixel(image, 300, y + 2), 0xF0F0F0u);  // the next diagram's background
+
+    s.layout.SetGap(0);
+    image = s.Paint();
+    const int top1 = s.layout.Diagram(1).Rect().top;
+    EXPECT_EQ(s.layout.Diagram(0).Rect().bottom, top1);
+    for (int x = 0; x < 5; ++x) EXPECT_NE(Pixel(image, x, top1), 0x000000u);
+}
+
+TEST(GraphicPainter, PlotCurveAndBands) {
+    Scene s(2);
+    std::vector<RangeBand>& bands = s.layout.Bands();
+    s.layout.SetBandBuilder([](std::vector<RangeBand>& b, const GraphicRect& plot, double, double) {
+        b = {{plot.left + 10, plot.left + 20}};
+    });
+    QImage image = s.Paint();
+    ASSERT_EQ(s.result, 0);
+    ASSERT_EQ(bands.size(), 1u);
+    const GraphicRect& plot = s.layout.Diagram(0).PlotRect();
+    EXPECT_EQ(Pixel(image, plot.left - 1, plot.top + 3), 0xC0C0C0u);  // plot frame
+    EXPECT_EQ(Pixel(image, plot.left + 15, plot.top + 1), 0xFFFF80u);  // band (0x80FFFF as BGR)
+    // The curve colour appears inside the plot, in both diagrams.
+    int red = 0, green = 0;
+    for (int x = plot.left; x < plot.right; ++x) {
+        for (int y = plot.top; y < plot.bottom; ++y) red += Pixel(image, x, y) == 0xFF0000u;
+        const GraphicRect& p1 = s.layout.Diagram(1).PlotRect();
+        for (int y = p1.top; y < p1.bottom; ++y) green += Pixel(image, x, y) == 0x008000u;
+    }
+    EXPECT_GT(red, plot.Width());
+    EXPECT_GT(green, plot.Width());
+    // Points stay within two per column.
+    EXPECT_LE(s.list[0]->display.pointCount, 2 * plot.Width());
+}
+
+int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int right, QRgb colour) {
+    int leftmost = -1;
+    for (int x = left; x < right; ++x) {
+        for (int y = top; y < bottom; ++y) {
+            if (Pixel(image, x, y) == colour) return x;
+        }
+    }
+    return leftmost;
+}
+
+TEST(GraphicPainter, LongTitlesAreRightAlignedAndCut) {
+    Scene s(1);
+    s.list[0]->label = std::string(200, 'W');
+    QImage image = s.Paint();
+    const CGraphicDiagram& d = s.layout.Diagram(0);
+    const int titleLeft = d.Rect().left + d.titleOffset + 5;
+    const int first = InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft, d.Rect().right, 0xFF0000);
+    EXPECT_GE(first, titleLeft);
+    EXPECT_LE(first, titleLeft + 3);  // the cut text starts at the rectangle's left edge
+    // Nothing of the title is drawn left of its rectangle (besides the maximum label).
+    EXPECT_EQ(InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, d.Rect().left + d.titleOffset + 3,
+                               titleLeft, 0xFF0000),
+              -1);
+
+    s.list[0]->label = "Short";
+    s.list[0]->unit = "V";
+    image = s.Paint();
+    const int shortFirst =
+        InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft, d.Rect().right, 0xFF0000);
+    EXPECT_GT(shortFirst, (titleLeft + d.Rect().right) / 2 - 60);  // centred
+}
+
+TEST(GraphicPainter, CursorInvertsOnlyItsStrips) {
+    Scene s(2);
+    QImage image = s.Paint();
+    s.layout.cursorOn = 1;
+    s.layout.cursorSample = 1000;
+    s.Paint();  // places the cursor
+    image = s.Paint();
+    const QImage before = image;
+    QPainter p(&image);
+    const std::vector<QRect> regions = s.painter.PaintCursors(p, s.font);
+    p.end();
+    const GraphicRect& plot = s.layout.Diagram(0).PlotRect();
+    const int column = s.layout.cursorColumn;
+    ASSERT_GE(column, plot.left);
+    // White plot background becomes black under the cross.
+    int inverted = 0;
+    for (int y = plot.top; y < plot.bottom; ++y) {
+        if (Pixel(before, column, y) == 0xFFFFFFu) inverted += Pixel(image, column, y) == 0u;
+    }
+    EXPECT_GT(inverted, plot.Height() / 2);
+    // Every changed pixel lies in one of the reported regions, and they are small.
+    long area = 0;
+    for (const QRect& r : regions) area += static_cast<long>(r.width()) * r.height();
+    EXPECT_LT(area, 640L * 480L / 20);
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            if (before.pixel(x, y) == image.pixel(x, y)) continue;
+            bool inside = false;
+            for (const QRect& r : regions) inside = inside || r.contains(x, y);
+            ASSERT_TRUE(inside) << x << "," << y;
+        }
+    }
+}
+
+TEST(GraphicPainter, ErrorsAndTinyWindowsPaintNothingInside) {
+    Scene s(1);
+    for (Dataset* d : s.list) d->active = false;
+    s.layout.ApplyCurves(s.list, false);
+    s.Paint();
+    EXPECT_EQ(s.result, LAYOUT_NO_CURVES);
+    CGraphicPainter unbound;
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter p(&image);
+    EXPECT_EQ(unbound.Paint(p, QFont(), DRAW_ALL, image.rect()), LAYOUT_INTERNAL);
+
+    Scene tiny(1);
+    tiny.layout.SetClientRect(0, 0, 30, 12);
+    tiny.Paint();
+    EXPECT_EQ(tiny.result, 0);
+}
+
+TEST(GraphicPainter, FlatCurvesAndEmptyRanges) {
+    GraphicRect plot{10, 10, 110, 60};
+    DatasetDisplay d;
+    d.points.assign(400, {});
+    d.SetDisplayRange(4.0, 6.0);
+    BuildFlatPoints(d, 5.0, plot, 0.0, 1.0, 0.5);
+    ASSERT_EQ(d.pointCount, 2);
+    EXPECT_EQ(d.points[0].x, 10);
+    EXPECT_EQ(d.points[1].x, 60);
+    EXPECT_EQ(d.points[0].y, 35);
+    BuildFlatPoints(d, 50.0, plot, 0.0, 1.0, 0.5);
+    EXPECT_EQ(d.pointCount, 0);
+    EXPECT_EQ(d.flatPixel, -1);
+
+    // Far outside values are held near the plot; NaN columns are left out.
+    std::vector<ColumnRange> columns(100);
+    columns[0] = {1e300, 1e300, false};
+    columns[1] = {std::nan(""), 1.0, false};
+    columns[2] = {4.5, 5.5, false};
+    BuildColumnPoints(d, columns, plot);
+    ASSERT_EQ(d.pointCount, 3);
+    EXPECT_GE(d.points[0].y, plot.bottom - 26 * plot.Height());
+    EXPECT_EQ(d.points[1].x, 12);
+}
+
+}  // namespace
+}  // namespace grafyon
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
