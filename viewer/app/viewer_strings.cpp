@@ -1,0 +1,64 @@
+// The viewer's string table and its look-up through the installed translator.
+#include "viewer_strings.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace grafyon::app {
+
+namespace {
+
+constexpr ViewerStringEntry STRINGS[] = {
+    {GRAFY_STR_OLE_INIT_FAILED,
+     "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {GRAFY_STR_DOC_TEMPLATE, "Grafy\n\nNew\nData files (*.mcf)\n.mcf\nGrafyon.Document\nData file"},
+    {GRAFY_STR_OPEN_FILTER, "Vantorelline-Files (*.mcf;*.mdf,*.tks)|*.mcf;*.mdf;*.tks||"},
+    {GRAFY_STR_LANGUAGE_MISSING, "Requested language does not exist! Using standard language."},
+    {GRAFY_STR_LANGUAGE_OUT_OF_DATE, "Requested language not up to date! Using standard language."},
+    {GRAFY_STR_CANNOT_OPEN_FILE, "Following file cannot be opened !\n\u00ab%1\u00bb"},
+    {GRAFY_STR_APP_NAME, "Grafy"},
+    {GRAFY_STR_AUTO_EXIT_NO_FILE, "Automatic Exit: no file was named to open."},
+    {GRAFY_STR_AUTO_EXIT_NOT_OPENED,
+     "Automatic Exit: \u00ab%1\u00bb was not opened or holds no data."},
+    {GRAFY_STR_AUTO_EXIT_EXPORT_FAILED,
+     "Automatic Exit: the export with the filter \u00ab%1\u00bb failed (result %2)."},
+};
+
+static_assert(std::is_sorted(std::begin(STRINGS), std::end(STRINGS),
+                             [](const ViewerStringEntry& a, const ViewerStringEntry& b) {
+                                 return a.id < b.id;
+                             }),
+              "the table is kept in ascending order");
+
+const ViewerStringEntry* Find(int id) {
+    const auto found = std::lower_bound(std::begin(STRINGS), std::end(STRINGS), id,
+                                        [](const ViewerStringEntry& e, int n) { return e.id < n; });
+    return found != std::end(STRINGS) && found->id == id ? found : nullptr;
+}
+
+}  // namespace
+
+std::span<const ViewerStringEntry> ViewerStringTable() {
+    return STRINGS;
+}
+
+QString ViewerStringEnglish(int id) {
+    const ViewerStringEntry* entry = Find(id);
+    return entry ? QString::fromUtf8(entry->english) : QString();
+}
+
+QString ViewerString(int id) {
+    const ViewerStringEntry* entry = Find(id);
+    if (entry == nullptr)
+        return {};
+    const QByteArray key = QByteArray::number(id);
+    const QString translated = QCoreApplication::translate(VIEWER_STRINGS_CONTEXT, key.constData());
+    // Without a translation the key itself comes back.
+    if (translated.isEmpty() || translated == QLatin1String(key)) {
+        return QString::fromUtf8(entry->english);
+    }
+    return translated;
+}
+
+}  // namespace grafyon::app

@@ -1,0 +1,42 @@
+// The viewer's numbered texts: English built in, other languages from the language module.
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+namespace grafyon::app {
+
+inline constexpr int GRAFY_STR_OLE_INIT_FAILED = 100;
+inline constexpr int GRAFY_STR_DOC_TEMPLATE = 128;  // parts: see doc_template_string.h
+inline constexpr int GRAFY_STR_OPEN_FILTER = 1056;
+inline constexpr int GRAFY_STR_LANGUAGE_MISSING = 4103;
+inline constexpr int GRAFY_STR_LANGUAGE_OUT_OF_DATE = 4104;
+// Numbers of our own for texts that have none in the design.
+inline constexpr int GRAFY_STR_CANNOT_OPEN_FILE = 4200;  // "%1": the file's path
+inline constexpr int GRAFY_STR_APP_NAME = 4201;          // message box titles
+// Why an unattended run ("AutoExit") ends with a non-zero exit status.
+inline constexpr int GRAFY_STR_AUTO_EXIT_NO_FILE = 4202;
+inline constexpr int GRAFY_STR_AUTO_EXIT_NOT_OPENED = 4203;     // "%1": the file
+inline constexpr int GRAFY_STR_AUTO_EXIT_EXPORT_FAILED = 4204;  // "%1": filter, "%2": result
+
+// The translation context in which a language module carries these texts, each under
+// its number written in decimal.
+inline constexpr char VIEWER_STRINGS_CONTEXT[] = "GrafyonStrings";
+
+struct ViewerStringEntry {
+    int id;
+    const char* english;
+};
+
+// The built-in table in ascending order of numbers.
+std::span<const ViewerStringEntry> ViewerStringTable();
+
+// The text of id from the installed translation, else the built-in English; empty when the
+// number is unknown.
+QString ViewerString(int id);
+
+// The built-in English text alone.
+QString ViewerStringEnglish(int id);
+
+}  // namespace grafyon::app
