@@ -61,13 +61,13 @@ ColorList CurveColors::ReadTable(const SettingsFile& file) {
 
 bool CurveColors::WriteTable(SettingsFile& file, const ColorList& table) {
     const int count = static_cast<int>(std::min<std::size_t>(table.size(), CURVE_COLORS_MAX));
-    bool ok = file.WriteInt(VIEWER_COLORS_SECTION, COUNT_NAME, count);
+    bool ok = StoreInt(file, VIEWER_COLORS_SECTION, COUNT_NAME, count);
     for (int i = 0; i < count; ++i) {
         const ColorEntry& entry = table[static_cast<std::size_t>(i)];
         const std::string prefix = EntryPrefix(i);
-        ok &= file.WriteInt(VIEWER_COLORS_SECTION, ValueName(prefix, "Color"),
-                            static_cast<std::int32_t>(entry.color));
-        ok &= file.WriteString(VIEWER_COLORS_SECTION, ValueName(prefix, "Name"), entry.name);
+        ok &= StoreInt(file, VIEWER_COLORS_SECTION, ValueName(prefix, "Color"),
+                       static_cast<std::int32_t>(entry.color));
+        ok &= StoreString(file, VIEWER_COLORS_SECTION, ValueName(prefix, "Name"), entry.name);
     }
     return ok;
 }

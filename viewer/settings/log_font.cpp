@@ -50,20 +50,20 @@ bool ReadFont(const SettingsFile& file, LogFont& font, std::string_view section,
 bool WriteFont(SettingsFile& file, const LogFont& font, std::string_view section,
                std::string_view prefix) {
     auto name = [&](std::string_view field) { return ValueName(prefix, field); };
-    bool ok = file.WriteString(section, name("SystemFont"), font.faceName);
-    ok &= file.WriteInt(section, name("Height"), font.height);
-    ok &= file.WriteInt(section, name("Width"), font.width);
-    ok &= file.WriteInt(section, name("Escapement"), font.escapement);
-    ok &= file.WriteInt(section, name("Orientation"), font.orientation);
-    ok &= file.WriteInt(section, name("Weight"), font.weight);
-    ok &= file.WriteInt(section, name("Italic"), font.italic);
-    ok &= file.WriteInt(section, name("Underline"), font.underline);
-    ok &= file.WriteInt(section, name("StrikeOut"), font.strikeOut);
-    ok &= file.WriteInt(section, name("CharSet"), font.charSet);
-    ok &= file.WriteInt(section, name("Out Precision"), font.outPrecision);
-    ok &= file.WriteInt(section, name("Clip Precision"), font.clipPrecision);
-    ok &= file.WriteInt(section, name("Quality"), font.quality);
-    ok &= file.WriteInt(section, name("Pitch And Family"), font.pitchAndFamily);
+    bool ok = StoreString(file, section, name("SystemFont"), font.faceName);
+    ok &= StoreInt(file, section, name("Height"), font.height);
+    ok &= StoreInt(file, section, name("Width"), font.width);
+    ok &= StoreInt(file, section, name("Escapement"), font.escapement);
+    ok &= StoreInt(file, section, name("Orientation"), font.orientation);
+    ok &= StoreInt(file, section, name("Weight"), font.weight);
+    ok &= StoreInt(file, section, name("Italic"), font.italic);
+    ok &= StoreInt(file, section, name("Underline"), font.underline);
+    ok &= StoreInt(file, section, name("StrikeOut"), font.strikeOut);
+    ok &= StoreInt(file, section, name("CharSet"), font.charSet);
+    ok &= StoreInt(file, section, name("Out Precision"), font.outPrecision);
+    ok &= StoreInt(file, section, name("Clip Precision"), font.clipPrecision);
+    ok &= StoreInt(file, section, name("Quality"), font.quality);
+    ok &= StoreInt(file, section, name("Pitch And Family"), font.pitchAndFamily);
     return ok;
 }
 

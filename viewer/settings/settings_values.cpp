@@ -21,6 +21,21 @@ std::string ValueName(std::string_view prefix, std::string_view suffix) {
     return name;
 }
 
+bool StoreString(SettingsFile& file, std::string_view section, std::string_view name,
+                 std::string_view value) {
+    const std::optional<std::string> stored = file.ReadString(section, name);
+    if (stored && *stored == value)
+        return true;
+    return file.WriteString(section, name, value);
+}
+
+bool StoreInt(SettingsFile& file, std::string_view section, std::string_view name,
+              std::int64_t value) {
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return StoreString(file, section, name, std::string_view(text, result.ptr - text));
+}
+
 std::string FormatDouble(double value) {
     // to_chars with a precision produces exactly the bytes of printf("%.*g") in the C locale.
     char text[64];
@@ -60,7 +75,7 @@ double ReadDouble(const SettingsFile& file, std::string_view section, std::strin
 
 bool WriteDouble(SettingsFile& file, std::string_view section, std::string_view name,
                  double value) {
-    return file.WriteString(section, name, FormatDouble(value));
+    return StoreString(file, section, name, FormatDouble(value));
 }
 
 int ReadIntValue(const SettingsFile& file, std::string_view section, std::string_view name,
@@ -84,7 +99,7 @@ bool ReadBoolValue(const SettingsFile& file, std::string_view section, std::stri
 
 bool WriteBoolValue(SettingsFile& file, std::string_view section, std::string_view name,
                     bool value) {
-    return file.WriteInt(section, name, value ? 1 : 0);
+    return StoreInt(file, section, name, value ? 1 : 0);
 }
 
 std::string ReadStringValue(const SettingsFile& file, std::string_view section,

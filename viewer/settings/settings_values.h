@@ -1,6 +1,7 @@
 // The viewer's settings file and the helpers that read and write its single values.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +19,14 @@ std::unique_ptr<SettingsFile> OpenViewerSettingsFile();
 
 // prefix + " " + suffix; no space when the prefix is empty or already ends with one.
 std::string ValueName(std::string_view prefix, std::string_view suffix);
+
+// Write a value only when the file does not hold that text already: every write rewrites
+// and flushes the whole file, and at exit nearly every value is unchanged. The file ends up
+// the same as after a plain write; true when the value is in the file.
+bool StoreString(SettingsFile& file, std::string_view section, std::string_view name,
+                 std::string_view value);
+bool StoreInt(SettingsFile& file, std::string_view section, std::string_view name,
+              std::int64_t value);
 
 // "%g" of the C locale, whatever the process locale is.
 std::string FormatDouble(double value);

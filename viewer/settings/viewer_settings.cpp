@@ -67,30 +67,30 @@ void ReadViewerSettings(ViewerSettings& settings) {
 
 bool WriteViewerSettings(SettingsFile& file, const ViewerSettings& s) {
     bool ok = true;
-    ok &= file.WriteInt(S, "Diagram View Mode", s.diagramViewMode);
-    ok &= file.WriteInt(S, "Num Of Diagrams", s.numOfDiagrams);
+    ok &= StoreInt(file, S, "Diagram View Mode", s.diagramViewMode);
+    ok &= StoreInt(file, S, "Num Of Diagrams", s.numOfDiagrams);
     ok &= WriteBoolValue(file, S, "Show Y Grid", s.showYGrid);
     ok &= WriteBoolValue(file, S, "X_Axis Display On Top", s.xAxisDisplayOnTop);
     ok &= WriteBoolValue(file, S, "X_Axis Display On Bottom", s.xAxisDisplayOnBottom);
-    ok &= file.WriteInt(S, "X_Axis Scale Mode", s.xAxisScaleMode);
-    ok &= file.WriteInt(S, "X_Axis Start Interval Mode", s.xAxisStartIntervalMode);
-    ok &= file.WriteInt(S, "X_Axis Num Of Values", s.xAxisNumOfValues);
+    ok &= StoreInt(file, S, "X_Axis Scale Mode", s.xAxisScaleMode);
+    ok &= StoreInt(file, S, "X_Axis Start Interval Mode", s.xAxisStartIntervalMode);
+    ok &= StoreInt(file, S, "X_Axis Num Of Values", s.xAxisNumOfValues);
     ok &= WriteDouble(file, S, "X_Axis Time Interval", s.xAxisTimeInterval);
-    ok &= file.WriteInt(S, "X_Axis Value Interval", s.xAxisValueInterval);
-    ok &= file.WriteInt(S, "Curve Scaling Mode", s.curveScalingMode);
-    ok &= file.WriteInt(S, "Scaling Reference Mode", s.scalingReferenceMode);
-    ok &= file.WriteInt(S, "Zoom And Center Mode", s.zoomAndCenterMode);
-    ok &= file.WriteInt(S, "Center Mode", s.centerMode);
-    ok &= file.WriteInt(S, "Cursor Mode", s.cursorMode);
-    ok &= file.WriteInt(S, "Save File Filter Index", s.saveFileFilterIndex);
+    ok &= StoreInt(file, S, "X_Axis Value Interval", s.xAxisValueInterval);
+    ok &= StoreInt(file, S, "Curve Scaling Mode", s.curveScalingMode);
+    ok &= StoreInt(file, S, "Scaling Reference Mode", s.scalingReferenceMode);
+    ok &= StoreInt(file, S, "Zoom And Center Mode", s.zoomAndCenterMode);
+    ok &= StoreInt(file, S, "Center Mode", s.centerMode);
+    ok &= StoreInt(file, S, "Cursor Mode", s.cursorMode);
+    ok &= StoreInt(file, S, "Save File Filter Index", s.saveFileFilterIndex);
     ok &= WriteBoolValue(file, S, "Save Range Infos", s.saveRangeInfos);
     ok &= WriteBoolValue(file, S, "Save Comments", s.saveComments);
     ok &= WriteBoolValue(file, S, "Open Stored File", s.openStoredFile);
-    ok &= file.WriteInt(S, "Merge Creation Mode", s.mergeCreationMode);
+    ok &= StoreInt(file, S, "Merge Creation Mode", s.mergeCreationMode);
     ok &= WriteBoolValue(file, S, "Open Merged File", s.openMergedFile);
-    ok &= file.WriteInt(S, "Cursor Value Format Type", s.cursorValueFormatType);
-    ok &= file.WriteInt(S, "Cursor Value Format Width", s.cursorValueFormatWidth);
-    ok &= file.WriteInt(S, "Cursor Value Format Precision", s.cursorValueFormatPrecision);
+    ok &= StoreInt(file, S, "Cursor Value Format Type", s.cursorValueFormatType);
+    ok &= StoreInt(file, S, "Cursor Value Format Width", s.cursorValueFormatWidth);
+    ok &= StoreInt(file, S, "Cursor Value Format Precision", s.cursorValueFormatPrecision);
     return ok;
 }
 

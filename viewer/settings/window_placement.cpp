@@ -138,8 +138,8 @@ std::optional<WindowPlacement> ReadWindowPlacement(const SettingsFile& file) {
 }
 
 bool WriteWindowPlacement(SettingsFile& file, const WindowPlacement& placement) {
-    return file.WriteString(VIEWER_SETTINGS_SECTION, VALUE_NAME,
-                            FormatWindowPlacement(PlacementForStorage(placement)));
+    return StoreString(file, VIEWER_SETTINGS_SECTION, VALUE_NAME,
+                       FormatWindowPlacement(PlacementForStorage(placement)));
 }
 
 }  // namespace grafyon::viewer
