@@ -20,7 +20,7 @@ const ColorList& DefaultCurveColors() {
 }
 
 const ColorList& StandardPalette() {
-    // UTF-8 in memory; the umlauts are single Windows-1252 characters on the design's side.
+    // UTF-8 in memory, like every text of the program.
     static const ColorList colors = {
         {MakeColorRef(0, 0, 0), "Schwarz"},        {MakeColorRef(128, 128, 128), "Dunkelgrau"},
         {MakeColorRef(192, 192, 192), "Hellgrau"}, {MakeColorRef(255, 255, 255), "Wei\xC3\x9F"},
