@@ -70,7 +70,7 @@ SettingsFile::~SettingsFile() = default;
 std::optional<std::string> SettingsFile::ReadString(std::string_view section,
                                                     std::string_view name) const {
     QSettings& s = *m_settings;
-    s.sync();  // pick up changes other programs made since
+    if (m_batchDepth == 0) s.sync();  // pick up changes other programs made since
     if (!BeginSection(s, section, false)) return std::nullopt;
     const QString key = FindNoCase(s.childKeys(), Q(name));
     std::optional<std::string> result;
@@ -103,16 +103,17 @@ std::optional<std::int64_t> SettingsFile::ReadInt(std::string_view section,
 bool SettingsFile::WriteString(std::string_view section, std::string_view name,
                                std::string_view value) {
     QSettings& s = *m_settings;
-    s.sync();
+    if (m_batchDepth == 0) s.sync();
     BeginSection(s, section, true);
     QString key = FindNoCase(s.childKeys(), Q(name));
     if (key.isEmpty()) key = Q(name);
     const QVariant previous = s.value(key);
     s.setValue(key, Q(value));
-    QDir().mkpath(QFileInfo(QString::fromStdString(m_path)).absolutePath());
-    s.sync();
-    const bool written =
-        s.status() == QSettings::NoError && QFileInfo::exists(QString::fromStdString(m_path));
+    if (m_batchDepth > 0) {
+        if (!section.empty()) s.endGroup();
+        return true;
+    }
+    const bool written = Sync();
     if (!written) {
         // QSettings shares unsaved values between all objects on one file: take the
         // value back so that nobody reads what never reached the file.
@@ -124,6 +125,20 @@ bool SettingsFile::WriteString(std::string_view section, std::string_view name,
     }
     if (!section.empty()) s.endGroup();
     return written;
+}
+
+bool SettingsFile::Sync() {
+    QDir().mkpath(QFileInfo(QString::fromStdString(m_path)).absolutePath());
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError &&
+           QFileInfo::exists(QString::fromStdString(m_path));
+}
+
+void SettingsFile::BeginBatch() { ++m_batchDepth; }
+
+bool SettingsFile::EndBatch() {
+    if (m_batchDepth == 0 || --m_batchDepth > 0) return true;
+    return Sync();
 }
 
 bool SettingsFile::WriteInt(std::string_view section, std::string_view name, std::int64_t value) {
@@ -146,7 +161,7 @@ bool SettingsFile::Remove(std::string_view section, std::string_view name) {
 
 std::vector<std::string> SettingsFile::ValueNames(std::string_view section) const {
     QSettings& s = *m_settings;
-    s.sync();
+    if (m_batchDepth == 0) s.sync();
     std::vector<std::string> names;
     if (!BeginSection(s, section, false)) return names;
     for (const QString& key : s.childKeys()) names.push_back(key.toStdString());

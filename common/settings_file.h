@@ -40,12 +40,20 @@ public:
     bool WriteInt(std::string_view section, std::string_view name, std::int64_t value);
     bool Remove(std::string_view section, std::string_view name);
 
+    // Between these two, writes stay in memory and reach the file once at the end, so
+    // storing many values rewrites the file once; EndBatch reports whether it was written.
+    void BeginBatch();
+    bool EndBatch();
+
     // The value names of a section, sorted.
     std::vector<std::string> ValueNames(std::string_view section) const;
 
 private:
+    bool Sync();
+
     std::string m_path;
     std::unique_ptr<QSettings> m_settings;
+    int m_batchDepth = 0;
 };
 
 }  // namespace grafyon

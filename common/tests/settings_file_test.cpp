@@ -108,3 +108,29 @@ TEST(SettingsFile, FailedWriteAsRootThroughAFileInTheWay) {
 
 }  // namespace
 }  // namespace grafyon
+
+namespace grafyon {
+namespace {
+
+TEST(SettingsFile, BatchesReachTheFileOnceAtTheEnd) {
+    test::ScopedConfigDirs dirs;
+    SettingsFile file(SettingsScope::User, "Grafyon");
+    file.BeginBatch();
+    for (int i = 0; i < 50; ++i) ASSERT_TRUE(file.WriteInt("Colors", "Color" + std::to_string(i), i));
+    EXPECT_FALSE(std::filesystem::exists(file.Path()));  // nothing written yet
+    EXPECT_EQ(file.ReadInt("Colors", "color7").value_or(-1), 7);  // but readable at once
+    EXPECT_TRUE(file.EndBatch());
+    SettingsFile other(SettingsScope::User, "Grafyon");
+    EXPECT_EQ(other.ValueNames("Colors").size(), 50u);
+
+    // A batch whose file cannot be written reports it at the end.
+    std::filesystem::create_directories(dirs.MachineDir());
+    test::WriteTextFile(dirs.MachineDir() + "/Vantorelline", "in the way");
+    SettingsFile blocked(SettingsScope::Machine, "Vantorelline");
+    blocked.BeginBatch();
+    blocked.WriteString("", "Path", "/x");
+    EXPECT_FALSE(blocked.EndBatch());
+}
+
+}  // namespace
+}  // namespace grafyon

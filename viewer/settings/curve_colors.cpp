@@ -61,6 +61,7 @@ ColorList CurveColors::ReadTable(const SettingsFile& file) {
 
 bool CurveColors::WriteTable(SettingsFile& file, const ColorList& table) {
     const int count = static_cast<int>(std::min<std::size_t>(table.size(), CURVE_COLORS_MAX));
+    file.BeginBatch();
     bool ok = StoreInt(file, VIEWER_COLORS_SECTION, COUNT_NAME, count);
     for (int i = 0; i < count; ++i) {
         const ColorEntry& entry = table[static_cast<std::size_t>(i)];
@@ -69,6 +70,7 @@ bool CurveColors::WriteTable(SettingsFile& file, const ColorList& table) {
                        static_cast<std::int32_t>(entry.color));
         ok &= StoreString(file, VIEWER_COLORS_SECTION, ValueName(prefix, "Name"), entry.name);
     }
+    ok &= file.EndBatch();
     return ok;
 }
 

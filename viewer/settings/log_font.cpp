@@ -50,6 +50,7 @@ bool ReadFont(const SettingsFile& file, LogFont& font, std::string_view section,
 bool WriteFont(SettingsFile& file, const LogFont& font, std::string_view section,
                std::string_view prefix) {
     auto name = [&](std::string_view field) { return ValueName(prefix, field); };
+    file.BeginBatch();
     bool ok = StoreString(file, section, name("SystemFont"), font.faceName);
     ok &= StoreInt(file, section, name("Height"), font.height);
     ok &= StoreInt(file, section, name("Width"), font.width);
@@ -64,6 +65,7 @@ bool WriteFont(SettingsFile& file, const LogFont& font, std::string_view section
     ok &= StoreInt(file, section, name("Clip Precision"), font.clipPrecision);
     ok &= StoreInt(file, section, name("Quality"), font.quality);
     ok &= StoreInt(file, section, name("Pitch And Family"), font.pitchAndFamily);
+    ok &= file.EndBatch();
     return ok;
 }
 

@@ -66,6 +66,7 @@ void ReadViewerSettings(ViewerSettings& settings) {
 }
 
 bool WriteViewerSettings(SettingsFile& file, const ViewerSettings& s) {
+    file.BeginBatch();
     bool ok = true;
     ok &= StoreInt(file, S, "Diagram View Mode", s.diagramViewMode);
     ok &= StoreInt(file, S, "Num Of Diagrams", s.numOfDiagrams);
@@ -91,6 +92,7 @@ bool WriteViewerSettings(SettingsFile& file, const ViewerSettings& s) {
     ok &= StoreInt(file, S, "Cursor Value Format Type", s.cursorValueFormatType);
     ok &= StoreInt(file, S, "Cursor Value Format Width", s.cursorValueFormatWidth);
     ok &= StoreInt(file, S, "Cursor Value Format Precision", s.cursorValueFormatPrecision);
+    ok &= file.EndBatch();
     return ok;
 }
 
