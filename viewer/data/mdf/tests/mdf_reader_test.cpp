@@ -468,6 +468,54 @@ TEST_F(MdfReaderTest, TextsAreWindows1252InTheFile) {
     EXPECT_EQ(m_description.DataFileName(1), "Messäe.dta");
 }
 
+// Every prefix of a file and every byte set to 0xFF or 0: a status of the reader, never
+// a crash, and a description that keeps its invariants.
+TEST_F(MdfReaderTest, SurvivesEveryTruncationAndCorruptedByte) {
+    MdfBuilder::HeaderFields h;
+    h.frameSize = 8;
+    MdfBuilder b(h);
+    b.Element(1, MdfBuilder::DataFile(1, "run.dta"));
+    b.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.001));
+    b.Element(90, MdfBuilder::Comment("Kommentar"));
+    b.Element(80, MdfBuilder::Parameter(1, 8, MdfBuilder::Pattern(8, 0)));
+    b.Element(100, MdfBuilder::Dataset({.frameOffset = 6}));
+    b.Element(110, MdfBuilder::DatasetList({}, 1, 1));
+    b.Element(1000, MdfBuilder::Pattern(16, 0));
+    const std::vector<std::uint8_t> good = b.Bytes();
+
+    const auto check = [&](const std::vector<std::uint8_t>& bytes, const std::string& what) {
+        const int status = Read(bytes);
+        const bool known = status == MEASUREMENT_OK || status == MEASUREMENT_NO_DATASET ||
+                           status == MEASUREMENT_NO_TIME_BASE || status == MEASUREMENT_CORRUPT ||
+                           status == MEASUREMENT_NOT_MDF;
+        ASSERT_TRUE(known) << what << ": status " << status;
+        if (status == MEASUREMENT_NOT_MDF)
+            return;  // not read at all
+        if (status < 0) {
+            ASSERT_TRUE(m_description.Empty()) << what;
+            return;
+        }
+        ASSERT_NE(m_description.Header(), nullptr) << what;
+        for (const Dataset* d : m_description.Datasets()) {
+            if (d->Kind() == ELEMENT_DATASET) {
+                ASSERT_TRUE(d->FitsFrame(m_description.Header()->frameSize)) << what;
+            }
+            ASSERT_EQ(d->listRecords.size() % 232, 0u) << what;
+        }
+    };
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        check(std::vector<std::uint8_t>(good.begin(), good.begin() + size),
+              "prefix " + std::to_string(size));
+    }
+    for (std::size_t pos = 0; pos < good.size(); ++pos) {
+        for (const std::uint8_t value : {std::uint8_t{0xFF}, std::uint8_t{0x00}}) {
+            std::vector<std::uint8_t> bytes = good;
+            bytes[pos] = value;
+            check(bytes, "byte " + std::to_string(pos) + " = " + std::to_string(value));
+        }
+    }
+}
+
 TEST(MdfPaths, JoinsWithASingleSlash) {
     EXPECT_EQ(JoinPath("/data", "a.dta"), "/data/a.dta");
     EXPECT_EQ(JoinPath("/", "a.dta"), "/a.dta");
