@@ -61,7 +61,7 @@ CGrafyonApp* CGrafyonApp::Instance() {
 
 std::string CGrafyonApp::LocalFilterFolderPath() {
     std::string base;
-    // The base directory specification ignores relative values.
+    // XDG base directories must be absolute; a relative value is ignored.
     if (const char* dataHome = std::getenv("XDG_DATA_HOME");
         dataHome != nullptr && dataHome[0] == '/') {
         base = dataHome;

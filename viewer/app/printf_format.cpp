@@ -12,7 +12,7 @@ namespace grafyon {
 
 namespace {
 
-struct Spec {
+struct Directive {
     bool left = false;
     bool plus = false;
     bool space = false;
@@ -48,72 +48,72 @@ private:
 
 constexpr int MAX_FIELD = 4096;  // bounds width and precision so a format cannot ask for gigabytes
 
-void Pad(std::string& out, const Spec& spec, std::string_view sign, std::string_view prefix,
-         std::string_view body, bool zeroAllowed) {
+void Pad(std::string& out, const Directive& directive, std::string_view sign,
+         std::string_view prefix, std::string_view body, bool zeroAllowed) {
     const std::size_t length = sign.size() + prefix.size() + body.size();
-    const std::size_t width = static_cast<std::size_t>(spec.width);
+    const std::size_t width = static_cast<std::size_t>(directive.width);
     const std::size_t fill = width > length ? width - length : 0;
-    if (spec.left) {
+    if (directive.left) {
         out.append(sign).append(prefix).append(body).append(fill, ' ');
-    } else if (spec.zero && zeroAllowed) {
+    } else if (directive.zero && zeroAllowed) {
         out.append(sign).append(prefix).append(fill, '0').append(body);
     } else {
         out.append(fill, ' ').append(sign).append(prefix).append(body);
     }
 }
 
-void FormatString(std::string& out, const Spec& spec, std::string_view text) {
-    if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text.size()) {
-        text = text.substr(0, static_cast<std::size_t>(spec.precision));
+void FormatString(std::string& out, const Directive& directive, std::string_view text) {
+    if (directive.precision >= 0 && static_cast<std::size_t>(directive.precision) < text.size()) {
+        text = text.substr(0, static_cast<std::size_t>(directive.precision));
     }
-    Pad(out, spec, {}, {}, text, false);
+    Pad(out, directive, {}, {}, text, false);
 }
 
-void FormatInteger(std::string& out, const Spec& spec, bool negative,
+void FormatInteger(std::string& out, const Directive& directive, bool negative,
                    unsigned long long magnitude) {
     int base = 10;
-    if (spec.conversion == 'o')
+    if (directive.conversion == 'o')
         base = 8;
-    if (spec.conversion == 'x' || spec.conversion == 'X')
+    if (directive.conversion == 'x' || directive.conversion == 'X')
         base = 16;
     char digits[72];
     auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude, base);
     std::string body(digits, end);
-    if (spec.conversion == 'X') {
+    if (directive.conversion == 'X') {
         std::transform(body.begin(), body.end(), body.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     }
-    if (spec.precision >= 0) {
+    if (directive.precision >= 0) {
         // An explicit precision of 0 prints nothing for the value 0.
-        if (spec.precision == 0 && magnitude == 0)
+        if (directive.precision == 0 && magnitude == 0)
             body.clear();
-        if (body.size() < static_cast<std::size_t>(spec.precision)) {
-            body.insert(0, static_cast<std::size_t>(spec.precision) - body.size(), '0');
+        if (body.size() < static_cast<std::size_t>(directive.precision)) {
+            body.insert(0, static_cast<std::size_t>(directive.precision) - body.size(), '0');
         }
     }
     std::string_view prefix;
-    if (spec.alternate) {
+    if (directive.alternate) {
         if (base == 8 && (body.empty() || body.front() != '0'))
             body.insert(0, "0");
         if (base == 16 && magnitude != 0)
-            prefix = spec.conversion == 'X' ? "0X" : "0x";
+            prefix = directive.conversion == 'X' ? "0X" : "0x";
     }
-    const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
+    const bool isSigned = directive.conversion == 'd' || directive.conversion == 'i';
     std::string_view sign;
     if (negative) {
         sign = "-";
-    } else if (isSigned && spec.plus) {
+    } else if (isSigned && directive.plus) {
         sign = "+";
-    } else if (isSigned && spec.space) {
+    } else if (isSigned && directive.space) {
         sign = " ";
     }
-    Pad(out, spec, sign, prefix, body, spec.precision < 0);
+    Pad(out, directive, sign, prefix, body, directive.precision < 0);
 }
 
-void FormatFloat(std::string& out, const Spec& spec, double value) {
+void FormatFloat(std::string& out, const Directive& directive, double value) {
     const char conversion =
-        static_cast<char>(std::tolower(static_cast<unsigned char>(spec.conversion)));
-    const bool upper = std::isupper(static_cast<unsigned char>(spec.conversion)) != 0;
+        static_cast<char>(std::tolower(static_cast<unsigned char>(directive.conversion)));
+    const bool upper = std::isupper(static_cast<unsigned char>(directive.conversion)) != 0;
     const bool negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     std::string body;
@@ -122,7 +122,7 @@ void FormatFloat(std::string& out, const Spec& spec, double value) {
     } else {
         char buffer[MAX_FIELD + 400];
         std::to_chars_result result{};
-        int precision = spec.precision < 0 ? 6 : spec.precision;
+        int precision = directive.precision < 0 ? 6 : directive.precision;
         switch (conversion) {
             case 'f':
                 result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
@@ -133,7 +133,7 @@ void FormatFloat(std::string& out, const Spec& spec, double value) {
                                        std::chars_format::scientific, precision);
                 break;
             case 'a':
-                result = spec.precision < 0
+                result = directive.precision < 0
                              ? std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                              std::chars_format::hex)
                              : std::to_chars(buffer, buffer + sizeof buffer, magnitude,
@@ -142,7 +142,7 @@ void FormatFloat(std::string& out, const Spec& spec, double value) {
             default:
                 if (precision == 0)
                     precision = 1;
-                if (spec.alternate) {
+                if (directive.alternate) {
                     // "%#g" keeps its trailing zeros: choose the style by the exponent.
                     result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                            std::chars_format::scientific, precision - 1);
@@ -169,7 +169,7 @@ void FormatFloat(std::string& out, const Spec& spec, double value) {
         if (conversion == 'a')
             body.insert(0, "0x");
         // "#" keeps the decimal point even without decimals.
-        if (spec.alternate && body.find('.') == std::string::npos && conversion != 'a') {
+        if (directive.alternate && body.find('.') == std::string::npos && conversion != 'a') {
             const std::size_t exponent = body.find('e');
             body.insert(exponent == std::string::npos ? body.size() : exponent, ".");
         }
@@ -181,46 +181,46 @@ void FormatFloat(std::string& out, const Spec& spec, double value) {
     std::string_view sign;
     if (negative) {
         sign = "-";
-    } else if (spec.plus) {
+    } else if (directive.plus) {
         sign = "+";
-    } else if (spec.space) {
+    } else if (directive.space) {
         sign = " ";
     }
     const bool finite = std::isfinite(value);
-    Pad(out, spec, sign, {}, body, finite);
+    Pad(out, directive, sign, {}, body, finite);
 }
 
-void FormatPointer(std::string& out, const Spec& spec, const void* pointer) {
+void FormatPointer(std::string& out, const Directive& directive, const void* pointer) {
     if (pointer == nullptr) {
-        Pad(out, spec, {}, {}, "(nil)", false);
+        Pad(out, directive, {}, {}, "(nil)", false);
         return;
     }
-    Spec hex = spec;
+    Directive hex = directive;
     hex.conversion = 'x';
     hex.alternate = true;
     FormatInteger(out, hex, false, reinterpret_cast<std::uintptr_t>(pointer));
 }
 
 // Formats one argument for one conversion; a mismatching argument keeps its own form.
-void FormatArg(std::string& out, Spec spec, const PrintfArg* arg) {
+void FormatArg(std::string& out, Directive directive, const PrintfArg* arg) {
     if (arg == nullptr)
         return;
-    const char c = spec.conversion;
+    const char c = directive.conversion;
     if (const auto* text = std::get_if<std::string_view>(arg)) {
-        FormatString(out, spec, *text);
+        FormatString(out, directive, *text);
         return;
     }
     if (const auto* pointer = std::get_if<const void*>(arg)) {
-        FormatPointer(out, spec, *pointer);
+        FormatPointer(out, directive, *pointer);
         return;
     }
     const bool wantsFloat = std::string_view("fFeEgGaA").find(c) != std::string_view::npos;
     if (const auto* d = std::get_if<double>(arg)) {
         if (!wantsFloat) {
-            spec.conversion = 'g';
-            spec.precision = -1;
+            directive.conversion = 'g';
+            directive.precision = -1;
         }
-        FormatFloat(out, spec, *d);
+        FormatFloat(out, directive, *d);
         return;
     }
     long long signedValue = 0;
@@ -235,19 +235,19 @@ void FormatArg(std::string& out, Spec spec, const PrintfArg* arg) {
     }
     if (wantsFloat) {
         FormatFloat(
-            out, spec,
+            out, directive,
             isSigned ? static_cast<double>(signedValue) : static_cast<double>(unsignedValue));
         return;
     }
     switch (c) {
         case 'c': {
             const char ch = static_cast<char>(unsignedValue & 0xFF);
-            Pad(out, spec, {}, {}, std::string_view(&ch, 1), false);
+            Pad(out, directive, {}, {}, std::string_view(&ch, 1), false);
             return;
         }
         case 's':
-            spec.precision = -1;
-            spec.conversion = isSigned ? 'd' : 'u';
+            directive.precision = -1;
+            directive.conversion = isSigned ? 'd' : 'u';
             break;
         case 'd':
         case 'i':
@@ -259,14 +259,14 @@ void FormatArg(std::string& out, Spec spec, const PrintfArg* arg) {
         default:
             break;
     }
-    if (spec.conversion == 'd' || spec.conversion == 'i') {
+    if (directive.conversion == 'd' || directive.conversion == 'i') {
         const bool negative = signedValue < 0;
         const unsigned long long magnitude =
             negative ? 0ULL - static_cast<unsigned long long>(signedValue)
                      : static_cast<unsigned long long>(signedValue);
-        FormatInteger(out, spec, negative, magnitude);
+        FormatInteger(out, directive, negative, magnitude);
     } else {
-        FormatInteger(out, spec, false, unsignedValue);
+        FormatInteger(out, directive, false, unsignedValue);
     }
 }
 
@@ -287,19 +287,19 @@ std::string FormatPrintfArgs(std::string_view format, std::span<const PrintfArg>
             continue;
         }
         const std::size_t start = i++;
-        Spec spec;
+        Directive directive;
         for (; i < format.size(); ++i) {
             const char flag = format[i];
             if (flag == '-') {
-                spec.left = true;
+                directive.left = true;
             } else if (flag == '+') {
-                spec.plus = true;
+                directive.plus = true;
             } else if (flag == ' ') {
-                spec.space = true;
+                directive.space = true;
             } else if (flag == '#') {
-                spec.alternate = true;
+                directive.alternate = true;
             } else if (flag == '0') {
-                spec.zero = true;
+                directive.zero = true;
             } else {
                 break;
             }
@@ -308,27 +308,28 @@ std::string FormatPrintfArgs(std::string_view format, std::span<const PrintfArg>
             ++i;
             const long long width = cursor.NextInt().value_or(0);
             if (width < 0)
-                spec.left = true;
-            spec.width =
+                directive.left = true;
+            directive.width =
                 static_cast<int>(std::min<long long>(width < 0 ? -width : width, MAX_FIELD));
         } else {
             while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) {
-                spec.width = std::min(spec.width * 10 + (format[i] - '0'), MAX_FIELD);
+                directive.width = std::min(directive.width * 10 + (format[i] - '0'), MAX_FIELD);
                 ++i;
             }
         }
         if (i < format.size() && format[i] == '.') {
             ++i;
-            spec.precision = 0;
+            directive.precision = 0;
             if (i < format.size() && format[i] == '*') {
                 ++i;
                 const long long precision = cursor.NextInt().value_or(-1);
-                spec.precision = precision < 0
-                                     ? -1
-                                     : static_cast<int>(std::min<long long>(precision, MAX_FIELD));
+                directive.precision =
+                    precision < 0 ? -1
+                                  : static_cast<int>(std::min<long long>(precision, MAX_FIELD));
             } else {
                 while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) {
-                    spec.precision = std::min(spec.precision * 10 + (format[i] - '0'), MAX_FIELD);
+                    directive.precision =
+                        std::min(directive.precision * 10 + (format[i] - '0'), MAX_FIELD);
                     ++i;
                 }
             }
@@ -341,18 +342,19 @@ std::string FormatPrintfArgs(std::string_view format, std::span<const PrintfArg>
             out.append(format.substr(start));  // an unfinished conversion is kept as text
             break;
         }
-        spec.conversion = format[i++];
-        if (spec.conversion == '%') {
+        directive.conversion = format[i++];
+        if (directive.conversion == '%') {
             out.push_back('%');
             continue;
         }
-        if (std::string_view("diouxXcsfFeEgGaAp").find(spec.conversion) == std::string_view::npos) {
+        if (std::string_view("diouxXcsfFeEgGaAp").find(directive.conversion) ==
+            std::string_view::npos) {
             out.append(format.substr(start, i - start));  // unknown conversions stay as written
             continue;
         }
-        if (spec.left)
-            spec.zero = false;
-        FormatArg(out, spec, cursor.Next());
+        if (directive.left)
+            directive.zero = false;
+        FormatArg(out, directive, cursor.Next());
     }
     return out;
 }

@@ -12,7 +12,7 @@ inline constexpr int GRAFY_STR_DOC_TEMPLATE = 128;  // parts: see doc_template_s
 inline constexpr int GRAFY_STR_OPEN_FILTER = 1056;
 inline constexpr int GRAFY_STR_LANGUAGE_MISSING = 4103;
 inline constexpr int GRAFY_STR_LANGUAGE_OUT_OF_DATE = 4104;
-// Numbers of our own for texts that have none in the design.
+// Texts that came without a number get numbers from 4200 up.
 inline constexpr int GRAFY_STR_CANNOT_OPEN_FILE = 4200;  // "%1": the file's path
 inline constexpr int GRAFY_STR_APP_NAME = 4201;          // message box titles
 // Why an unattended run ("AutoExit") ends with a non-zero exit status.

@@ -48,7 +48,7 @@ TEST(CommandLine, OwnSwitchesAndShortFormsAnyCase) {
     EXPECT_TRUE(longForm.m_autoExit);
 }
 
-TEST(CommandLine, FileBeforeTheFilterAsDesigned) {
+TEST(CommandLine, FileBeforeTheFilterAsUsual) {
     const CGrafyonCommandLineInfo info = Parse({"data.mdf", "/EF", "Standard", "/AX", "/Hide"});
     EXPECT_EQ(info.m_fileName, "data.mdf");
     EXPECT_EQ(info.m_shellCommand, ShellCommand::FileOpen);

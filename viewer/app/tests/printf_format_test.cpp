@@ -59,11 +59,11 @@ TEST(PrintfFormat, FloatsMatchTheCLibrary) {
     }
     EXPECT_EQ(FormatPrintf("%#g", 999999.5), "1.00000e+06");
     EXPECT_EQ(FormatPrintf("%#.3g", 999999.5), "1.00e+06");
-    const double specials[] = {std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(),
-                               std::numeric_limits<double>::quiet_NaN()};
+    const double nonFinite[] = {std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::quiet_NaN()};
     for (const char* format : {"%g", "%f", "%E", "%8g|", "%-8f|", "%08g"}) {
-        for (double value : specials) {
+        for (double value : nonFinite) {
             EXPECT_EQ(FormatPrintf(format, value), CPrintf(format, value)) << format;
         }
     }
