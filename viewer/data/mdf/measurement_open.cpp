@@ -1,0 +1,141 @@
+// The opening sequence of a measurement, without any user interface.
+#include "measurement_open.h"
+
+#include "viewer/data/access/data_access.h"
+#include "viewer/data/mdf/data_file_validation.h"
+#include "viewer/data/mdf/mdf_reader.h"
+
+namespace grafyon {
+
+namespace {
+
+const RangeNameElement* NameWithNumber(const MeasurementDescription& d, std::uint32_t number) {
+    for (const auto& e : d.Elements()) {
+        if (e->Kind() != ELEMENT_RANGE_NAME)
+            continue;
+        const auto* name = static_cast<const RangeNameElement*>(e.get());
+        if (name->rangeNumber == number)
+            return name;
+    }
+    return nullptr;
+}
+
+MeasurementRange MakeRange(const MeasurementDescription& d, std::uint32_t number,
+                           std::uint64_t start, std::uint64_t stop, const Element* source) {
+    MeasurementRange range;
+    if (const RangeNameElement* name = NameWithNumber(d, number)) {
+        range.name = name->name;
+        range.comment = name->comment;
+    }
+    range.startFrame = start;
+    range.stopFrame = stop;
+    range.source = source;
+    return range;
+}
+
+}  // namespace
+
+const std::vector<MeasurementFormatReader>& MeasurementFormatReaders() {
+    static const std::vector<MeasurementFormatReader> READERS = {
+        {"MDF", [](const BinaryFileReader& file) { return IsMdfFile(file); }, &ReadMdfDescription},
+    };
+    return READERS;
+}
+
+int MessageForOpenStatus(int status) {
+    switch (status) {
+        case MEASUREMENT_CORRUPT:
+        case MEASUREMENT_DATA_FILE_BROKEN:
+            return MESSAGE_CORRUPT;
+        case MEASUREMENT_NOT_SUPPORTED:
+            return MESSAGE_NOT_SUPPORTED;
+        case MEASUREMENT_UNKNOWN_FORMAT:
+        case MEASUREMENT_NOT_MDF:
+        case MEASUREMENT_NOT_TARKO:
+            return MESSAGE_UNKNOWN_FORMAT;
+        case MEASUREMENT_DATA_FILE_MISSING:
+        case MEASUREMENT_DATA_FILE_EMPTY:
+            return MESSAGE_NONE;  // reported later, on use
+        default:
+            return status < 0 ? MESSAGE_UNKNOWN_ERROR : MESSAGE_NONE;
+    }
+}
+
+std::vector<MeasurementRange> RangesOf(const MeasurementDescription& d) {
+    std::vector<MeasurementRange> ranges;
+    std::size_t pos = 0;
+    for (Element* e = d.FindFirst(ELEMENT_RANGE, pos); e; e = d.FindNext(ELEMENT_RANGE, pos)) {
+        const auto* r = static_cast<const RangeElement*>(e);
+        ranges.push_back(MakeRange(d, r->rangeNumber, r->startFrame, r->stopFrame, r));
+    }
+    // A spot keeps its name too: saving writes a name element for a named spot.
+    for (Element* e = d.FindFirst(ELEMENT_SPOT, pos); e; e = d.FindNext(ELEMENT_SPOT, pos)) {
+        const auto* s = static_cast<const SpotElement*>(e);
+        ranges.push_back(MakeRange(d, s->rangeNumber, s->frame, s->frame, s));
+    }
+    return ranges;
+}
+
+MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescription& description,
+                                      DataAccess& access,
+                                      const std::vector<MeasurementFormatReader>& readers) {
+    MeasurementOpenResult result;
+    access.Detach(description);
+    description.Clear();
+
+    // 1. Probe by content and read.
+    BinaryFileReader file;
+    if (path.empty() || !file.Open(path)) {
+        result.message = MessageForOpenStatus(result.status);
+        return result;
+    }
+    result.fileOpened = true;
+    const MeasurementFormatReader* format = nullptr;
+    for (const MeasurementFormatReader& reader : readers) {
+        if (reader.probe != nullptr && reader.probe(file)) {
+            format = &reader;
+            break;
+        }
+    }
+    file.Close();
+    if (format == nullptr) {
+        result.status = MEASUREMENT_UNKNOWN_FORMAT;
+        result.message = MESSAGE_UNKNOWN_FORMAT;
+        return result;
+    }
+    result.status = format->read(path, description);
+
+    // 2. Validation of the data files.
+    if (result.status == MEASUREMENT_OK && !description.Empty()) {
+        result.status = ValidateDataFiles(description);
+    }
+    result.message = MessageForOpenStatus(result.status);
+    if (result.status < 0 && result.status != MEASUREMENT_DATA_FILE_MISSING &&
+        result.status != MEASUREMENT_DATA_FILE_EMPTY) {
+        description.Clear();
+        return result;
+    }
+    if (description.Empty())
+        return result;
+    result.keepDocument = true;
+
+    // 3. Attach the data.
+    if (result.status == MEASUREMENT_OK || result.status == MEASUREMENT_SINGLE_FRAME) {
+        result.attachStatus = access.Attach(description);
+        if (result.attachStatus != 0) {
+            result.message = MESSAGE_FILE_MAPPING;
+            result.keepDocument = false;
+            access.Detach(description);
+            description.Clear();
+            return result;
+        }
+        result.attached = true;
+    }
+
+    // 4. Ranges, only for a measurement with data.
+    if (result.status == MEASUREMENT_OK)
+        result.ranges = RangesOf(description);
+    return result;
+}
+
+}  // namespace grafyon

@@ -1,0 +1,78 @@
+// Opening a measurement for a document: probe by content, read, validate, attach, ranges.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/binary_file.h"
+#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/measurement_description.h"
+
+namespace grafyon {
+
+class DataAccess;
+class Element;
+
+// Numbers of the messages the document shows for an open; the texts live with the
+// document's string table.
+enum MeasurementMessage : int {
+    MESSAGE_NONE = 0,
+    MESSAGE_UNKNOWN_FORMAT = 4096,  // "Error!\nUnknown File Format!"
+    MESSAGE_CORRUPT = 4097,         // "Error!\nThe File is corrupt!"
+    MESSAGE_UNKNOWN_ERROR = 4098,   // "Error!\nUnknown Error!"
+    MESSAGE_NOT_SUPPORTED = 4099,   // "Error!\nThe file format is not supported !"
+    MESSAGE_FILE_MAPPING = 4101,    // "Error!\nFile-Mapping Error!"
+};
+
+// One measurement format: a probe by content and its description reader (same statuses
+// as ReadMdfDescription).
+struct MeasurementFormatReader {
+    const char* name;
+    bool (*probe)(const BinaryFileReader& file);
+    int (*read)(const std::string& path, MeasurementDescription& description);
+};
+
+// The formats in probing order: MDF; the TARKO reader joins the list when it exists.
+const std::vector<MeasurementFormatReader>& MeasurementFormatReaders();
+
+// A range or spot as the file stores it, for the document's range list.
+struct MeasurementRange {
+    std::string name;  // from the range name element with the same number, if any
+    std::string comment;
+    std::uint64_t startFrame = 0;
+    std::uint64_t stopFrame = 0;  // equal to startFrame for a spot
+    bool active = true;
+    const Element* source = nullptr;  // the range (kind 21) or spot (kind 22) element
+};
+
+struct MeasurementOpenResult {
+    // The document's open status: the reader's status, and when that is 0 the
+    // validation result (0, 20, 30, -50, -60, -70, -100).
+    int status = MEASUREMENT_NO_INPUT;
+    int message = MESSAGE_NONE;  // message to show, MESSAGE_NONE for none
+    bool fileOpened = false;     // false: "Following file cannot be opened" applies
+    // DataAccess::Attach's result when an attach was tried (status 0 or 30), else 0.
+    int attachStatus = 0;
+    bool attached = false;  // the description is attached and its values can be read
+    // false: the document starts anew, empty (the description has been cleared).
+    bool keepDocument = false;
+    std::vector<MeasurementRange> ranges;  // with status 0: ranges then spots, in file order
+};
+
+// The message for a reader or validation status (4096 ... 4099, or none).
+int MessageForOpenStatus(int status);
+
+// Reads the measurement at path into description (cleared first, detached from access
+// when it was attached), validates its data files, attaches it to access and collects its
+// ranges. Statuses 10, 20, -50 and -60 keep the description without data; failures
+// clear it. Nothing is shown: the caller turns result.message into a message box.
+MeasurementOpenResult OpenMeasurement(
+    const std::string& path, MeasurementDescription& description, DataAccess& access,
+    const std::vector<MeasurementFormatReader>& readers = MeasurementFormatReaders());
+
+// Ranges and spots of a description, names and comments taken from the range name
+// element with the same number.
+std::vector<MeasurementRange> RangesOf(const MeasurementDescription& description);
+
+}  // namespace grafyon

@@ -1,0 +1,246 @@
+// Opening a measurement: every status with its message, attach, ranges and the format hook.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "mdf_test_builder.h"
+#include "test_support.h"
+#include "viewer/data/access/data_access.h"
+#include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/mdf/measurement_open.h"
+#include "viewer/data/tools/recording_generator.h"
+
+namespace grafyon {
+namespace {
+
+using test::MdfBuilder;
+
+class MeasurementOpenTest : public ::testing::Test {
+protected:
+    RecordingOptions Options(const std::string& name) {
+        RecordingOptions o;
+        o.path = m_dir / name;
+        o.frames = 600;
+        o.channelCount = 3;
+        return o;
+    }
+
+    MeasurementOpenResult Generate(const RecordingOptions& o) {
+        std::string error;
+        EXPECT_EQ(GenerateRecording(o, &error), GENERATE_OK) << error;
+        return OpenMeasurement(o.path, m_description, m_access);
+    }
+
+    MeasurementOpenResult OpenBytes(const std::vector<std::uint8_t>& bytes) {
+        test::WriteFile(m_dir / "built.mdf", bytes);
+        return OpenMeasurement(m_dir / "built.mdf", m_description, m_access);
+    }
+
+    test::TempDir m_dir;
+    MeasurementDescription m_description;
+    DataAccess m_access;
+};
+
+TEST_F(MeasurementOpenTest, AReadableMeasurementIsAttachedWithItsRanges) {
+    RecordingOptions o = Options("ok.mdf");
+    o.ranges = 2;
+    o.spots = 1;
+    const MeasurementOpenResult r = Generate(o);
+    EXPECT_EQ(r.status, MEASUREMENT_OK);
+    EXPECT_EQ(r.message, MESSAGE_NONE);
+    EXPECT_TRUE(r.fileOpened);
+    EXPECT_TRUE(r.attached);
+    EXPECT_TRUE(r.keepDocument);
+    EXPECT_TRUE(m_access.IsAttached(m_description));
+    const Dataset& first = *m_description.Datasets().front();
+    EXPECT_TRUE(first.extremesKnown);
+    EXPECT_LT(first.minimum, first.maximum);
+
+    ASSERT_EQ(r.ranges.size(), 3u);
+    EXPECT_EQ(r.ranges[0].name, "Bereich 1");
+    EXPECT_EQ(r.ranges[0].comment, "Prüfabschnitt 1");
+    EXPECT_EQ(r.ranges[0].startFrame, 150u);
+    EXPECT_EQ(r.ranges[0].stopFrame, 250u);
+    EXPECT_EQ(r.ranges[0].source->Kind(), ELEMENT_RANGE);
+    EXPECT_EQ(r.ranges[1].name, "Bereich 2");
+    EXPECT_EQ(r.ranges[2].startFrame, 300u);  // the spot
+    EXPECT_EQ(r.ranges[2].stopFrame, 300u);
+    EXPECT_EQ(r.ranges[2].name, "");  // spot number 0, no name element 0
+    EXPECT_EQ(r.ranges[2].source->Kind(), ELEMENT_SPOT);
+
+    // Opening again into the same description starts afresh.
+    const MeasurementOpenResult again = OpenMeasurement(o.path, m_description, m_access);
+    EXPECT_EQ(again.status, MEASUREMENT_OK);
+    EXPECT_EQ(m_description.Datasets().size(), 3u);
+}
+
+TEST_F(MeasurementOpenTest, RangesAndSpotsTakeTheNameWithTheirNumber) {
+    MdfBuilder b;
+    b.Element(20, MdfBuilder::RangeName(0, "Null", ""));
+    b.Element(20, MdfBuilder::RangeName(2, "Zwei", "zweiter"));
+    b.Element(21, MdfBuilder::Range(2, 5, 9));
+    b.Element(21, MdfBuilder::Range(7, 1, 2));  // no name element 7: no name
+    b.Element(22, MdfBuilder::Spot(2, 4));
+    test::WriteFile(m_dir / "names.mdf", b.Bytes());
+    MeasurementDescription d;
+    ASSERT_EQ(ReadMdfDescription(m_dir / "names.mdf", d), MEASUREMENT_NO_DATASET);
+    const std::vector<MeasurementRange> ranges = RangesOf(d);
+    ASSERT_EQ(ranges.size(), 3u);
+    EXPECT_EQ(ranges[0].name, "Zwei");
+    EXPECT_EQ(ranges[0].comment, "zweiter");
+    EXPECT_EQ(ranges[1].name, "");
+    EXPECT_EQ(ranges[2].name, "Zwei");
+    EXPECT_EQ(ranges[2].startFrame, 4u);
+    EXPECT_TRUE(ranges[2].active);
+}
+
+TEST_F(MeasurementOpenTest, ReaderFailuresClearTheDocumentWithTheirMessage) {
+    MeasurementOpenResult r = OpenMeasurement(m_dir / "missing.mdf", m_description, m_access);
+    EXPECT_EQ(r.status, MEASUREMENT_NO_INPUT);
+    EXPECT_EQ(r.message, MESSAGE_UNKNOWN_ERROR);
+    EXPECT_FALSE(r.fileOpened);
+    EXPECT_FALSE(r.keepDocument);
+
+    r = OpenBytes(
+        {'n', 'o', 't', ' ', 'a', ' ', 'm', 'e', 'a', 's', 'u', 'r', 'e', 'm', 'e', 'n', 't'});
+    EXPECT_EQ(r.status, MEASUREMENT_UNKNOWN_FORMAT);
+    EXPECT_EQ(r.message, MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_TRUE(r.fileOpened);
+    EXPECT_TRUE(m_description.Empty());
+
+    MdfBuilder::HeaderFields h;
+    h.byte12 = 1;
+    r = OpenBytes(MdfBuilder(h).Bytes());
+    EXPECT_EQ(r.status, MEASUREMENT_CORRUPT);
+    EXPECT_EQ(r.message, MESSAGE_CORRUPT);
+    EXPECT_FALSE(r.keepDocument);
+    EXPECT_TRUE(m_description.Empty());
+}
+
+TEST_F(MeasurementOpenTest, DescriptionsWithoutDataStayLoadedButUnattached) {
+    RecordingOptions none = Options("none.mdf");
+    none.channelCount = 0;
+    MeasurementOpenResult r = Generate(none);
+    EXPECT_EQ(r.status, MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(r.message, MESSAGE_NONE);
+    EXPECT_TRUE(r.keepDocument);
+    EXPECT_FALSE(r.attached);
+    EXPECT_FALSE(m_description.Empty());
+
+    MdfBuilder noSegment;
+    noSegment.Element(100, MdfBuilder::Dataset({}));
+    r = OpenBytes(noSegment.Bytes());
+    EXPECT_EQ(r.status, MEASUREMENT_NO_TIME_BASE);
+    EXPECT_TRUE(r.keepDocument);
+    EXPECT_FALSE(r.attached);
+
+    RecordingOptions missing = Options("missing.mdf");
+    missing.ranges = 1;
+    ASSERT_EQ(GenerateRecording(missing), GENERATE_OK);
+    std::filesystem::remove(m_dir / "missing.dta");
+    r = OpenMeasurement(missing.path, m_description, m_access);
+    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_MISSING);
+    EXPECT_EQ(r.message, MESSAGE_NONE);
+    EXPECT_TRUE(r.keepDocument);
+    EXPECT_FALSE(r.attached);
+    EXPECT_TRUE(r.ranges.empty());
+    EXPECT_EQ(m_description.Datasets().size(), 3u);
+
+    test::WriteFile(m_dir / "missing.dta", {});
+    r = OpenMeasurement(missing.path, m_description, m_access);
+    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_EMPTY);
+    EXPECT_TRUE(r.keepDocument);
+    EXPECT_FALSE(r.attached);
+}
+
+TEST_F(MeasurementOpenTest, BrokenDataFileElementsClearTheDocument) {
+    MdfBuilder b;
+    b.Element(1, MdfBuilder::DataFile(1, "../elsewhere.dta"));
+    b.Element(3, MdfBuilder::Segment(1, 1, 10, 0, 0.1));
+    b.Element(100, MdfBuilder::Dataset({}));
+    const MeasurementOpenResult r = OpenBytes(b.Bytes());
+    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_BROKEN);
+    EXPECT_EQ(r.message, MESSAGE_CORRUPT);
+    EXPECT_FALSE(r.keepDocument);
+    EXPECT_TRUE(m_description.Empty());
+}
+
+TEST_F(MeasurementOpenTest, ASingleFrameIsAttachedWithoutRanges) {
+    RecordingOptions o = Options("one.mcf");
+    o.form = RecordingForm::MCF;
+    o.frames = 1;
+    o.ranges = 1;
+    const MeasurementOpenResult r = Generate(o);
+    EXPECT_EQ(r.status, MEASUREMENT_SINGLE_FRAME);
+    EXPECT_EQ(r.message, MESSAGE_NONE);
+    EXPECT_TRUE(r.attached);
+    EXPECT_TRUE(r.ranges.empty());
+}
+
+TEST_F(MeasurementOpenTest, ADataFileShorterThanItsSegmentFailsToAttach) {
+    RecordingOptions o = Options("short.mdf");
+    ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
+    std::filesystem::resize_file(m_dir / "short.dta", 100);
+    const MeasurementOpenResult r = OpenMeasurement(o.path, m_description, m_access);
+    EXPECT_EQ(r.status, MEASUREMENT_OK);  // the validation does not look at sizes
+    EXPECT_NE(r.attachStatus, 0);
+    EXPECT_EQ(r.message, MESSAGE_FILE_MAPPING);
+    EXPECT_FALSE(r.attached);
+    EXPECT_FALSE(r.keepDocument);
+    EXPECT_TRUE(m_description.Empty());
+    EXPECT_FALSE(m_access.IsAttached(m_description));
+}
+
+// Stands in for the TARKO reader of a later change.
+bool ProbeOther(const BinaryFileReader& file) {
+    char head[15] = {};
+    return file.ReadAt(0, std::span(reinterpret_cast<std::uint8_t*>(head), sizeof head)) &&
+           std::memcmp(head, "TARKO TKS 01.00", 15) == 0;
+}
+int ReadOther(const std::string&, MeasurementDescription&) {
+    return MEASUREMENT_NOT_SUPPORTED;
+}
+
+TEST_F(MeasurementOpenTest, OtherFormatsAreProbedAfterMdf) {
+    std::vector<MeasurementFormatReader> readers = MeasurementFormatReaders();
+    ASSERT_EQ(readers.size(), 1u);
+    EXPECT_STREQ(readers.front().name, "MDF");
+    readers.push_back({"TARKO", &ProbeOther, &ReadOther});
+
+    test::WriteTextFile(m_dir / "x.tks", std::string("TARKO TKS 01.00") + std::string(300, ' '));
+    MeasurementOpenResult r = OpenMeasurement(m_dir / "x.tks", m_description, m_access, readers);
+    EXPECT_EQ(r.status, MEASUREMENT_NOT_SUPPORTED);
+    EXPECT_EQ(r.message, MESSAGE_NOT_SUPPORTED);
+    EXPECT_FALSE(r.keepDocument);
+
+    // Without the reader the same file is of unknown format.
+    r = OpenMeasurement(m_dir / "x.tks", m_description, m_access);
+    EXPECT_EQ(r.status, MEASUREMENT_UNKNOWN_FORMAT);
+
+    // MDF still comes first.
+    RecordingOptions o = Options("mdf.mdf");
+    ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
+    r = OpenMeasurement(o.path, m_description, m_access, readers);
+    EXPECT_EQ(r.status, MEASUREMENT_OK);
+}
+
+TEST(MeasurementMessages, FollowTheStatusTable) {
+    EXPECT_EQ(MessageForOpenStatus(0), MESSAGE_NONE);
+    EXPECT_EQ(MessageForOpenStatus(10), MESSAGE_NONE);
+    EXPECT_EQ(MessageForOpenStatus(20), MESSAGE_NONE);
+    EXPECT_EQ(MessageForOpenStatus(30), MESSAGE_NONE);
+    EXPECT_EQ(MessageForOpenStatus(-10), MESSAGE_CORRUPT);
+    EXPECT_EQ(MessageForOpenStatus(-70), MESSAGE_CORRUPT);
+    EXPECT_EQ(MessageForOpenStatus(-11), MESSAGE_NOT_SUPPORTED);
+    EXPECT_EQ(MessageForOpenStatus(-12), MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_EQ(MessageForOpenStatus(-20), MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_EQ(MessageForOpenStatus(-21), MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_EQ(MessageForOpenStatus(-50), MESSAGE_NONE);
+    EXPECT_EQ(MessageForOpenStatus(-60), MESSAGE_NONE);
+    EXPECT_EQ(MessageForOpenStatus(-100), MESSAGE_UNKNOWN_ERROR);
+    EXPECT_EQ(MessageForOpenStatus(-3), MESSAGE_UNKNOWN_ERROR);
+}
+
+}  // namespace
+}  // namespace grafyon
