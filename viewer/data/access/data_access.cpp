@@ -1,0 +1,537 @@
+// Attaching descriptions, frame readers and the value queries over summaries and raw frames.
+#include "data_access.h"
+
+#include <algorithm>
+#include <new>
+#include <numeric>
+#include <system_error>
+#include <thread>
+
+#include "summary_scan.h"
+#include "viewer/data/measurement_description.h"
+
+namespace grafyon {
+
+namespace {
+
+// Raw frames read per piece by the queries.
+constexpr std::uint64_t RAW_BUFFER_BYTES = 1u << 20;
+
+bool MulAdd(std::uint64_t a, std::uint64_t b, std::uint64_t c, std::uint64_t& out) {
+    std::uint64_t product = 0;
+    return !__builtin_mul_overflow(a, b, &product) && !__builtin_add_overflow(product, c, &out);
+}
+
+// Raw frames of one attached measurement for one query. Keeps the last finest block it
+// read, so that columns meeting inside a block (exact edges) read it once.
+class RawFrames {
+public:
+    RawFrames(const FrameSource& source, std::vector<std::uint8_t>& scratch)
+        : m_source(source),
+          m_scratch(scratch),
+          m_pieceFrames(std::max<std::uint64_t>(1, RAW_BUFFER_BYTES / source.frameSize)) {}
+
+    // Adds the keys of frames [first, end) to pair.
+    template <class K>
+    int Keys(const KeyCodec& codec, std::uint64_t first, std::uint64_t end, KeyPair<K>& pair) {
+        const std::uint64_t fs = m_source.frameSize;
+        const std::uint64_t P = SUMMARY_FINEST_BLOCK;
+        const std::uint64_t block = first / P * P;
+        if (end <= block + P && P <= m_pieceFrames) {  // whole blocks only while they are small
+            Reserve(P);
+            if (!m_blockValid || m_block != block) {
+                m_blockValid = false;
+                const std::uint64_t n = std::min(P, m_source.frameCount - block);
+                if (const int status = m_source.ReadFrames(block, n, m_scratch.data()))
+                    return status;
+                m_block = block;
+                m_blockValid = true;
+            }
+            pair.Add(ScanKeys<K>(codec, m_scratch.data() + (first - block) * fs, end - first, fs));
+            return READ_OK;
+        }
+        return Stream(first, end, [&](const std::uint8_t* frames, std::uint64_t, std::uint64_t n) {
+            pair.Add(ScanKeys<K>(codec, frames, n, fs));
+        });
+    }
+
+    // Calls piece(frames, first frame, count) for the frames [first, end) in pieces.
+    template <class Piece>
+    int Stream(std::uint64_t first, std::uint64_t end, Piece&& piece) {
+        m_blockValid = false;
+        Reserve(std::min(m_pieceFrames, end - first));
+        while (first < end) {
+            const std::uint64_t n = std::min(m_pieceFrames, end - first);
+            if (const int status = m_source.ReadFrames(first, n, m_scratch.data()))
+                return status;
+            piece(m_scratch.data(), first, n);
+            first += n;
+        }
+        return READ_OK;
+    }
+
+private:
+    // The scratch grows to what a query needs: a short Extremes reads two finest blocks.
+    void Reserve(std::uint64_t frames) {
+        const std::uint64_t bytes = frames * m_source.frameSize;
+        if (m_scratch.size() < bytes)
+            m_scratch.resize(bytes);
+    }
+
+    const FrameSource& m_source;
+    std::vector<std::uint8_t>& m_scratch;
+    std::uint64_t m_pieceFrames = 0;
+    std::uint64_t m_block = 0;
+    bool m_blockValid = false;
+};
+
+// Reads frames [first, end) of the source in pieces of pieceFrames frames into one buffer
+// (`slack` bytes larger than a piece) that stays in the second-level cache while it is
+// scanned, and hands each piece to consume(frames, first, count) in order. Returns
+// READ_OK or the first read error.
+template <class Consume>
+int ReadRange(const FrameSource& source, std::uint64_t first, std::uint64_t end,
+              std::uint64_t pieceFrames, std::size_t slack, Consume&& consume) {
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(pieceFrames * source.frameSize) +
+                                     slack);
+    for (; first < end; first += pieceFrames) {
+        const std::uint64_t n = std::min(pieceFrames, end - first);
+        if (const int status = source.ReadFrames(first, n, buffer.data()))
+            return status;
+        consume(buffer.data(), first, n);
+    }
+    return READ_OK;
+}
+
+template <class K>
+void StoreColumn(const KeyCodec& codec, const KeyPair<K>& pair, CurveColumn& column) {
+    column.empty = pair.Empty();
+    codec.DecodePair(pair, column.minimum, column.maximum);
+}
+
+}  // namespace
+
+struct DataAccess::Attachment {
+    MeasurementDescription* description = nullptr;
+    std::vector<MappedFile*> files;  // one reference each
+    FrameSource source;
+    std::vector<std::unique_ptr<DatasetSummary>> summaries;
+    std::unordered_map<const Dataset*, DatasetSummary*> summaryOf;
+};
+
+DataAccess::DataAccess(std::shared_ptr<MappedFileRegistry> registry)
+    : m_registry(registry ? std::move(registry) : std::make_shared<MappedFileRegistry>()) {}
+
+DataAccess::~DataAccess() {
+    while (!m_attachments.empty())
+        Release(*m_attachments.back()->description);
+}
+
+void DataAccess::SetSegmentFrames(const TimeSegmentElement& segment,
+                                  std::span<const std::uint8_t> frames) {
+    m_memorySegments[&segment] = frames;
+}
+
+DataAccess::Attachment* DataAccess::Find(const MeasurementDescription* description) const {
+    for (const auto& a : m_attachments) {
+        if (a->description == description)
+            return a.get();
+    }
+    return nullptr;
+}
+
+DataAccess::Attachment* DataAccess::AttachmentOf(const Dataset& dataset) const {
+    return dataset.owner ? Find(dataset.owner) : nullptr;
+}
+
+bool DataAccess::IsAttached(const MeasurementDescription& description) const {
+    return Find(&description) != nullptr;
+}
+
+int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
+    Release(description);
+    if (description.Header() == nullptr)
+        return ATTACH_NO_DESCRIPTION;
+    auto a = std::make_unique<Attachment>();
+    a->description = &description;
+    const auto fail = [&](int status) {
+        for (MappedFile* f : a->files)
+            m_registry->Release(f);
+        return status;
+    };
+
+    // Every data file element is opened, in list order; the first failure ends the attach.
+    std::unordered_map<const DataFileElement*, MappedFile*> fileOf;
+    for (const DataFileElement* element : description.DataFiles()) {
+        int status = MAPPED_FILE_CANNOT_OPEN;
+        MappedFile* file =
+            element->fullPath.empty() ? nullptr : m_registry->Acquire(element->fullPath, &status);
+        if (file == nullptr)
+            return fail(status);
+        a->files.push_back(file);
+        fileOf[element] = file;
+    }
+
+    const std::uint64_t fs = description.FrameSize();
+    a->source.description = &description;
+    a->source.frameSize = fs;
+    std::uint64_t first = 0;
+    for (const TimeSegmentElement* segment : description.TimeSegments()) {
+        SegmentSource s;
+        s.firstFrame = first;
+        s.frameCount = segment->frameCount;
+        std::uint64_t bytes = 0;
+        if (!MulAdd(segment->frameCount, fs, 0, bytes))
+            return fail(ATTACH_DATA_TRUNCATED);
+        if (const auto it = m_memorySegments.find(segment); it != m_memorySegments.end()) {
+            s.inMemory = true;
+            s.memory = it->second;
+            if (s.memory.size() < bytes)
+                return fail(ATTACH_DATA_TRUNCATED);
+        } else if (bytes > 0) {
+            const DataFileElement* element = description.DataFileByNumber(segment->dataFileNumber);
+            if (element == nullptr)
+                return fail(ATTACH_NO_DATA_FILE);
+            s.file = fileOf[element];
+            std::uint64_t end = 0;
+            if (!MulAdd(segment->firstFrameInFile, fs, element->dataOffset, s.filePosition) ||
+                __builtin_add_overflow(s.filePosition, bytes, &end) || end > s.file->Size()) {
+                return fail(ATTACH_DATA_TRUNCATED);
+            }
+        }
+        if (__builtin_add_overflow(first, segment->frameCount, &first))
+            return fail(ATTACH_DATA_TRUNCATED);
+        a->source.segments.push_back(s);
+    }
+    a->source.frameCount = first;
+
+    if (withCache && fs > 0 && first > 0) {
+        try {
+            for (Dataset* dataset : description.Datasets()) {
+                const KeyCodec codec = KeyCodec::For(*dataset, fs);
+                if (!codec.Valid())
+                    continue;
+                a->summaries.push_back(std::make_unique<DatasetSummary>(*dataset, codec, first));
+                a->summaryOf[dataset] = a->summaries.back().get();
+            }
+        } catch (const std::bad_alloc&) {
+            return fail(ATTACH_OUT_OF_MEMORY);
+        }
+        if (const int status = ScanSummaries(*a))
+            return fail(status);
+        for (const auto& summary : a->summaries) {
+            auto& dataset = const_cast<Dataset&>(summary->Owner());
+            summary->Overall(dataset.minimum, dataset.maximum);
+            dataset.extremesKnown = true;
+        }
+    }
+    m_attachments.push_back(std::move(a));
+    return ATTACH_OK;
+}
+
+int DataAccess::ScanSummaries(Attachment& a) {
+    if (a.summaries.empty())
+        return ATTACH_OK;
+    const std::uint64_t fs = a.source.frameSize;
+    const std::uint64_t frames = a.source.frameCount;
+    std::vector<DatasetSummary*> summaries;
+    for (const auto& s : a.summaries)
+        summaries.push_back(s.get());
+    const ScanOptions& o = m_scanOptions;
+    const std::uint64_t pieceFrames = std::max<std::uint64_t>(1, o.bufferBytes / fs);
+
+    // The frames are split into stretches that share no finest block and no cache block,
+    // so each worker writes its own summary blocks and nothing is locked. The caller's
+    // thread scans the first stretch; all workers have ended when the scan returns.
+    const std::uint64_t unit = std::lcm(SUMMARY_FINEST_BLOCK, CacheBlockFrames(frames));
+    std::uint64_t workers = o.workers != 0 ? o.workers : std::thread::hardware_concurrency();
+    workers = std::clamp<std::uint64_t>(workers, 1, MAX_SCAN_WORKERS);
+    workers = std::min(
+        workers, frames / (pieceFrames * std::max<std::uint64_t>(1, o.minPiecesPerWorker)) + 1);
+    std::vector<std::uint64_t> bounds{0};
+    for (std::uint64_t k = 1; k < workers; ++k) {
+        const std::uint64_t b = (frames / workers * k + unit / 2) / unit * unit;
+        if (b > bounds.back() && b < frames)
+            bounds.push_back(b);
+    }
+    bounds.push_back(frames);
+
+    const std::size_t stretches = bounds.size() - 1;
+    std::vector<int> status(stretches, READ_OK);
+    const auto scan = [&](std::size_t k) noexcept {
+        try {
+            SummaryScanner scanner(summaries, fs, frames);
+            status[k] =
+                ReadRange(a.source, bounds[k], bounds[k + 1], pieceFrames, SummaryScanner::SLACK,
+                          [&](const std::uint8_t* p, std::uint64_t first, std::uint64_t n) {
+                              scanner.Scan(p, first, n);
+                          });
+            scanner.Finish();
+        } catch (const std::bad_alloc&) {
+            status[k] = ATTACH_OUT_OF_MEMORY;
+        }
+    };
+    std::vector<std::thread> helpers;
+    std::vector<std::size_t> leftOver;  // stretches for which no thread could be started
+    for (std::size_t k = 1; k < stretches; ++k) {
+        try {
+            helpers.emplace_back(scan, k);
+        } catch (const std::system_error&) {
+            leftOver.push_back(k);
+        }
+    }
+    scan(0);
+    for (const std::size_t k : leftOver)
+        scan(k);
+    for (std::thread& t : helpers)
+        t.join();
+    for (const int s : status) {
+        if (s == ATTACH_OUT_OF_MEMORY)
+            return s;
+        if (s != READ_OK)
+            return ATTACH_READ_FAILED;
+    }
+    for (const auto& s : a.summaries)
+        s->Finish();
+    return ATTACH_OK;
+}
+
+void DataAccess::Detach(const MeasurementDescription& description) {
+    Release(description);
+    for (const TimeSegmentElement* segment : description.TimeSegments())
+        m_memorySegments.erase(segment);
+}
+
+void DataAccess::Release(const MeasurementDescription& description) {
+    const auto it = std::find_if(m_attachments.begin(), m_attachments.end(),
+                                 [&](const auto& a) { return a->description == &description; });
+    if (it == m_attachments.end())
+        return;
+    const Attachment* a = it->get();
+    // Readers go first: they hold views on the files.
+    std::erase_if(m_readers, [&](const OpenReaderEntry& e) { return e.attachment == a; });
+    for (MappedFile* f : a->files)
+        m_registry->Release(f);
+    m_attachments.erase(it);
+}
+
+FrameReader* DataAccess::OpenReader(const MeasurementDescription* description, std::int64_t first,
+                                    std::int64_t count, std::span<std::uint8_t> buffer,
+                                    int* status) {
+    int result = READER_OK;
+    std::unique_ptr<FrameReader> reader;
+    const Attachment* a = nullptr;
+    if (description == nullptr) {
+        result = READER_NO_DESCRIPTION;
+    } else if ((a = Find(description)) == nullptr) {
+        result = READER_NOT_ATTACHED;
+    } else {
+        reader = FrameReader::Create(a->source, first, count, buffer, result);
+    }
+    if (status != nullptr)
+        *status = result;
+    if (!reader)
+        return nullptr;
+    m_readers.push_back({std::move(reader), a});
+    return m_readers.back().reader.get();
+}
+
+FrameReader* DataAccess::OpenReaderRange(const MeasurementDescription* description,
+                                         std::int64_t first, std::int64_t last,
+                                         std::span<std::uint8_t> buffer, int* status) {
+    return OpenReader(description, first, last - first + 1, buffer, status);
+}
+
+std::int64_t DataAccess::ReadChunk(FrameReader* reader) {
+    return reader ? reader->ReadChunk() : 0;
+}
+
+void DataAccess::CloseReader(FrameReader* reader) {
+    std::erase_if(m_readers, [&](const OpenReaderEntry& e) { return e.reader.get() == reader; });
+}
+
+const DatasetSummary* DataAccess::Summary(const Dataset& dataset) const {
+    const Attachment* a = AttachmentOf(dataset);
+    if (a == nullptr)
+        return nullptr;
+    const auto it = a->summaryOf.find(&dataset);
+    return it == a->summaryOf.end() ? nullptr : it->second;
+}
+
+std::uint64_t DataAccess::SummaryBytes() const {
+    std::uint64_t bytes = 0;
+    for (const auto& a : m_attachments) {
+        for (const auto& s : a->summaries)
+            bytes += s->Bytes();
+    }
+    return bytes;
+}
+
+int DataAccess::Extremes(const Dataset& dataset, std::uint64_t first, std::uint64_t count,
+                         double& minimum, double& maximum) {
+    minimum = maximum = 0.0;
+    const Attachment* a = AttachmentOf(dataset);
+    if (a == nullptr)
+        return QUERY_NOT_ATTACHED;
+    const KeyCodec codec = KeyCodec::For(dataset, a->source.frameSize);
+    if (!codec.Valid())
+        return QUERY_NOT_READABLE;
+    const std::uint64_t frames = a->source.frameCount;
+    if (first >= frames || count == 0)
+        return QUERY_BAD_RANGE;
+    const std::uint64_t end = first + std::min(count, frames - first);
+    const DatasetSummary* summary = Summary(dataset);
+    RawFrames raw(a->source, m_scratch);
+
+    const auto run = [&]<class K>(KeyPair<K>& pair, const SummaryStorage<K>* storage) {
+        const auto rawKeys = [&](std::uint64_t f, std::uint64_t e, KeyPair<K>& p) {
+            return raw.Keys<K>(codec, f, e, p);
+        };
+        const int status = storage ? RangeKeys(*storage, frames, first, end, rawKeys, pair)
+                                   : rawKeys(first, end, pair);
+        if (status == READ_OK)
+            codec.DecodePair(pair, minimum, maximum);
+        return status;
+    };
+    const auto dispatch = [&]<class K>(K) {
+        KeyPair<K> pair;
+        const SummaryStorage<K>* storage =
+            summary ? &std::get<SummaryStorage<K>>(summary->Keys()) : nullptr;
+        return run(pair, storage);
+    };
+    switch (codec.width) {
+        case 1:
+            return dispatch(std::uint8_t{});
+        case 2:
+            return dispatch(std::uint16_t{});
+        case 4:
+            return dispatch(std::uint32_t{});
+        default:
+            return dispatch(std::uint64_t{});
+    }
+}
+
+std::optional<double> DataAccess::ValueAt(const Dataset& dataset, std::uint64_t frame) {
+    const Attachment* a = AttachmentOf(dataset);
+    if (a == nullptr)
+        return std::nullopt;
+    const std::uint64_t fs = a->source.frameSize;
+    if (!KeyCodec::For(dataset, fs).Valid() || frame >= a->source.frameCount)
+        return std::nullopt;
+    if (m_scratch.size() < fs)
+        m_scratch.resize(fs);
+    if (a->source.ReadFrames(frame, 1, m_scratch.data()) != READ_OK)
+        return std::nullopt;
+    return dataset.Decode(m_scratch.data() + dataset.effectiveFrameOffset);
+}
+
+std::uint64_t DataAccess::ColumnStart(std::uint64_t first, std::uint64_t count, std::size_t columns,
+                                      std::size_t c) {
+    if (columns == 0)
+        return first;
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(c) * count;
+    return first + static_cast<std::uint64_t>((scaled + columns - 1) / columns);
+}
+
+int DataAccess::ColumnExtremes(const Dataset& dataset, std::uint64_t first, std::uint64_t count,
+                               std::span<CurveColumn> columns, ColumnEdges edges) {
+    const Attachment* a = AttachmentOf(dataset);
+    if (a == nullptr)
+        return QUERY_NOT_ATTACHED;
+    const KeyCodec codec = KeyCodec::For(dataset, a->source.frameSize);
+    if (!codec.Valid())
+        return QUERY_NOT_READABLE;
+    const std::uint64_t frames = a->source.frameCount;
+    if (first >= frames || count == 0)
+        return QUERY_BAD_RANGE;
+    count = std::min(count, frames - first);
+    const std::uint64_t end = first + count;
+    const std::size_t W = columns.size();
+    if (W == 0)
+        return QUERY_OK;
+    const std::uint64_t P = SUMMARY_FINEST_BLOCK;
+    const DatasetSummary* summary = Summary(dataset);
+    RawFrames raw(a->source, m_scratch);
+
+    for (std::size_t c = 0; c < W; ++c) {
+        columns[c] = {};
+        columns[c].firstFrame = ColumnStart(first, count, W, c);
+        columns[c].endFrame = ColumnStart(first, count, W, c + 1);
+    }
+
+    const auto rawColumns = [&]<class K>(K) {
+        // One pass over the window's frames, each piece split at the column edges.
+        std::vector<KeyPair<K>> pairs(W);
+        const std::uint64_t fs = a->source.frameSize;
+        std::size_t c = 0;
+        const int status =
+            raw.Stream(first, end, [&](const std::uint8_t* p, std::uint64_t f, std::uint64_t n) {
+                const std::uint64_t pieceEnd = f + n;
+                while (f < pieceEnd) {
+                    while (columns[c].endFrame <= f)
+                        ++c;
+                    const std::uint64_t stop = std::min(pieceEnd, columns[c].endFrame);
+                    pairs[c].Add(ScanKeys<K>(codec, p, stop - f, fs));
+                    p += (stop - f) * fs;
+                    f = stop;
+                }
+            });
+        if (status != READ_OK)
+            return status;
+        for (std::size_t i = 0; i < W; ++i)
+            StoreColumn(codec, pairs[i], columns[i]);
+        return static_cast<int>(QUERY_OK);
+    };
+
+    const auto pyramidColumns = [&]<class K>(K) {
+        const auto& storage = std::get<SummaryStorage<K>>(summary->Keys());
+        if (edges == ColumnEdges::Snapped) {
+            for (std::size_t c = 1; c < W; ++c) {
+                const std::uint64_t e = columns[c].firstFrame;
+                const std::uint64_t snapped = std::clamp((e + P / 2) / P * P, first, end);
+                columns[c].firstFrame = snapped;
+                columns[c - 1].endFrame = snapped;
+            }
+        }
+        const auto rawKeys = [&](std::uint64_t f, std::uint64_t e, KeyPair<K>& p) {
+            return raw.Keys<K>(codec, f, e, p);
+        };
+        for (CurveColumn& column : columns) {
+            KeyPair<K> pair;
+            if (const int status =
+                    RangeKeys(storage, frames, column.firstFrame, column.endFrame, rawKeys, pair)) {
+                return status;
+            }
+            StoreColumn(codec, pair, column);
+        }
+        return static_cast<int>(QUERY_OK);
+    };
+
+    const bool fromPyramid = summary != nullptr && count / W >= P;
+    const auto dispatch = [&]<class K>(K k) {
+        return fromPyramid ? pyramidColumns(k) : rawColumns(k);
+    };
+    switch (codec.width) {
+        case 1:
+            return dispatch(std::uint8_t{});
+        case 2:
+            return dispatch(std::uint16_t{});
+        case 4:
+            return dispatch(std::uint32_t{});
+        default:
+            return dispatch(std::uint64_t{});
+    }
+}
+
+std::uint64_t DataAccess::ProposedSampleCount(int pixels, const Dataset& dataset) const {
+    const Attachment* a = AttachmentOf(dataset);
+    if (a == nullptr)
+        return 0;
+    const std::uint64_t frames = a->source.frameCount;
+    if (Summary(dataset) != nullptr)
+        return frames;
+    return std::min<std::uint64_t>(
+        frames, static_cast<std::uint64_t>(std::max(pixels, 1)) * SUMMARY_FINEST_BLOCK);
+}
+
+}  // namespace grafyon

@@ -1,0 +1,554 @@
+// Vectorised min/max scan of frames into the summaries, one lane per dataset.
+#include "summary_scan.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "dataset_summary.h"
+
+namespace grafyon {
+
+namespace {
+
+// Groups are laid out in units of 32 bytes; kernels walk them in vectors of 16 bytes
+// (SSE2, every x86-64) or, where the processor has AVX2, of 32 bytes.
+constexpr std::size_t VECTOR_BYTES = 32;
+// Datasets further apart than this start a new group instead of scanning the gap.
+constexpr std::uint64_t MAX_GAP = 32;
+// Frames scanned per vector pass, so that a run stays in the first-level cache.
+constexpr std::uint64_t RUN_BYTES = 32u << 10;
+
+// GCC/Clang vector extensions give portable SIMD code; the compiler emits min/max
+// instructions for the comparisons below.
+template <class T, std::size_t BYTES>
+struct VectorOf {
+    typedef T type __attribute__((vector_size(BYTES)));
+};
+
+// Loads one vector of VB bytes.
+template <class V>
+[[gnu::always_inline]] inline V Load(const std::uint8_t* p) {
+    V x;
+    std::memcpy(&x, p, sizeof(V));
+    return x;
+}
+
+// Per vector of lanes: minimum and maximum keys of the masked integers over the frames.
+// Four frames per step with their own accumulators, so that the comparisons of successive
+// frames do not wait for each other.
+template <class K, bool SIGNED, std::size_t VB>
+[[gnu::always_inline]] inline void IntegerKernel(const std::uint8_t* base, std::uint64_t frames,
+                                                 std::uint64_t frameSize, std::size_t bytes,
+                                                 const std::uint8_t* masks, std::uint8_t* outMin,
+                                                 std::uint8_t* outMax) {
+    using V = typename VectorOf<K, VB>::type;
+    const V zero = {};
+    // Masked keys: signed values get their sign bit flipped so that unsigned order holds.
+    const V flip = zero + (SIGNED ? KeyBits<K>::SIGN : K(0));
+    for (std::size_t v = 0; v < bytes; v += VB) {
+        const V mask = Load<V>(masks + v);
+        V lo0 = ~zero, lo1 = ~zero, lo2 = ~zero, lo3 = ~zero;
+        V hi0 = zero, hi1 = zero, hi2 = zero, hi3 = zero;
+        const std::uint8_t* p = base + v;
+        std::uint64_t f = 0;
+        for (; f + 4 <= frames; f += 4, p += 4 * frameSize) {
+            const V x0 = (Load<V>(p) & mask) ^ flip;
+            const V x1 = (Load<V>(p + frameSize) & mask) ^ flip;
+            const V x2 = (Load<V>(p + 2 * frameSize) & mask) ^ flip;
+            const V x3 = (Load<V>(p + 3 * frameSize) & mask) ^ flip;
+            lo0 = x0 < lo0 ? x0 : lo0;
+            lo1 = x1 < lo1 ? x1 : lo1;
+            lo2 = x2 < lo2 ? x2 : lo2;
+            lo3 = x3 < lo3 ? x3 : lo3;
+            hi0 = x0 > hi0 ? x0 : hi0;
+            hi1 = x1 > hi1 ? x1 : hi1;
+            hi2 = x2 > hi2 ? x2 : hi2;
+            hi3 = x3 > hi3 ? x3 : hi3;
+        }
+        for (; f < frames; ++f, p += frameSize) {
+            const V x = (Load<V>(p) & mask) ^ flip;
+            lo0 = x < lo0 ? x : lo0;
+            hi0 = x > hi0 ? x : hi0;
+        }
+        lo0 = lo1 < lo0 ? lo1 : lo0;
+        lo2 = lo3 < lo2 ? lo3 : lo2;
+        lo0 = lo2 < lo0 ? lo2 : lo0;
+        hi0 = hi1 > hi0 ? hi1 : hi0;
+        hi2 = hi3 > hi2 ? hi3 : hi2;
+        hi0 = hi2 > hi0 ? hi2 : hi0;
+        std::memcpy(outMin + v, &lo0, VB);
+        std::memcpy(outMax + v, &hi0, VB);
+    }
+}
+
+// Floats compare as numbers: a NaN never wins a comparison, so it is skipped for free;
+// a lane that ends at an infinity (or saw no number at all) is rescanned exactly.
+template <class F, std::size_t VB>
+[[gnu::always_inline]] inline void FloatKernel(const std::uint8_t* base, std::uint64_t frames,
+                                               std::uint64_t frameSize, std::size_t bytes,
+                                               std::uint8_t* outMin, std::uint8_t* outMax) {
+    using V = typename VectorOf<F, VB>::type;
+    const V zero = {};
+    const V inf = zero + std::numeric_limits<F>::infinity();
+    for (std::size_t v = 0; v < bytes; v += VB) {
+        V lo0 = inf, lo1 = inf, lo2 = inf, lo3 = inf;
+        V hi0 = -inf, hi1 = -inf, hi2 = -inf, hi3 = -inf;
+        const std::uint8_t* p = base + v;
+        std::uint64_t f = 0;
+        for (; f + 4 <= frames; f += 4, p += 4 * frameSize) {
+            const V x0 = Load<V>(p);
+            const V x1 = Load<V>(p + frameSize);
+            const V x2 = Load<V>(p + 2 * frameSize);
+            const V x3 = Load<V>(p + 3 * frameSize);
+            lo0 = x0 < lo0 ? x0 : lo0;
+            lo1 = x1 < lo1 ? x1 : lo1;
+            lo2 = x2 < lo2 ? x2 : lo2;
+            lo3 = x3 < lo3 ? x3 : lo3;
+            hi0 = x0 > hi0 ? x0 : hi0;
+            hi1 = x1 > hi1 ? x1 : hi1;
+            hi2 = x2 > hi2 ? x2 : hi2;
+            hi3 = x3 > hi3 ? x3 : hi3;
+        }
+        for (; f < frames; ++f, p += frameSize) {
+            const V x = Load<V>(p);
+            lo0 = x < lo0 ? x : lo0;
+            hi0 = x > hi0 ? x : hi0;
+        }
+        lo0 = lo1 < lo0 ? lo1 : lo0;
+        lo2 = lo3 < lo2 ? lo3 : lo2;
+        lo0 = lo2 < lo0 ? lo2 : lo0;
+        hi0 = hi1 > hi0 ? hi1 : hi0;
+        hi2 = hi3 > hi2 ? hi3 : hi2;
+        hi0 = hi2 > hi0 ? hi2 : hi0;
+        std::memcpy(outMin + v, &lo0, VB);
+        std::memcpy(outMax + v, &hi0, VB);
+    }
+}
+
+using IntegerKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
+                                 const std::uint8_t*, std::uint8_t*, std::uint8_t*);
+using FloatKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
+                               std::uint8_t*, std::uint8_t*);
+
+template <class K, bool SIGNED>
+void IntegerKernelSse(const std::uint8_t* b, std::uint64_t n, std::uint64_t fs, std::size_t bytes,
+                      const std::uint8_t* m, std::uint8_t* lo, std::uint8_t* hi) {
+    IntegerKernel<K, SIGNED, 16>(b, n, fs, bytes, m, lo, hi);
+}
+template <class F>
+void FloatKernelSse(const std::uint8_t* b, std::uint64_t n, std::uint64_t fs, std::size_t bytes,
+                    std::uint8_t* lo, std::uint8_t* hi) {
+    FloatKernel<F, 16>(b, n, fs, bytes, lo, hi);
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define GRAFYON_SCAN_AVX2 1
+template <class K, bool SIGNED>
+__attribute__((target("avx2"))) void IntegerKernelAvx2(const std::uint8_t* b, std::uint64_t n,
+                                                       std::uint64_t fs, std::size_t bytes,
+                                                       const std::uint8_t* m, std::uint8_t* lo,
+                                                       std::uint8_t* hi) {
+    IntegerKernel<K, SIGNED, 32>(b, n, fs, bytes, m, lo, hi);
+}
+template <class F>
+__attribute__((target("avx2"))) void FloatKernelAvx2(const std::uint8_t* b, std::uint64_t n,
+                                                     std::uint64_t fs, std::size_t bytes,
+                                                     std::uint8_t* lo, std::uint8_t* hi) {
+    FloatKernel<F, 32>(b, n, fs, bytes, lo, hi);
+}
+#endif
+
+bool g_avx2Allowed = true;
+
+bool UseAvx2() {
+#ifdef GRAFYON_SCAN_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2 && g_avx2Allowed;
+#else
+    return false;
+#endif
+}
+
+template <class K, bool SIGNED>
+IntegerKernelFn PickInteger() {
+#ifdef GRAFYON_SCAN_AVX2
+    if (UseAvx2())
+        return &IntegerKernelAvx2<K, SIGNED>;
+#endif
+    return &IntegerKernelSse<K, SIGNED>;
+}
+template <class F>
+FloatKernelFn PickFloat() {
+#ifdef GRAFYON_SCAN_AVX2
+    if (UseAvx2())
+        return &FloatKernelAvx2<F>;
+#endif
+    return &FloatKernelSse<F>;
+}
+
+IntegerKernelFn PickIntegerKernel(KeyClass cls, std::uint32_t width) {
+    const bool isSigned = cls == KeyClass::Signed;
+    switch (width) {
+        case 1:
+            return isSigned ? PickInteger<std::uint8_t, true>()
+                            : PickInteger<std::uint8_t, false>();
+        case 2:
+            return isSigned ? PickInteger<std::uint16_t, true>()
+                            : PickInteger<std::uint16_t, false>();
+        case 4:
+            return isSigned ? PickInteger<std::uint32_t, true>()
+                            : PickInteger<std::uint32_t, false>();
+        default:
+            return isSigned ? PickInteger<std::uint64_t, true>()
+                            : PickInteger<std::uint64_t, false>();
+    }
+}
+
+}  // namespace
+
+bool SummaryScanner::SetWideVectorsAllowed(bool allowed) {
+    g_avx2Allowed = allowed;
+    return UseAvx2();
+}
+
+struct SummaryScanner::LaneGroup {
+    KeyClass cls = KeyClass::Unsigned;
+    std::uint32_t width = 0;
+    std::uint64_t start = 0;  // byte offset of lane 0 in the frame
+    std::size_t vectors = 0;
+    std::vector<DatasetSummary*> lanes;  // null for lanes that belong to no dataset
+    std::vector<std::uint32_t> used;     // the lanes that belong to a dataset
+    std::vector<void*> storage;          // per lane: its dataset's SummaryStorage<K>
+    std::vector<std::uint8_t> masks;     // per lane, little-endian, width bytes
+    std::vector<std::uint8_t> accMin;
+    std::vector<std::uint8_t> accMax;
+    IntegerKernelFn integerKernel = nullptr;
+    FloatKernelFn floatKernel = nullptr;
+
+    // Level-0 blocks are first combined in a stage of stageBlocks blocks per used lane and
+    // written to the datasets' arrays a stretch at a time: writing 32 arrays block by block
+    // is bound by cache misses. Each used lane also keeps its current cache block.
+    std::uint64_t stageBlocks = 1;
+    std::uint64_t stageBase = 0;
+    std::uint64_t stageFirst = 0;  // the stage's blocks in use: [stageFirst, stageEnd); another
+    std::uint64_t stageEnd = 0;    // scanner may own the blocks around them
+    std::uint64_t cacheBlock = NO_BLOCK;
+    std::vector<KeyPair<std::uint8_t>> stage8, cache8;
+    std::vector<KeyPair<std::uint16_t>> stage16, cache16;
+    std::vector<KeyPair<std::uint32_t>> stage32, cache32;
+    std::vector<KeyPair<std::uint64_t>> stage64, cache64;
+
+    static constexpr std::uint64_t NO_BLOCK = ~std::uint64_t{0};
+
+    std::uint64_t End() const { return start + lanes.size() * width; }
+
+    template <class K>
+    std::vector<KeyPair<K>>& Stage() {
+        if constexpr (sizeof(K) == 1)
+            return stage8;
+        if constexpr (sizeof(K) == 2)
+            return stage16;
+        if constexpr (sizeof(K) == 4)
+            return stage32;
+        if constexpr (sizeof(K) == 8)
+            return stage64;
+    }
+    template <class K>
+    std::vector<KeyPair<K>>& Cache() {
+        if constexpr (sizeof(K) == 1)
+            return cache8;
+        if constexpr (sizeof(K) == 2)
+            return cache16;
+        if constexpr (sizeof(K) == 4)
+            return cache32;
+        if constexpr (sizeof(K) == 8)
+            return cache64;
+    }
+};
+
+namespace {
+
+// Bytes of a group's stage: small enough to stay in the second-level cache.
+constexpr std::uint64_t STAGE_BYTES = 64u << 10;
+constexpr std::uint64_t MAX_STAGE_BLOCKS = 512;
+
+template <class K>
+void FlushStage(SummaryScanner::LaneGroup& g) {
+    std::vector<KeyPair<K>>& stage = g.Stage<K>();
+    for (std::size_t u = 0; u < g.used.size(); ++u) {
+        auto& level0 = static_cast<SummaryStorage<K>*>(g.storage[g.used[u]])->levels[0];
+        KeyPair<K>* staged = stage.data() + u * g.stageBlocks;
+        const std::uint64_t n =
+            std::min(g.stageEnd, level0.size() - std::min(level0.size(), g.stageBase));
+        for (std::uint64_t b = g.stageFirst; b < n; ++b) {
+            level0[g.stageBase + b].Add(staged[b]);
+            staged[b] = {};
+        }
+    }
+    g.stageEnd = 0;
+}
+
+template <class K>
+void FlushCache(SummaryScanner::LaneGroup& g) {
+    if (g.cacheBlock == SummaryScanner::LaneGroup::NO_BLOCK)
+        return;
+    std::vector<KeyPair<K>>& current = g.Cache<K>();
+    for (std::size_t u = 0; u < g.used.size(); ++u) {
+        auto& cache = static_cast<SummaryStorage<K>*>(g.storage[g.used[u]])->cache;
+        if (g.cacheBlock < cache.size())
+            cache[g.cacheBlock].Add(current[u]);
+        current[u] = {};
+    }
+    g.cacheBlock = SummaryScanner::LaneGroup::NO_BLOCK;
+}
+
+// Moves the stage and the cache block to where a run of frames lies.
+template <class K>
+void Position(SummaryScanner::LaneGroup& g, std::uint64_t block, std::uint64_t cacheBlock) {
+    if (block < g.stageBase || block >= g.stageBase + g.stageBlocks) {
+        FlushStage<K>(g);
+        g.stageBase = block / g.stageBlocks * g.stageBlocks;
+    }
+    if (g.stageEnd == 0)
+        g.stageFirst = block - g.stageBase;
+    g.stageEnd = std::max(g.stageEnd, block - g.stageBase + 1);
+    if (cacheBlock != g.cacheBlock) {
+        FlushCache<K>(g);
+        g.cacheBlock = cacheBlock;
+    }
+}
+
+template <class K>
+void Merge(SummaryScanner::LaneGroup& g, std::size_t u, std::uint64_t block,
+           const KeyPair<K>& pair) {
+    g.Stage<K>()[u * g.stageBlocks + (block - g.stageBase)].Add(pair);
+    g.Cache<K>()[u].Add(pair);
+}
+
+template <class K, bool SIGNED>
+void RunInteger(SummaryScanner::LaneGroup& g, const std::uint8_t* frames, std::uint64_t n,
+                std::uint64_t frameSize, std::uint64_t block, std::uint64_t cacheBlock) {
+    g.integerKernel(frames + g.start, n, frameSize, g.vectors * VECTOR_BYTES, g.masks.data(),
+                    g.accMin.data(), g.accMax.data());
+    Position<K>(g, block, cacheBlock);
+    for (std::size_t u = 0; u < g.used.size(); ++u) {
+        const std::size_t l = g.used[u];
+        KeyPair<K> pair;
+        std::memcpy(&pair.minimum, g.accMin.data() + l * sizeof(K), sizeof(K));
+        std::memcpy(&pair.maximum, g.accMax.data() + l * sizeof(K), sizeof(K));
+        Merge(g, u, block, pair);
+    }
+}
+
+template <class K, class F>
+void RunFloat(SummaryScanner::LaneGroup& g, const std::uint8_t* frames, std::uint64_t n,
+              std::uint64_t frameSize, std::uint64_t block, std::uint64_t cacheBlock) {
+    g.floatKernel(frames + g.start, n, frameSize, g.vectors * VECTOR_BYTES, g.accMin.data(),
+                  g.accMax.data());
+    Position<K>(g, block, cacheBlock);
+    for (std::size_t u = 0; u < g.used.size(); ++u) {
+        const std::size_t l = g.used[u];
+        F lo, hi;
+        std::memcpy(&lo, g.accMin.data() + l * sizeof(F), sizeof(F));
+        std::memcpy(&hi, g.accMax.data() + l * sizeof(F), sizeof(F));
+        KeyPair<K> pair;
+        if (std::isfinite(lo) && std::isfinite(hi)) {
+            pair.Add(*KeyBits<K>::ToKey(KeyClass::Float, std::bit_cast<K>(lo), 0));
+            pair.Add(*KeyBits<K>::ToKey(KeyClass::Float, std::bit_cast<K>(hi), 0));
+        } else {
+            pair = ScanKeys<K>(g.lanes[l]->Codec(), frames, n, frameSize);
+        }
+        Merge(g, u, block, pair);
+    }
+}
+
+template <class K>
+void FlushGroup(SummaryScanner::LaneGroup& g) {
+    FlushStage<K>(g);
+    FlushCache<K>(g);
+}
+
+}  // namespace
+
+SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::uint64_t frameSize,
+                               std::uint64_t frameCount)
+    : m_frameSize(frameSize),
+      m_cacheBlockFrames(CacheBlockFrames(frameCount)),
+      m_maxRun(std::max<std::uint64_t>(1, RUN_BYTES / std::max<std::uint64_t>(frameSize, 1))) {
+    std::vector<DatasetSummary*> sorted(summaries.begin(), summaries.end());
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const DatasetSummary* a, const DatasetSummary* b) {
+                         const KeyCodec& x = a->Codec();
+                         const KeyCodec& y = b->Codec();
+                         if (x.cls != y.cls)
+                             return x.cls < y.cls;
+                         if (x.width != y.width)
+                             return x.width < y.width;
+                         return x.frameOffset < y.frameOffset;
+                     });
+    std::size_t open = 0;  // groups before this index have another class or width
+    for (DatasetSummary* summary : sorted) {
+        const KeyCodec& c = summary->Codec();
+        if (open < m_groups.size() &&
+            (m_groups[open].cls != c.cls || m_groups[open].width != c.width)) {
+            open = m_groups.size();
+        }
+        LaneGroup* target = nullptr;
+        std::size_t lane = 0;
+        for (std::size_t g = open; g < m_groups.size() && target == nullptr; ++g) {
+            LaneGroup& group = m_groups[g];
+            if (c.frameOffset < group.start || (c.frameOffset - group.start) % c.width != 0)
+                continue;
+            if (c.frameOffset > group.End() + MAX_GAP)
+                continue;
+            lane = static_cast<std::size_t>((c.frameOffset - group.start) / c.width);
+            // Two datasets on the same bytes (bit fields with their own masks) need two lanes.
+            if (lane < group.lanes.size() && group.lanes[lane] != nullptr)
+                continue;
+            target = &group;
+        }
+        if (target == nullptr) {
+            m_groups.emplace_back();
+            target = &m_groups.back();
+            target->cls = c.cls;
+            target->width = c.width;
+            target->start = c.frameOffset;
+            lane = 0;
+        }
+        if (target->lanes.size() <= lane)
+            target->lanes.resize(lane + 1, nullptr);
+        target->lanes[lane] = summary;
+    }
+    for (LaneGroup& g : m_groups) {
+        const std::uint64_t span = g.lanes.size() * g.width;
+        g.vectors = static_cast<std::size_t>((span + VECTOR_BYTES - 1) / VECTOR_BYTES);
+        g.lanes.resize(g.vectors * VECTOR_BYTES / g.width, nullptr);
+        g.masks.assign(g.vectors * VECTOR_BYTES, 0);
+        g.accMin.assign(g.vectors * VECTOR_BYTES, 0);
+        g.accMax.assign(g.vectors * VECTOR_BYTES, 0);
+        g.storage.assign(g.lanes.size(), nullptr);
+        g.integerKernel = PickIntegerKernel(g.cls, g.width);
+        g.floatKernel = g.cls == KeyClass::Float
+                            ? (g.width == 4 ? PickFloat<float>() : PickFloat<double>())
+                            : nullptr;
+        for (std::size_t l = 0; l < g.lanes.size(); ++l) {
+            DatasetSummary* s = g.lanes[l];
+            if (s == nullptr)
+                continue;
+            g.used.push_back(static_cast<std::uint32_t>(l));
+            g.storage[l] = std::visit([](auto& storage) -> void* { return &storage; }, s->Keys());
+            for (std::uint32_t b = 0; b < g.width; ++b) {
+                g.masks[l * g.width + b] = static_cast<std::uint8_t>(s->Codec().mask >> (8 * b));
+            }
+        }
+        const std::uint64_t pairBytes = 2 * g.width;
+        g.stageBlocks = std::clamp<std::uint64_t>(STAGE_BYTES / (pairBytes * g.used.size()), 1,
+                                                  MAX_STAGE_BLOCKS);
+        const std::size_t stage = static_cast<std::size_t>(g.stageBlocks * g.used.size());
+        switch (g.width) {
+            case 1:
+                g.stage8.resize(stage), g.cache8.resize(g.used.size());
+                break;
+            case 2:
+                g.stage16.resize(stage), g.cache16.resize(g.used.size());
+                break;
+            case 4:
+                g.stage32.resize(stage), g.cache32.resize(g.used.size());
+                break;
+            default:
+                g.stage64.resize(stage), g.cache64.resize(g.used.size());
+                break;
+        }
+    }
+}
+
+SummaryScanner::~SummaryScanner() = default;
+
+std::size_t SummaryScanner::GroupCount() const {
+    return m_groups.size();
+}
+
+void SummaryScanner::ScanRun(LaneGroup& g, const std::uint8_t* frames, std::uint64_t n,
+                             std::uint64_t block, std::uint64_t cacheBlock) {
+    const std::uint64_t fs = m_frameSize;
+    switch (g.cls) {
+        case KeyClass::Unsigned:
+            switch (g.width) {
+                case 1:
+                    RunInteger<std::uint8_t, false>(g, frames, n, fs, block, cacheBlock);
+                    break;
+                case 2:
+                    RunInteger<std::uint16_t, false>(g, frames, n, fs, block, cacheBlock);
+                    break;
+                case 4:
+                    RunInteger<std::uint32_t, false>(g, frames, n, fs, block, cacheBlock);
+                    break;
+                default:
+                    RunInteger<std::uint64_t, false>(g, frames, n, fs, block, cacheBlock);
+                    break;
+            }
+            break;
+        case KeyClass::Signed:
+            switch (g.width) {
+                case 1:
+                    RunInteger<std::uint8_t, true>(g, frames, n, fs, block, cacheBlock);
+                    break;
+                case 2:
+                    RunInteger<std::uint16_t, true>(g, frames, n, fs, block, cacheBlock);
+                    break;
+                case 4:
+                    RunInteger<std::uint32_t, true>(g, frames, n, fs, block, cacheBlock);
+                    break;
+                default:
+                    RunInteger<std::uint64_t, true>(g, frames, n, fs, block, cacheBlock);
+                    break;
+            }
+            break;
+        case KeyClass::Float:
+            if (g.width == 4) {
+                RunFloat<std::uint32_t, float>(g, frames, n, fs, block, cacheBlock);
+            } else {
+                RunFloat<std::uint64_t, double>(g, frames, n, fs, block, cacheBlock);
+            }
+            break;
+    }
+}
+
+void SummaryScanner::Finish() {
+    for (LaneGroup& g : m_groups) {
+        switch (g.width) {
+            case 1:
+                FlushGroup<std::uint8_t>(g);
+                break;
+            case 2:
+                FlushGroup<std::uint16_t>(g);
+                break;
+            case 4:
+                FlushGroup<std::uint32_t>(g);
+                break;
+            default:
+                FlushGroup<std::uint64_t>(g);
+                break;
+        }
+    }
+}
+
+void SummaryScanner::Scan(const std::uint8_t* frames, std::uint64_t first, std::uint64_t n) {
+    const std::uint64_t P = SUMMARY_FINEST_BLOCK;
+    const std::uint64_t B = m_cacheBlockFrames;
+    std::uint64_t pos = 0;
+    while (pos < n) {
+        const std::uint64_t f = first + pos;
+        const std::uint64_t end =
+            std::min({first + n, (f / P + 1) * P, (f / B + 1) * B, f + m_maxRun});
+        const std::uint8_t* base = frames + pos * m_frameSize;
+        for (LaneGroup& g : m_groups)
+            ScanRun(g, base, end - f, f / P, f / B);
+        pos = end - first;
+    }
+}
+
+}  // namespace grafyon
