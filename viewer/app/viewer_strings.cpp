@@ -1,8 +1,6 @@
 // The viewer's string table and its look-up through the installed translator.
 #include "viewer_strings.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace grafyon::app {
@@ -31,12 +29,6 @@ static_assert(std::is_sorted(std::begin(STRINGS), std::end(STRINGS),
                              }),
               "the table is kept in ascending order");
 
-const ViewerStringEntry* Find(int id) {
-    const auto found = std::lower_bound(std::begin(STRINGS), std::end(STRINGS), id,
-                                        [](const ViewerStringEntry& e, int n) { return e.id < n; });
-    return found != std::end(STRINGS) && found->id == id ? found : nullptr;
-}
-
 }  // namespace
 
 std::span<const ViewerStringEntry> ViewerStringTable() {
@@ -44,21 +36,11 @@ std::span<const ViewerStringEntry> ViewerStringTable() {
 }
 
 QString ViewerStringEnglish(int id) {
-    const ViewerStringEntry* entry = Find(id);
-    return entry ? QString::fromUtf8(entry->english) : QString();
+    return NumberedTextEnglish(STRINGS, id);
 }
 
 QString ViewerString(int id) {
-    const ViewerStringEntry* entry = Find(id);
-    if (entry == nullptr)
-        return {};
-    const QByteArray key = QByteArray::number(id);
-    const QString translated = QCoreApplication::translate(VIEWER_STRINGS_CONTEXT, key.constData());
-    // Without a translation the key itself comes back.
-    if (translated.isEmpty() || translated == QLatin1String(key)) {
-        return QString::fromUtf8(entry->english);
-    }
-    return translated;
+    return NumberedText(STRINGS, id);
 }
 
 }  // namespace grafyon::app

@@ -1,11 +1,16 @@
 // The viewer's numbered texts: English built in, other languages from the language module.
 #pragma once
 
+#include "viewer/strings/numbered_text.h"
+
 #include <QString>
 
 #include <span>
 
 namespace grafyon::app {
+
+using grafyon::VIEWER_STRINGS_CONTEXT;
+using grafyon::ViewerStringEntry;
 
 inline constexpr int GRAFY_STR_OLE_INIT_FAILED = 100;
 inline constexpr int GRAFY_STR_DOC_TEMPLATE = 128;  // parts: see doc_template_string.h
@@ -19,15 +24,6 @@ inline constexpr int GRAFY_STR_APP_NAME = 4201;          // message box titles
 inline constexpr int GRAFY_STR_AUTO_EXIT_NO_FILE = 4202;
 inline constexpr int GRAFY_STR_AUTO_EXIT_NOT_OPENED = 4203;     // "%1": the file
 inline constexpr int GRAFY_STR_AUTO_EXIT_EXPORT_FAILED = 4204;  // "%1": filter, "%2": result
-
-// The translation context in which a language module carries these texts, each under
-// its number written in decimal.
-inline constexpr char VIEWER_STRINGS_CONTEXT[] = "GrafyonStrings";
-
-struct ViewerStringEntry {
-    int id;
-    const char* english;
-};
 
 // The built-in table in ascending order of numbers.
 std::span<const ViewerStringEntry> ViewerStringTable();

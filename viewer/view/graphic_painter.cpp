@@ -22,12 +22,15 @@ QColor Colour(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-QRect ToQRect(const GraphicRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(const GraphicRect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 // Row of value v inside a plot whose value range is [minimum, maximum].
 int ValueRow(double v, double minimum, double maximum, const GraphicRect& plot) {
     const double range = maximum - minimum;
-    if (!(range > 0.0)) return plot.bottom - 1;
+    if (!(range > 0.0))
+        return plot.bottom - 1;
     return plot.bottom - 1 +
            static_cast<int>(std::trunc((v - minimum) / range * (plot.top - plot.bottom + 1)));
 }
@@ -35,14 +38,17 @@ int ValueRow(double v, double minimum, double maximum, const GraphicRect& plot) 
 // Ticks of one kind along a scale: calls visit(position value) for every multiple.
 template <class Visit>
 void ForEachTick(double minimum, double maximum, double step, int maxTicks, Visit visit) {
-    if (!(step > 0.0)) return;
+    if (!(step > 0.0))
+        return;
     // The ends themselves count as ticks too when they are multiples.
     ForEachMultiple(minimum - step * 1e-9, maximum + step * 1e-9, step, maxTicks, visit);
 }
 
 }  // namespace
 
-int PainterTextHeight(const QFont& font) { return QFontMetrics(font).height(); }
+int PainterTextHeight(const QFont& font) {
+    return QFontMetrics(font).height();
+}
 
 int PainterCharUnit(const QFont& font) {
     return QFontMetrics(font).horizontalAdvance(QStringLiteral("00000")) / 10;
@@ -55,14 +61,17 @@ void CGraphicPainter::Bind(CGraphicLayout* layout) {
 
 void CGraphicPainter::RebuildObjects() {
     m_objects.clear();
-    if (m_layout == nullptr) return;
+    if (m_layout == nullptr)
+        return;
     for (int i = 0; i < m_layout->ObjectCount(); ++i) {
-        if (CGraphicObject* object = m_layout->ObjectAt(i)) m_objects.push_back(object);
+        if (CGraphicObject* object = m_layout->ObjectAt(i))
+            m_objects.push_back(object);
     }
 }
 
 int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip) {
-    if (m_layout == nullptr) return LAYOUT_INTERNAL;
+    if (m_layout == nullptr)
+        return LAYOUT_INTERNAL;
     if (forceFull) {
         forceFull = false;
         flags = DRAW_ALL;
@@ -76,7 +85,8 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
         painter.restore();
         return result;
     }
-    if (static_cast<int>(m_objects.size()) != m_layout->ObjectCount()) RebuildObjects();
+    if (static_cast<int>(m_objects.size()) != m_layout->ObjectCount())
+        RebuildObjects();
     if (flags & DRAW_SEPARATORS) {
         for (std::size_t i = 0; i + 1 < m_objects.size(); ++i) {
             DrawSeparator(painter, m_objects[i]->Rect().bottom, m_layout->ClientRect().Width());
@@ -84,7 +94,8 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
     }
     if (flags & DRAW_OBJECTS) {
         for (CGraphicObject* object : m_objects) {
-            if (!ToQRect(object->Rect()).intersects(clip)) continue;
+            if (!ToQRect(object->Rect()).intersects(clip))
+                continue;
             if (object->Type() == GRAPHIC_DIAGRAM_TYPE) {
                 DrawDiagram(painter, static_cast<CGraphicDiagram&>(*object), flags, charUnit);
             } else if (object->Type() == GRAPHIC_X_AXIS_TYPE) {
@@ -98,7 +109,8 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
 
 void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
     const int gap = m_layout->Gap();
-    if (gap <= 0) return;
+    if (gap <= 0)
+        return;
     auto line = [&](int row, QColor colour) {
         painter.setPen(QPen(colour, 1));
         painter.drawLine(0, row, width - 1, row);
@@ -108,16 +120,19 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
         return;
     }
     line(y, QColor(0x80, 0x80, 0x80));
-    for (int row = y + 1; row <= y + gap - 2; ++row) line(row, QColor(0xC0, 0xC0, 0xC0));
+    for (int row = y + 1; row <= y + gap - 2; ++row)
+        line(row, QColor(0xC0, 0xC0, 0xC0));
     line(y + gap - 1, Qt::black);
 }
 
 void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, int flags,
                                   int /*charUnit*/) const {
     const QRect rect = ToQRect(diagram.Rect());
-    if (flags & DRAW_BACKGROUNDS) painter.fillRect(rect, Colour(diagram.backgroundColour));
+    if (flags & DRAW_BACKGROUNDS)
+        painter.fillRect(rect, Colour(diagram.backgroundColour));
     Dataset* front = diagram.curve;
-    if (front == nullptr) return;
+    if (front == nullptr)
+        return;
     const GraphicRect& plot = diagram.PlotRect();
     painter.save();
     painter.setClipRect(rect);
@@ -133,7 +148,8 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, i
         painter.fillRect(ToQRect(plot), Colour(diagram.plotBackground));
         if (diagram.rangeBands != nullptr) {
             for (const RangeBand& band : *diagram.rangeBands) {
-                if (band.left < plot.left || band.right < band.left) continue;
+                if (band.left < plot.left || band.right < band.left)
+                    continue;
                 const QRect fill(band.left, plot.top, band.right - band.left + 1, plot.Height());
                 painter.fillRect(fill.intersected(ToQRect(plot)), Colour(diagram.rangeColour));
             }
@@ -153,14 +169,16 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, i
         std::vector<Dataset*> curves;
         if (diagram.curveList != nullptr) {
             for (Dataset* c : *diagram.curveList) {
-                if (c != front) curves.push_back(c);
+                if (c != front)
+                    curves.push_back(c);
             }
         }
         curves.push_back(front);
         for (Dataset* curve : curves) {
             const DatasetDisplay& d = curve->display;
             const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
-            if (count < 1 || !(d.displayMaximum > d.displayMinimum)) continue;
+            if (count < 1 || !(d.displayMaximum > d.displayMinimum))
+                continue;
             const int shift = plot.top - d.bufferPlotTop;
             QPolygon line(count);
             for (int i = 0; i < count; ++i) {
@@ -197,7 +215,8 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, i
     const QString minText = QString::fromStdString(diagram.MinimumLabel());
     const int left = diagram.Rect().left + 2;
     painter.drawText(QPoint(left, diagram.Rect().top + metrics.ascent()), maxText);
-    painter.drawText(QPoint(left, diagram.Rect().bottom - textHeight - 1 + metrics.ascent()), minText);
+    painter.drawText(QPoint(left, diagram.Rect().bottom - textHeight - 1 + metrics.ascent()),
+                     minText);
     diagram.titleOffset = metrics.horizontalAdvance(maxText);
 
     const QString title = QString::fromStdString(diagram.Title());
@@ -207,8 +226,9 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, i
         painter.save();
         painter.setClipRect(titleRect);
         const int width = metrics.horizontalAdvance(title);
-        const int x = width <= titleRect.width() ? titleRect.left() + (titleRect.width() - width) / 2
-                                                 : titleRect.right() + 1 - width;
+        const int x = width <= titleRect.width()
+                          ? titleRect.left() + (titleRect.width() - width) / 2
+                          : titleRect.right() + 1 - width;
         painter.drawText(QPoint(x, titleRect.top() + metrics.ascent()), title);
         painter.restore();
     }
@@ -217,7 +237,8 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, i
 
 void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const {
     const QRect rect = ToQRect(axis.Rect());
-    if (flags & DRAW_BACKGROUNDS) painter.fillRect(rect, Colour(axis.backgroundColour));
+    if (flags & DRAW_BACKGROUNDS)
+        painter.fillRect(rect, Colour(axis.backgroundColour));
     painter.save();
     painter.setClipRect(rect);
     painter.setPen(QPen(Qt::black, 1));
@@ -236,8 +257,8 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
     };
     if (span > 0.0 && pixels > 0) {
         const int maxTicks = pixels + 2;
-        const std::pair<double, int> kinds[] = {{ticks.sub, 2}, {ticks.minor, scale.MinorLength()},
-                                                {ticks.major, scale.MajorLength()}};
+        const std::pair<double, int> kinds[] = {
+            {ticks.sub, 2}, {ticks.minor, scale.MinorLength()}, {ticks.major, scale.MajorLength()}};
         for (const auto& [step, length] : kinds) {
             ForEachTick(axis.startValue, axis.endValue, step, maxTicks, [&](double v) {
                 const int x = column(v);
@@ -256,13 +277,15 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
             const QString label = QString::fromStdString(FormatC("%.*f", decimals, v));
             const int x = column(v) + 2;
             const int width = metrics.horizontalAdvance(label);
-            if (x < freeFrom || x + width > rect.right() + 1) return;
+            if (x < freeFrom || x + width > rect.right() + 1)
+                return;
             painter.drawText(QPoint(x, baseline), label);
             freeFrom = x + width + metrics.horizontalAdvance(QLatin1Char('0'));
         });
     }
     const QString title = QString::fromStdString(axis.unitText);
-    const int titleTop = bottom ? rect.top() + textHeight + 3 : rect.bottom() + 1 - 2 * textHeight - 3 - 1;
+    const int titleTop =
+        bottom ? rect.top() + textHeight + 3 : rect.bottom() + 1 - 2 * textHeight - 3 - 1;
     const int width = metrics.horizontalAdvance(title);
     const int x = axis.plotLeft + (pixels - width) / 2;
     painter.drawText(QPoint(x, titleTop + metrics.ascent()), title);
@@ -280,9 +303,11 @@ QRect CGraphicPainter::ValueBox(const CGraphicDiagram& diagram) const {
 
 void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram) const {
     Dataset* front = diagram.curve;
-    if (front == nullptr || !m_layout->cursorOn || m_layout->cursorColumn < 0) return;
+    if (front == nullptr || !m_layout->cursorOn || m_layout->cursorColumn < 0)
+        return;
     const GraphicRect& plot = diagram.PlotRect();
-    if (plot.Width() < 1 || plot.Height() < 1) return;
+    if (plot.Width() < 1 || plot.Height() < 1)
+        return;
     const int column = m_layout->cursorColumn;
     const int row = front->display.cursorPixelRow + (plot.top - front->display.plotTopAtCursor);
     painter.save();
@@ -291,19 +316,23 @@ void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram) co
     if (column >= plot.left && column < plot.right) {
         painter.drawLine(column, plot.top, column, plot.bottom - 1);
     }
-    if (row >= plot.top && row < plot.bottom) painter.drawLine(plot.left, row, plot.right - 1, row);
+    if (row >= plot.top && row < plot.bottom)
+        painter.drawLine(plot.left, row, plot.right - 1, row);
     painter.restore();
     diagram.cursorDrawn = 1;
     diagram.lastCursorColumn = column;
     diagram.lastCursorRow = row;
 
     const QRect box = ValueBox(diagram);
-    if (box.width() <= 0 || box.height() <= 0) return;
+    if (box.width() <= 0 || box.height() <= 0)
+        return;
     painter.fillRect(box, Colour(diagram.backgroundColour));
     const CursorValueFormat& format = diagram.cursorValueFormat;
-    const double position = m_layout->AxisInSamples() ? static_cast<double>(m_layout->cursorSample + 1)
-                                                      : m_layout->cursorTime;
-    const QString value = QString::fromStdString(format.Apply(front->display.valueAtCursor)).trimmed();
+    const double position = m_layout->AxisInSamples()
+                                ? static_cast<double>(m_layout->cursorSample + 1)
+                                : m_layout->cursorTime;
+    const QString value =
+        QString::fromStdString(format.Apply(front->display.valueAtCursor)).trimmed();
     const QString where = QString::fromStdString(format.Apply(position)).trimmed();
     painter.setPen(Colour(front->display.colour));
     QRect valueRect = box;
@@ -316,27 +345,35 @@ void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram) co
 
 std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont& font) {
     std::vector<QRect> touched;
-    if (m_layout == nullptr) return touched;
+    if (m_layout == nullptr)
+        return touched;
     painter.save();
     painter.setFont(font);
-    for (int i = 0; i < m_layout->DiagramCount(); ++i) DrawCursor(painter, m_layout->Diagram(i));
+    for (int i = 0; i < m_layout->DiagramCount(); ++i)
+        DrawCursor(painter, m_layout->Diagram(i));
     painter.restore();
     return CursorRegions(font);
 }
 
 std::vector<QRect> CGraphicPainter::CursorRegions(const QFont&) const {
     std::vector<QRect> regions;
-    if (m_layout == nullptr || !m_layout->cursorOn) return regions;
+    if (m_layout == nullptr || !m_layout->cursorOn)
+        return regions;
     for (int i = 0; i < m_layout->DiagramCount(); ++i) {
         const CGraphicDiagram& diagram = m_layout->Diagram(i);
-        if (diagram.curve == nullptr) continue;
+        if (diagram.curve == nullptr)
+            continue;
         const GraphicRect& plot = diagram.PlotRect();
         const int column = m_layout->cursorColumn;
-        if (column >= plot.left && column < plot.right) regions.emplace_back(column, plot.top, 1, plot.Height());
-        const int row = diagram.curve->display.cursorPixelRow + (plot.top - diagram.curve->display.plotTopAtCursor);
-        if (row >= plot.top && row < plot.bottom) regions.emplace_back(plot.left, row, plot.Width(), 1);
+        if (column >= plot.left && column < plot.right)
+            regions.emplace_back(column, plot.top, 1, plot.Height());
+        const int row = diagram.curve->display.cursorPixelRow +
+                        (plot.top - diagram.curve->display.plotTopAtCursor);
+        if (row >= plot.top && row < plot.bottom)
+            regions.emplace_back(plot.left, row, plot.Width(), 1);
         const QRect box = ValueBox(diagram);
-        if (box.isValid()) regions.push_back(box);
+        if (box.isValid())
+            regions.push_back(box);
     }
     return regions;
 }

@@ -563,7 +563,7 @@ void CGraphicLayout::UpdateAxisTexts() {
             axis->mode = 0;
             axis->startValue = start / step + 1.0;
             axis->endValue = end / step + 1.0;
-            axis->unitText = "Samples";
+            axis->unitText = m_samplesTitle;
             const double firstWhole = std::ceil(axis->startValue);
             const double lastWhole = std::floor(axis->endValue);
             const double width = axis->plotRight - axis->plotLeft;

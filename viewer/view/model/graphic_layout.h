@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "graphic_diagram.h"
@@ -74,6 +75,8 @@ public:
     void Bind(ValueSource* access, MeasurementDescription* datasets);
     void SetPointFiller(PointFiller filler) { m_pointFiller = std::move(filler); }
     void SetBandBuilder(BandBuilder builder) { m_bandBuilder = std::move(builder); }
+    // Title of an axis in sample numbers, in the user's language (UTF-8).
+    void SetSamplesTitle(std::string title) { m_samplesTitle = std::move(title); }
 
     // Geometry and composition; each returns 1 when something changed.
     int SetClientRect(int left, int top, int right, int bottom);
@@ -203,6 +206,7 @@ private:
     ValueSource* m_access = nullptr;
     MeasurementDescription* m_datasets = nullptr;
     std::vector<RangeBand> m_bands;
+    std::string m_samplesTitle = "Samples";
     int m_previousWidth = 0;  // twice the client width at the last buffer allocation
     PointFiller m_pointFiller;
     BandBuilder m_bandBuilder;

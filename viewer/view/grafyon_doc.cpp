@@ -1,0 +1,98 @@
+// Opening a measurement as the document, and the first view of what was opened.
+#include "grafyon_doc.h"
+
+#include "viewer/data/mdf/measurement_open.h"
+#include "viewer/data/mdf/measurement_status.h"
+
+namespace grafyon {
+
+CGrafyonDoc::CGrafyonDoc(QObject* parent) : QObject(parent) {
+    Reset();
+}
+
+CGrafyonDoc::~CGrafyonDoc() {
+    if (m_access)
+        m_access->Detach(m_description);
+}
+
+void CGrafyonDoc::Reset() {
+    // The view's size outlives the layout object it was given to.
+    const GraphicRect client = m_layout ? m_layout->ClientRect() : GraphicRect{};
+    if (m_access)
+        m_access->Detach(m_description);
+    m_layout.reset();
+    m_filler.reset();
+    m_values.reset();
+    m_description.Clear();
+    m_ranges.Clear();
+    m_access = std::make_unique<DataAccess>();
+    m_layout = std::make_unique<CGraphicLayout>();
+    m_values = std::make_unique<DataAccessValueSource>(*m_access);
+    m_filler = std::make_unique<CurvePointFiller>(*m_access, *m_layout);
+    m_layout->SetClientRect(client.left, client.top, client.right, client.bottom);
+    m_openStatus = MEASUREMENT_NO_INPUT;
+    m_path.clear();
+}
+
+void CGrafyonDoc::BindLayout() {
+    m_layout->Bind(m_values.get(), &m_description);
+    m_layout->SetBandBuilder([this](std::vector<RangeBand>& bands, const GraphicRect& plot,
+                                    double startTime, double endTime) {
+        m_ranges.ComputeBands(bands, plot.left, plot.right, m_layout->FirstSample(),
+                              m_layout->LastSample(), m_layout->Step(), startTime, endTime);
+    });
+    m_layout->SetPointFiller([filler = m_filler.get()](Dataset& curve, const GraphicRect& plot,
+                                                       double startTime, double endTime) {
+        filler->Fill(curve, plot, startTime, endTime);
+    });
+}
+
+bool CGrafyonDoc::HoldsData() const {
+    return !m_description.Empty() && !m_description.Datasets().empty();
+}
+
+void CGrafyonDoc::SetInitialView(const InitialViewSettings& settings,
+                                 std::vector<std::uint32_t> colours) {
+    m_initialView = settings;
+    m_colours = std::move(colours);
+}
+
+bool CGrafyonDoc::OnNewDocument() {
+    Reset();
+    BindLayout();
+    UpdateAllViews(HINT_LAYOUT_REPLACED);
+    emit PathChanged(m_path);
+    return true;
+}
+
+void CGrafyonDoc::DeleteContents() {
+    OnNewDocument();
+}
+
+bool CGrafyonDoc::OnOpenDocument(const QString& path) {
+    Reset();
+    MeasurementOpenResult opened = OpenMeasurement(path.toStdString(), m_description, *m_access);
+    if (!opened.fileOpened) {
+        Report(CANNOT_OPEN_FILE_MESSAGE, path);
+    } else if (opened.message != MESSAGE_NONE) {
+        Report(opened.message);
+    }
+    if (!opened.keepDocument) {
+        OnNewDocument();
+        return false;
+    }
+    m_openStatus = opened.status;
+    m_path = path;
+    for (const MeasurementRange& r : opened.ranges) {
+        m_ranges.Add(static_cast<std::int64_t>(r.startFrame),
+                     static_cast<std::int64_t>(r.stopFrame), r.active, r.name, r.comment);
+    }
+    BindLayout();
+    if (opened.attached)
+        m_layout->InitialView(m_initialView, m_colours);
+    UpdateAllViews(HINT_LAYOUT_REPLACED);
+    emit PathChanged(m_path);
+    return true;
+}
+
+}  // namespace grafyon

@@ -1,0 +1,82 @@
+// The document: one open measurement with its value access and its diagram model.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/data_access_adapter.h"
+#include "model/graphic_layout.h"
+#include "model/range_list.h"
+#include "viewer/data/access/data_access.h"
+#include "viewer/data/measurement_description.h"
+
+namespace grafyon {
+
+// How a failed open tells the user; the application shows message boxes.
+// Number of "Following file cannot be opened !\n«%1»" in the application's table.
+inline constexpr int CANNOT_OPEN_FILE_MESSAGE = 4200;
+
+// The string number of the message and, for a file that cannot be opened at all, its path.
+using DocumentMessage = std::function<void(int stringNumber, const QString& path)>;
+
+class CGrafyonDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit CGrafyonDoc(QObject* parent = nullptr);
+    ~CGrafyonDoc() override;
+
+    // Empties the document.
+    bool OnNewDocument();
+    // Opens a measurement, choosing the format by content. On failure the message
+    // is reported, the document is empty again and the result is false.
+    bool OnOpenDocument(const QString& path);
+    // Detaches the data and empties the document (closing it).
+    void DeleteContents();
+
+    // The settings and colours a freshly opened document's first view is made from.
+    void SetInitialView(const InitialViewSettings& settings, std::vector<std::uint32_t> colours);
+    void SetMessageSink(DocumentMessage sink) { m_message = std::move(sink); }
+
+    MeasurementDescription& Description() { return m_description; }
+    DataAccess& Access() { return *m_access; }
+    CGraphicLayout& Layout() { return *m_layout; }
+    CurvePointFiller& Filler() { return *m_filler; }
+    CRangeList& Ranges() { return m_ranges; }
+    int OpenStatus() const { return m_openStatus; }
+    // A description with at least one element and one dataset.
+    bool HoldsData() const;
+    const QString& PathName() const { return m_path; }
+
+    // Tells every view what changed.
+    void UpdateAllViews(int hint) { emit ViewUpdate(hint); }
+
+signals:
+    void ViewUpdate(int hint);
+    void PathChanged(const QString& path);
+
+private:
+    void Reset();
+    void BindLayout();
+    void Report(int stringNumber, const QString& path = {}) {
+        if (m_message)
+            m_message(stringNumber, path);
+    }
+
+    MeasurementDescription m_description;
+    std::unique_ptr<DataAccess> m_access;
+    std::unique_ptr<CGraphicLayout> m_layout;
+    std::unique_ptr<DataAccessValueSource> m_values;
+    std::unique_ptr<CurvePointFiller> m_filler;
+    CRangeList m_ranges;
+    InitialViewSettings m_initialView;
+    std::vector<std::uint32_t> m_colours;
+    DocumentMessage m_message;
+    QString m_path;
+    int m_openStatus = -100;
+};
+
+}  // namespace grafyon

@@ -1,0 +1,76 @@
+// The view: paints the document's diagrams and keeps the scroll bars in step.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QTimer>
+
+#include <memory>
+
+#include "graphic_painter.h"
+
+namespace grafyon {
+
+class CGrafyonDoc;
+
+class CGrafyonView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CGrafyonView(QWidget* parent = nullptr);
+    ~CGrafyonView() override;
+
+    void SetDocument(CGrafyonDoc* document);
+    CGrafyonDoc* Document() const { return m_document; }
+    void SetDiagramFont(const QFont& font);
+    const QFont& DiagramFont() const { return m_font; }
+    CGraphicPainter& Painter() { return m_painter; }
+
+    // Reacts to the document's hints (100, 110, 200, 300, 1000, 2000).
+    void OnUpdate(int hint);
+    // While the user drags the frame's border only the separators are repainted.
+    void SetSizing(bool sizing);
+
+    // Renders what the view shows into an image of the viewport's size (also used
+    // without a screen).
+    QImage Render();
+
+    // Counters for tests and diagnostics.
+    int FullRenderCount() const { return m_fullRenders; }
+    const QRegion& LastRepaintRegion() const { return m_lastRepaint; }
+
+    // The text shown instead of diagrams for a layout error.
+    static QString ErrorText(int code);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void InitialUpdate();
+    void RenderCache();
+    void UpdateHorizontalBar();
+    void UpdateVerticalBar();
+    void EmptyBarsWhenNeeded();
+    QRegion CursorRegion() const;
+    void ResizeEnded();
+    void UpdateClientRect();
+
+    CGrafyonDoc* m_document = nullptr;
+    CGraphicPainter m_painter;
+    QFont m_font;
+    int m_flags = DRAW_ALL;
+    QImage m_cache;
+    bool m_cacheValid = false;
+    int m_cacheError = 0;
+    QRegion m_cursorShown;  // where the cursor was drawn last
+    QRegion m_lastRepaint;
+    int m_fullRenders = 0;
+    bool m_sizing = false;
+    bool m_updatingBars = false;
+    QTimer m_resizeTimer;
+};
+
+}  // namespace grafyon
