@@ -4,6 +4,7 @@
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/mdf/data_file_validation.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/tarko/tarko_reader.h"
 
 namespace grafyon {
 
@@ -38,6 +39,8 @@ MeasurementRange MakeRange(const MeasurementDescription& d, std::uint32_t number
 const std::vector<MeasurementFormatReader>& MeasurementFormatReaders() {
     static const std::vector<MeasurementFormatReader> READERS = {
         {"MDF", [](const BinaryFileReader& file) { return IsMdfFile(file); }, &ReadMdfDescription},
+        {"TARKO", [](const BinaryFileReader& file) { return IsTarkoFile(file); },
+         &ReadTarkoDescription},
     };
     return READERS;
 }

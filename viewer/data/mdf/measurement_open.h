@@ -33,7 +33,7 @@ struct MeasurementFormatReader {
     int (*read)(const std::string& path, MeasurementDescription& description);
 };
 
-// The formats in probing order: MDF; the TARKO reader joins the list when it exists.
+// The formats in probing order: MDF, then TARKO.
 const std::vector<MeasurementFormatReader>& MeasurementFormatReaders();
 
 // A range or spot as the file stores it, for the document's range list.

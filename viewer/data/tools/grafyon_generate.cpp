@@ -16,8 +16,9 @@ using namespace grafyon;
 
 constexpr const char* USAGE =
     "Usage: grafyon-generate [options] OUTPUT\n"
-    "Writes a deterministic recording. An OUTPUT ending in .mcf becomes one MCF file;\n"
-    "otherwise OUTPUT is an MDF description with its .dta data files beside it.\n"
+    "Writes a deterministic recording. An OUTPUT ending in .mcf becomes one MCF file, one\n"
+    "ending in .tks a TARKO header file with its .dta data file beside it; otherwise\n"
+    "OUTPUT is an MDF description with its .dta data files beside it.\n"
     "\n"
     "  --frames N        frames in all (default 1000)\n"
     "  --channels N      channels (default 4); mixed types unless --types is given\n"
@@ -32,7 +33,10 @@ constexpr const char* USAGE =
     "  --seed N          seed of the noise signals (default 1)\n"
     "  --ranges N        named ranges      --spots N       spots\n"
     "  --comments N      comments          --parameters N  parameters\n"
-    "  --mcf, --mdf      choose the form whatever the extension\n";
+    "  --mcf, --mdf, --tks  choose the form whatever the extension\n"
+    "  --tks-types       TARKO: store each channel in its own type (bool16, short,\n"
+    "                    ushort, long, float) instead of every channel as a float\n"
+    "  --text LINE       TARKO: a header text line (up to four)\n";
 
 std::optional<std::uint64_t> ParseUnsigned(std::string_view text) {
     int base = 10;
@@ -98,7 +102,7 @@ int Usage(const char* problem) {
 
 int main(int argc, char** argv) {
     RecordingOptions options;
-    std::optional<bool> mcf;
+    std::optional<RecordingForm> form;
     std::vector<std::uint32_t> types;
     std::vector<SignalShape> signals;
     std::string output;
@@ -109,8 +113,14 @@ int main(int argc, char** argv) {
             std::fputs(USAGE, stdout);
             return 0;
         }
-        if (arg == "--mcf" || arg == "--mdf") {
-            mcf = arg == "--mcf";
+        if (arg == "--mcf" || arg == "--mdf" || arg == "--tks") {
+            form = arg == "--mcf"   ? RecordingForm::MCF
+                   : arg == "--tks" ? RecordingForm::TKS
+                                    : RecordingForm::MDF_DTA;
+            continue;
+        }
+        if (arg == "--tks-types") {
+            options.tarkoFloatStorage = false;
             continue;
         }
         if (!arg.starts_with("--")) {
@@ -153,6 +163,8 @@ int main(int argc, char** argv) {
             if (!step || !(*step > 0.0))
                 return Usage("the step must be a positive number");
             options.sampleStep = *step;
+        } else if (arg == "--text") {
+            options.textLines.emplace_back(value);
         } else if (arg == "--types") {
             for (std::string_view name : SplitList(value)) {
                 const std::optional<std::uint32_t> type = ParseType(name);
@@ -174,9 +186,12 @@ int main(int argc, char** argv) {
     if (output.empty())
         return Usage("no output file given");
     options.path = output;
-    options.form = mcf.value_or(output.ends_with(".mcf") || output.ends_with(".MCF"))
-                       ? RecordingForm::MCF
-                       : RecordingForm::MDF_DTA;
+    if (!form) {
+        form = output.ends_with(".mcf") || output.ends_with(".MCF")   ? RecordingForm::MCF
+               : output.ends_with(".tks") || output.ends_with(".TKS") ? RecordingForm::TKS
+                                                                      : RecordingForm::MDF_DTA;
+    }
+    options.form = *form;
 
     if (!types.empty() || !signals.empty()) {
         options.channels = DefaultChannels(options.channelCount);
@@ -194,10 +209,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::vector<std::string> files = DataFilePaths(options);
-    std::printf("%s: %llu frames, %zu channels, %u segment(s), frame size %u\n", output.c_str(),
+    std::printf("%s: %llu frames, %zu channels, %u segment(s), frame size %llu\n", output.c_str(),
                 static_cast<unsigned long long>(options.frames), ChannelsOf(options).size(),
-                options.segments, FrameSizeOf(ChannelsOf(options)));
-    if (options.form == RecordingForm::MDF_DTA) {
+                options.segments,
+                static_cast<unsigned long long>(FrameLayoutOf(options).frameSize));
+    if (options.form != RecordingForm::MCF) {
         for (const std::string& file : files)
             std::printf("%s\n", file.c_str());
     }

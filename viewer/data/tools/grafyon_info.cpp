@@ -19,9 +19,10 @@ using namespace grafyon;
 
 constexpr const char* USAGE =
     "Usage: grafyon-info FILE [--values FIRST COUNT]\n"
-    "Opens a measurement as the viewer does and prints \"status: N\" (the open status),\n"
-    "the header and every element. With --values, the calibrated values of every\n"
-    "dataset for COUNT frames from frame FIRST (counted from 0), one frame per line.\n"
+    "Opens a measurement (.mdf, .mcf or .tks) as the viewer does and prints \"status: N\"\n"
+    "(the open status), the header and every element. With --values, the calibrated\n"
+    "values of every dataset for COUNT frames from frame FIRST (counted from 0), one frame\n"
+    "per line.\n"
     "Exits with 0 for status 0 or 30, 1 for any other status or a failed read, 2 for\n"
     "bad usage.\n";
 

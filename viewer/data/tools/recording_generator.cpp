@@ -15,6 +15,8 @@
 #include "viewer/data/mdf/mdf_reader.h"
 #include "viewer/data/mdf/mdf_writer.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/tarko/tarko_layout.h"
+#include "viewer/data/tarko/tarko_writer.h"
 
 namespace grafyon {
 
@@ -24,6 +26,11 @@ constexpr std::size_t CHUNK_BYTES = 1u << 20;
 constexpr std::size_t DATA_FILE_NAME_BYTES = 127;
 constexpr std::uint64_t U32_MAX = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint8_t DATA_OFFSET_FILLER = 0xA5;
+constexpr std::size_t TARKO_DATA_FILE_NAME_BYTES = 32;
+constexpr std::size_t TARKO_NAME_CHARS = 16;
+constexpr std::size_t TARKO_LABEL_CHARS = 16;
+constexpr std::size_t TARKO_UNIT_CHARS = 8;
+constexpr const char* TARKO_TIME_UNIT = "sec";
 
 struct ChannelTemplate {
     const char* name;
@@ -108,10 +115,40 @@ std::vector<SegmentPlan> PlanSegments(const RecordingOptions& o) {
     return plans;
 }
 
+// What a TARKO file cannot hold.
+std::string CheckTarko(const RecordingOptions& o, const std::vector<GeneratedChannel>& channels,
+                       const std::vector<std::string>& dataPaths) {
+    if (o.segments != 1 || o.dataFiles != 1 || o.segmentSteps.size() > 1)
+        return "a TARKO recording holds one segment in one data file";
+    if (o.ranges != 0 || o.spots != 0 || o.comments != 0 || o.parameters != 0) {
+        return "a TARKO recording holds no ranges, spots, comments or parameters "
+               "(its header has text lines)";
+    }
+    if (o.textLines.size() > tarko::TEXT_LINES)
+        return "a TARKO header holds four text lines";
+    if (o.frames > U32_MAX)
+        return "too many frames for a TARKO header";
+    const double step = o.segmentSteps.empty() ? o.sampleStep : o.segmentSteps.front();
+    if (tarko::IntervalSeconds(static_cast<float>(step), TARKO_TIME_UNIT) <= 0.0)
+        return "the sample step does not fit a 32-bit float";
+    const std::string name = std::filesystem::path(dataPaths.front()).filename().string();
+    if (Utf8ToCp1252(name).size() > TARKO_DATA_FILE_NAME_BYTES)
+        return "data file name too long for a TARKO header (32 bytes)";
+    for (const GeneratedChannel& c : channels) {
+        if (!tarko::ChannelCodeFor(c.dataType)) {
+            return "channel \"" + c.name + "\": TARKO holds no " + DataTypeBaseName(c.dataType) +
+                   " values (store every channel as a float instead)";
+        }
+    }
+    return {};
+}
+
 std::string Check(const RecordingOptions& o, const std::vector<GeneratedChannel>& channels,
                   const std::vector<std::string>& dataPaths) {
     if (o.path.empty())
         return "no output path";
+    if (o.form != RecordingForm::TKS && !o.textLines.empty())
+        return "text lines belong to TARKO recordings";
     if (o.segments == 0)
         return "at least one segment is needed";
     if (o.form == RecordingForm::MCF && o.dataFiles != 1)
@@ -139,9 +176,9 @@ std::string Check(const RecordingOptions& o, const std::vector<GeneratedChannel>
             return "channel \"" + c.name + "\" has an unusable calibration or signal";
         }
     }
-    if (std::uint64_t(FrameSizeOf(channels)) > U32_MAX)
+    if (FrameLayoutOf(o).frameSize > U32_MAX)
         return "frames too wide";
-    return {};
+    return o.form == RecordingForm::TKS ? CheckTarko(o, channels, dataPaths) : std::string();
 }
 
 // The description as it is written, in file order: header, datasets, comments,
@@ -287,6 +324,52 @@ int Fail(std::string* error, int status, const std::string& text) {
     return status;
 }
 
+// The TARKO header file of a recording whose data file is written.
+int WriteTarkoHeader(const RecordingOptions& o, const std::vector<GeneratedChannel>& channels,
+                     const FrameLayout& layout, const std::string& dataPath, std::string* error) {
+    const auto word = [](int value) { return static_cast<std::uint32_t>(std::max(value, 0)); };
+    tarko::HeaderRecord header;
+    header.dataFileName = std::filesystem::path(dataPath).filename().string();
+    header.dataOffset = o.dataOffset;
+    header.storageForm = o.tarkoFloatStorage ? tarko::STORAGE_FLOAT : tarko::STORAGE_CHANNEL_TYPES;
+    header.frameSize = static_cast<std::uint32_t>(layout.frameSize);
+    header.frameCount = static_cast<std::uint32_t>(o.frames);
+    header.day = word(o.recorded.day);
+    header.month = word(o.recorded.month);
+    header.year = word(o.recorded.year);
+    header.hour = word(o.recorded.hour);
+    header.minute = word(o.recorded.minute);
+    header.second = word(o.recorded.second);
+    std::copy(o.textLines.begin(), o.textLines.end(), header.textLines.begin());
+
+    const double step = o.segmentSteps.empty() ? o.sampleStep : o.segmentSteps.front();
+    std::vector<tarko::ChannelRecord> records;
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const GeneratedChannel& c = channels[i];
+        tarko::ChannelRecord r;
+        r.name = c.name;
+        r.label = c.label;
+        r.unit = c.unit;
+        // Float storage ignores the code; the export writes 32 there.
+        r.typeCode = o.tarkoFloatStorage ? tarko::CODE_LONG : *tarko::ChannelCodeFor(c.dataType);
+        r.position =
+            layout.offsets[i] / tarko::ChannelTypeOf(r.typeCode, header.storageForm)->positionUnit;
+        r.mask = 0xFFFFFFFF;
+        r.factor = static_cast<float>(c.factor);
+        r.offset = static_cast<float>(c.offset);
+        r.interval = static_cast<float>(step);
+        r.carrierName = MDF_DEFAULT_CARRIER_NAME;
+        r.timeUnit = TARKO_TIME_UNIT;
+        records.push_back(std::move(r));
+    }
+    const int status = WriteTarkoHeaderFile(o.path, header, records);
+    if (status == TARKO_WRITE_DOES_NOT_FIT)
+        return Fail(error, GENERATE_BAD_OPTIONS, "too many channels for a TARKO header");
+    if (status != TARKO_WRITE_OK)
+        return Fail(error, GENERATE_WRITE_FAILED, "cannot write " + o.path);
+    return GENERATE_OK;
+}
+
 GeneratedChannel FromTemplate(const ChannelTemplate& t, std::size_t index, std::uint64_t period) {
     GeneratedChannel c;
     c.name = std::string(t.name) + " " + std::to_string(index + 1);
@@ -335,7 +418,27 @@ GeneratedChannel DefaultChannelOfType(std::uint32_t dataType, std::size_t index)
 }
 
 std::vector<GeneratedChannel> ChannelsOf(const RecordingOptions& options) {
-    return options.channels.empty() ? DefaultChannels(options.channelCount) : options.channels;
+    std::vector<GeneratedChannel> channels =
+        options.channels.empty() ? DefaultChannels(options.channelCount) : options.channels;
+    if (options.form != RecordingForm::TKS)
+        return channels;
+    for (GeneratedChannel& c : channels) {
+        c.name = TruncateCharacters(c.name, TARKO_NAME_CHARS);
+        c.label = TruncateCharacters(c.label, TARKO_LABEL_CHARS);
+        c.unit = TruncateCharacters(c.unit, TARKO_UNIT_CHARS);
+        // TARKO knows no raw values: an identity calibration reads them alike.
+        if (c.dataType & DATA_TYPE_NOT_CALIBRATED) {
+            c.dataType &= ~DATA_TYPE_NOT_CALIBRATED;
+            c.factor = 1.0;
+            c.offset = 0.0;
+        }
+        c.factor = static_cast<float>(c.factor);
+        c.offset = static_cast<float>(c.offset);
+        // An unreadable type stays, so that the options are refused.
+        if (options.tarkoFloatStorage && ReadableValueSize(c.dataType) != 0)
+            c.dataType = DATA_TYPE_FLOAT;
+    }
+    return channels;
 }
 
 std::vector<std::string> DataFilePaths(const RecordingOptions& options) {
@@ -345,7 +448,8 @@ std::vector<std::string> DataFilePaths(const RecordingOptions& options) {
     const std::filesystem::path folder = path.parent_path();
     const std::string stem = path.stem().string();
     std::vector<std::string> paths;
-    for (std::uint32_t f = 0; f < options.dataFiles; ++f) {
+    const std::uint32_t files = options.form == RecordingForm::TKS ? 1 : options.dataFiles;
+    for (std::uint32_t f = 0; f < files; ++f) {
         const std::string name =
             f == 0 ? stem + ".dta" : stem + "_" + std::to_string(f + 1) + ".dta";
         paths.push_back((folder / name).string());
@@ -358,6 +462,18 @@ std::uint32_t FrameSizeOf(const std::vector<GeneratedChannel>& channels) {
     for (const GeneratedChannel& c : channels)
         size += ReadableValueSize(c.dataType);
     return static_cast<std::uint32_t>(std::min(size, U32_MAX));
+}
+
+FrameLayout FrameLayoutOf(const RecordingOptions& options) {
+    FrameLayout layout;
+    const bool alignFloats = options.form == RecordingForm::TKS && !options.tarkoFloatStorage;
+    for (const GeneratedChannel& c : ChannelsOf(options)) {
+        if (alignFloats && BaseDataType(c.dataType) == DATA_TYPE_FLOAT)
+            layout.frameSize = (layout.frameSize + 3) / 4 * 4;
+        layout.offsets.push_back(static_cast<std::uint32_t>(std::min(layout.frameSize, U32_MAX)));
+        layout.frameSize += ReadableValueSize(c.dataType);
+    }
+    return layout;
 }
 
 double SignalValue(const GeneratedChannel& channel, std::size_t index, std::uint64_t frame,
@@ -450,15 +566,11 @@ int GenerateRecording(const RecordingOptions& options, std::string* error) {
         return Fail(error, GENERATE_BAD_OPTIONS, problem);
     }
     const std::vector<SegmentPlan> plans = PlanSegments(options);
-    const std::uint32_t frameSize = FrameSizeOf(channels);
-    std::vector<std::uint32_t> offsets;
-    std::uint32_t offset = 0;
-    for (const GeneratedChannel& c : channels) {
-        offsets.push_back(offset);
-        offset += ReadableValueSize(c.dataType);
-    }
+    const FrameLayout layout = FrameLayoutOf(options);
+    const std::vector<std::uint32_t>& offsets = layout.offsets;
+    const auto frameSize = static_cast<std::uint32_t>(layout.frameSize);  // checked
 
-    if (options.form == RecordingForm::MDF_DTA) {
+    if (options.form == RecordingForm::MDF_DTA || options.form == RecordingForm::TKS) {
         for (std::uint32_t f = 0; f < dataPaths.size(); ++f) {
             BinaryFileWriter out;
             if (!out.Create(dataPaths[f])) {
@@ -474,6 +586,8 @@ int GenerateRecording(const RecordingOptions& options, std::string* error) {
             if (!out.Close() || !ok)
                 return Fail(error, GENERATE_WRITE_FAILED, "cannot write " + dataPaths[f]);
         }
+        if (options.form == RecordingForm::TKS)
+            return WriteTarkoHeader(options, channels, layout, dataPaths.front(), error);
         MeasurementDescription d;
         BuildDescription(options, channels, plans, dataPaths, 0, d);
         const int status = WriteMdfDescription(d, options.path);

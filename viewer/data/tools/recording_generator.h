@@ -1,4 +1,4 @@
-// Deterministic test and demo recordings in the MDF format (MDF + DTA or MCF).
+// Deterministic test and demo recordings: MDF + DTA, MCF, or a TARKO TKS header with its data file.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,7 @@ namespace grafyon {
 enum class RecordingForm {
     MDF_DTA,  // description file plus data files beside it
     MCF,      // one file: the frames embedded in the description
+    TKS,      // a TARKO header file with one data file "<stem>.dta" beside it
 };
 
 enum class SignalShape {
@@ -60,6 +61,12 @@ struct RecordingOptions {
     std::uint32_t comments = 0;        // comment elements (kind 90)
     std::uint32_t parameters = 0;      // parameters (kind 80); with ranges also kind 81
     DateTimeParts recorded{2024, 5, 17, 10, 30, 0};
+    // TKS only: every channel stored as a 32-bit float (storage form 2, as the export
+    // writes TARKO files) or, when false, in its own type, which must be one that TARKO
+    // holds: BOOL16, SHORT, USHORT, LONG or FLOAT.
+    bool tarkoFloatStorage = true;
+    // TKS only: up to four header text lines (40, 40, 20 and 20 characters are kept).
+    std::vector<std::string> textLines;
 };
 
 enum GenerateStatus : int {
@@ -78,13 +85,25 @@ std::vector<GeneratedChannel> DefaultChannels(std::uint32_t count);
 // Channel index (0-based) of a recording made of one type: the default channel of that
 // type (flags kept), numbered after index.
 GeneratedChannel DefaultChannelOfType(std::uint32_t dataType, std::size_t index);
-// options.channels, or DefaultChannels(options.channelCount) when that is empty.
+// options.channels, or DefaultChannels(options.channelCount) when that is empty. For TKS
+// the channels as the TARKO file holds them: names and labels cut to 16 characters and
+// units to 8, calibrations rounded to 32-bit floats, the not-calibrated flag replaced by
+// an identity calibration, and with float storage the type FLOAT.
 std::vector<GeneratedChannel> ChannelsOf(const RecordingOptions& options);
 
 // Paths of the data files that GenerateRecording writes (the .mcf itself for MCF).
 std::vector<std::string> DataFilePaths(const RecordingOptions& options);
 // Bytes per frame: the value sizes of the channels, packed in channel order.
 std::uint32_t FrameSizeOf(const std::vector<GeneratedChannel>& channels);
+
+// Where the channels of ChannelsOf(options) lie in a frame as GenerateRecording writes
+// it: packed in channel order, except that a TARKO file in channel types puts a float at
+// a multiple of 4 bytes (its position counts 4-byte steps).
+struct FrameLayout {
+    std::vector<std::uint32_t> offsets;
+    std::uint64_t frameSize = 0;
+};
+FrameLayout FrameLayoutOf(const RecordingOptions& options);
 
 // The ideal physical value of channel index (0-based) at a frame of the whole recording.
 double SignalValue(const GeneratedChannel& channel, std::size_t index, std::uint64_t frame,

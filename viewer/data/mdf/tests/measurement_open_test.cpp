@@ -192,31 +192,39 @@ TEST_F(MeasurementOpenTest, ADataFileShorterThanItsSegmentFailsToAttach) {
     EXPECT_FALSE(m_access.IsAttached(m_description));
 }
 
-// Stands in for the TARKO reader of a later change.
+// Stands in for the reader of a further format.
 bool ProbeOther(const BinaryFileReader& file) {
-    char head[15] = {};
+    char head[5] = {};
     return file.ReadAt(0, std::span(reinterpret_cast<std::uint8_t*>(head), sizeof head)) &&
-           std::memcmp(head, "TARKO TKS 01.00", 15) == 0;
+           std::memcmp(head, "OTHER", 5) == 0;
 }
 int ReadOther(const std::string&, MeasurementDescription&) {
     return MEASUREMENT_NOT_SUPPORTED;
 }
 
-TEST_F(MeasurementOpenTest, OtherFormatsAreProbedAfterMdf) {
+TEST_F(MeasurementOpenTest, FormatsAreProbedInTheirOrder) {
     std::vector<MeasurementFormatReader> readers = MeasurementFormatReaders();
-    ASSERT_EQ(readers.size(), 1u);
-    EXPECT_STREQ(readers.front().name, "MDF");
-    readers.push_back({"TARKO", &ProbeOther, &ReadOther});
+    ASSERT_EQ(readers.size(), 2u);
+    EXPECT_STREQ(readers[0].name, "MDF");
+    EXPECT_STREQ(readers[1].name, "TARKO");
 
+    // The TARKO signature reaches the TARKO reader, which finds this header broken.
     test::WriteTextFile(m_dir / "x.tks", std::string("TARKO TKS 01.00") + std::string(300, ' '));
-    MeasurementOpenResult r = OpenMeasurement(m_dir / "x.tks", m_description, m_access, readers);
-    EXPECT_EQ(r.status, MEASUREMENT_NOT_SUPPORTED);
-    EXPECT_EQ(r.message, MESSAGE_NOT_SUPPORTED);
+    MeasurementOpenResult r = OpenMeasurement(m_dir / "x.tks", m_description, m_access);
+    EXPECT_EQ(r.status, MEASUREMENT_CORRUPT);
+    EXPECT_EQ(r.message, MESSAGE_CORRUPT);
     EXPECT_FALSE(r.keepDocument);
 
-    // Without the reader the same file is of unknown format.
-    r = OpenMeasurement(m_dir / "x.tks", m_description, m_access);
+    // Without that reader the same file is of unknown format.
+    r = OpenMeasurement(m_dir / "x.tks", m_description, m_access, {readers[0]});
     EXPECT_EQ(r.status, MEASUREMENT_UNKNOWN_FORMAT);
+
+    // A further reader is asked after the others.
+    readers.push_back({"OTHER", &ProbeOther, &ReadOther});
+    test::WriteTextFile(m_dir / "x.oth", "OTHER format");
+    r = OpenMeasurement(m_dir / "x.oth", m_description, m_access, readers);
+    EXPECT_EQ(r.status, MEASUREMENT_NOT_SUPPORTED);
+    EXPECT_EQ(r.message, MESSAGE_NOT_SUPPORTED);
 
     // MDF still comes first.
     RecordingOptions o = Options("mdf.mdf");
