@@ -18,8 +18,15 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# A demo recording is made once: three million frames, a dozen channels of mixed types,
+# with ranges and spots.
+DEMO ?= $(BUILD)/demo/demo.mdf
+
 run: build
-	$(BUILD)/bin/Grafyon
+	@test -f $(DEMO) || { mkdir -p $(dir $(DEMO)) && \
+		$(BUILD)/bin/grafyon-generate $(DEMO) --frames 3000000 --channels 12 \
+			--signals sine,ramp,noise,steps,sine,sine --ranges 4 --spots 2 --comments 1; }
+	$(BUILD)/bin/Grafyon $(DEMO)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -342,6 +342,10 @@ void CGrafyonApp::AddToRecentFileList(const std::string& path) {
     m_recentFiles.Add(path);
 }
 
+void CGrafyonApp::RemoveFromRecentFileList(std::size_t index) {
+    m_recentFiles.Remove(index);
+}
+
 void CGrafyonApp::FreeLanguageModule() {
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());

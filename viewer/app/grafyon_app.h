@@ -59,6 +59,8 @@ public:
     void OnAppAbout();
     // Files the user opened later (File Open, drag and drop) go to the recent-file list.
     void AddToRecentFileList(const std::string& path);
+    // An entry that no longer opens is taken off the list.
+    void RemoveFromRecentFileList(std::size_t index);
 
     GrafyonAppHooks& Hooks() { return m_hooks; }
     const CGrafyonCommandLineInfo& CommandLine() const { return m_commandLine; }

@@ -8,6 +8,7 @@
 #include "viewer/app/display_platform.h"
 #include "viewer/app/grafyon_app.h"
 #include "viewer/app/termination_signals.h"
+#include "viewer/frame/viewer_runtime.h"
 
 int main(int argc, char** argv) {
     // Without a display the run is a batch run: Qt must not even try to connect to one.
@@ -21,10 +22,9 @@ int main(int argc, char** argv) {
 
     grafyon::app::TerminationSignals terminationSignals;
 
-    // The parts of the viewer connect here as they arrive (settings, document, export,
-    // about box); an empty hook keeps the application's own stand-in.
-    grafyon::app::GrafyonAppHooks hooks;
-
-    grafyon::app::CGrafyonApp app(std::move(hooks));
+    // Settings, font, colours and the document outlive the application object, which
+    // reaches them through the hooks.
+    grafyon::ViewerRuntime runtime;
+    grafyon::app::CGrafyonApp app(grafyon::MakeViewerHooks(runtime));
     return app.Run(parameters);
 }

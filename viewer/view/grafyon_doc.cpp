@@ -1,6 +1,7 @@
 // Opening a measurement as the document, and the first view of what was opened.
 #include "grafyon_doc.h"
 
+#include "view_strings.h"
 #include "viewer/data/mdf/measurement_open.h"
 #include "viewer/data/mdf/measurement_status.h"
 
@@ -36,6 +37,7 @@ void CGrafyonDoc::Reset() {
 
 void CGrafyonDoc::BindLayout() {
     m_layout->Bind(m_values.get(), &m_description);
+    m_layout->SetSamplesTitle(ViewString(VIEW_STR_SAMPLES).toStdString());
     m_layout->SetBandBuilder([this](std::vector<RangeBand>& bands, const GraphicRect& plot,
                                     double startTime, double endTime) {
         m_ranges.ComputeBands(bands, plot.left, plot.right, m_layout->FirstSample(),

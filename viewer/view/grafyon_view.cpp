@@ -258,8 +258,12 @@ void CGrafyonView::resizeEvent(QResizeEvent* event) {
 
 void CGrafyonView::SetSizing(bool sizing) {
     m_sizing = sizing;
-    if (!sizing)
+    if (sizing) {
+        // Ends by itself when no further size change arrives.
+        m_resizeTimer.start();
+    } else {
         ResizeEnded();
+    }
 }
 
 void CGrafyonView::ResizeEnded() {

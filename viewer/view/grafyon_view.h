@@ -39,6 +39,8 @@ public:
     // Counters for tests and diagnostics.
     int FullRenderCount() const { return m_fullRenders; }
     const QRegion& LastRepaintRegion() const { return m_lastRepaint; }
+    // The layout error of the last full render (0 when diagrams were drawn).
+    int LastError() const { return m_cacheError; }
 
     // The text shown instead of diagrams for a layout error.
     static QString ErrorText(int code);

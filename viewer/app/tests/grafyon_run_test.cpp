@@ -160,23 +160,28 @@ const std::vector<std::string> STEPS = {
     "UpdateWindow() ausgefuehrt",
     "DragAcceptFiles() ausgefuehrt"};
 
-// The log as the header block followed by one line per step, count times over.
+// The log as the header block followed by one line per step, count times over. The first
+// run finds no stored font and takes the system's; it stores it at exit, so later runs
+// read it and leave out those two lines.
 std::string ExpectedLogPattern(int count) {
     const std::string stamp = R"(\d{2}\.\d{2}\.\d{4} - \d{2}:\d{2}:\d{2})";
-    std::string block =
-        "\r\n" + stamp + ": ######################## Grafy ########################\r\n";
-    for (const std::string& step : STEPS) {
-        std::string escaped;
-        for (char c : step) {
-            if (std::string_view("().").find(c) != std::string_view::npos)
-                escaped += '\\';
-            escaped += c;
-        }
-        block += stamp + R"(: grafyon_app\.cpp\(\d+\): )" + escaped + "\r\n";
-    }
     std::string pattern;
-    for (int i = 0; i < count; ++i)
-        pattern += block;
+    for (int i = 0; i < count; ++i) {
+        pattern +=
+            "\r\n" + stamp + ": ######################## Grafy ########################\r\n";
+        for (const std::string& step : STEPS) {
+            if (i > 0 && (step.starts_with("ReadFontFromRegistry") ||
+                          step.starts_with("GetSystemFont")))
+                continue;
+            std::string escaped;
+            for (char c : step) {
+                if (std::string_view("().").find(c) != std::string_view::npos)
+                    escaped += '\\';
+                escaped += c;
+            }
+            pattern += stamp + R"(: grafyon_app\.cpp\(\d+\): )" + escaped + "\r\n";
+        }
+    }
     return pattern;
 }
 

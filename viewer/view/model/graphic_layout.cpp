@@ -506,14 +506,9 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s, const std::vector
         }
         case 3: count = samples; break;
         case 4: {
-            const int usable = m_client.Width() - 2 * m_margin;
-            std::vector<Dataset*> all = m_datasets ? m_datasets->Datasets() : std::vector<Dataset*>{};
-            if (usable > 0 && m_access != nullptr && !all.empty()) {
-                count = static_cast<std::int64_t>(std::min<std::uint64_t>(
-                    m_access->ProposedSampleCount(usable, *all.front()), INT64_MAX / 2));
-            } else {
-                count = samples;
-            }
+            // Sixteen samples per usable pixel column: detailed enough to read, cheap to draw.
+            const std::int64_t usable = std::max(m_client.Width() - 2 * m_margin, 1);
+            count = std::min(samples, 16 * usable);
             break;
         }
         default: break;

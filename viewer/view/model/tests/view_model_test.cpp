@@ -451,5 +451,27 @@ TEST(LayoutPass, ErrorsAndTinyWindows) {
     EXPECT_EQ(tiny.layout.LayoutPass(13, 7, true), LAYOUT_INTERNAL);
 }
 
+
+TEST(InitialView, SpeedOptimizedShowsSixteenSamplesPerColumn) {
+    // 801 pixels with a margin of 1 on each side leave 799 usable columns.
+    Recording longOne(1'000'000, 0.001, 1);
+    InitialViewSettings s;
+    s.startIntervalMode = 4;
+    longOne.layout.InitialView(s, {});
+    EXPECT_EQ(longOne.layout.FirstSample(), 0);
+    EXPECT_EQ(longOne.layout.LastSample(), 16 * 799 - 1);
+
+    // Fewer samples than that: all of them.
+    Recording shortOne(5000, 0.001, 1);
+    shortOne.layout.InitialView(s, {});
+    EXPECT_EQ(shortOne.layout.LastSample(), 4999);
+
+    // A window without usable width still shows a sensible stretch, never fewer than 2.
+    Recording narrow(1000, 0.001, 1);
+    narrow.layout.SetClientRect(0, 0, 1, 601);
+    narrow.layout.InitialView(s, {});
+    EXPECT_EQ(narrow.layout.LastSample(), 15);
+}
+
 }  // namespace
 }  // namespace grafyon

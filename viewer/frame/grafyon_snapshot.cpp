@@ -1,0 +1,117 @@
+// grafyon-snapshot: renders the diagrams of a recording into a PNG without a screen.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QImage>
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "viewer/frame/viewer_runtime.h"
+#include "viewer/view/grafyon_doc.h"
+#include "viewer/view/grafyon_view.h"
+
+namespace {
+
+constexpr int EXIT_USAGE = 1;
+constexpr int EXIT_NOT_OPENED = 2;
+constexpr int EXIT_NOT_WRITTEN = 3;
+constexpr int SIZE_MAX_PIXELS = 16384;
+
+void Usage() {
+    std::fputs(
+        "usage: grafyon-snapshot FILE OUT.png [--width W] [--height H] [--view-mode 0|1]\n"
+        "                        [--diagrams N] [--grid]\n"
+        "Renders the diagrams of the recording FILE as the viewer shows them after opening,\n"
+        "with the default settings unless an option says otherwise.\n",
+        stderr);
+}
+
+bool ParseInt(std::string_view text, int minimum, int maximum, int& value) {
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || parsed < minimum ||
+        parsed > maximum)
+        return false;
+    value = parsed;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Pictures are made without a display, also when one is there.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+
+    std::string input;
+    std::string output;
+    int width = 1280;
+    int height = 800;
+    grafyon::ViewerRuntime runtime;
+    grafyon::viewer::ViewerSettings& settings = runtime.settings;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        bool ok = true;
+        if (arg == "--width" && hasValue) {
+            ok = ParseInt(argv[++i], 16, SIZE_MAX_PIXELS, width);
+        } else if (arg == "--height" && hasValue) {
+            ok = ParseInt(argv[++i], 16, SIZE_MAX_PIXELS, height);
+        } else if (arg == "--view-mode" && hasValue) {
+            ok = ParseInt(argv[++i], 0, 1, settings.diagramViewMode);
+        } else if (arg == "--diagrams" && hasValue) {
+            ok = ParseInt(argv[++i], grafyon::viewer::NUM_OF_DIAGRAMS_MIN,
+                          grafyon::viewer::NUM_OF_DIAGRAMS_MAX, settings.numOfDiagrams);
+        } else if (arg == "--grid") {
+            settings.showYGrid = true;
+        } else if (arg == "--help" || arg == "-h") {
+            Usage();
+            return 0;
+        } else if (!arg.starts_with("--") && input.empty()) {
+            input = arg;
+        } else if (!arg.starts_with("--") && output.empty()) {
+            output = arg;
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            std::fprintf(stderr, "grafyon-snapshot: bad argument \"%s\"\n", argv[i]);
+            Usage();
+            return EXIT_USAGE;
+        }
+    }
+    if (input.empty() || output.empty()) {
+        Usage();
+        return EXIT_USAGE;
+    }
+
+    grafyon::CGrafyonDoc& document = *runtime.document;
+    document.SetMessageSink([](int number, const QString& path) {
+        std::fprintf(stderr, "grafyon-snapshot: %s\n",
+                     grafyon::DocumentMessageText(number, path).toLocal8Bit().constData());
+    });
+    grafyon::CGrafyonView view;
+    view.setFrameShape(QFrame::NoFrame);
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.resize(width, height);
+    view.show();
+    QCoreApplication::processEvents();
+    view.SetDiagramFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    view.SetDocument(&document);
+    // The first view depends on the window's width, so the size is set before opening.
+    document.SetInitialView(grafyon::InitialViewFrom(settings),
+                            grafyon::CurveColourValues(runtime.colours));
+    const bool opened = document.OnOpenDocument(QString::fromStdString(input));
+
+    const QImage picture = view.Render();
+    if (!picture.save(QString::fromStdString(output), "PNG")) {
+        std::fprintf(stderr, "grafyon-snapshot: cannot write \"%s\"\n", output.c_str());
+        return EXIT_NOT_WRITTEN;
+    }
+    return opened ? 0 : EXIT_NOT_OPENED;
+}

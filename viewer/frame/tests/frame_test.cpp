@@ -1,0 +1,173 @@
+// The main window, the start-up hooks and the snapshot tool.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QProcess>
+#include <QTest>
+#include <QUrl>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "test_support.h"
+#include "viewer/data/tools/recording_generator.h"
+#include "viewer/frame/file_filter.h"
+#include "viewer/frame/main_frame.h"
+#include "viewer/frame/viewer_runtime.h"
+#include "viewer/view/grafyon_doc.h"
+#include "viewer/view/grafyon_view.h"
+
+namespace grafyon {
+namespace {
+
+using test::ScopedConfigDirs;
+using test::TempDir;
+
+std::string WriteRecording(const TempDir& dir, const std::string& name, std::uint64_t frames) {
+    RecordingOptions options;
+    options.path = dir / name;
+    options.frames = frames;
+    options.channelCount = 5;
+    options.ranges = 2;
+    std::string error;
+    EXPECT_EQ(GenerateRecording(options, &error), GENERATE_OK) << error;
+    return options.path;
+}
+
+TEST(FileFilter, TableFiltersBecomeQtNameFilters) {
+    EXPECT_EQ(NameFiltersFromTable("Vantorelline-Files (*.mcf;*.mdf,*.tks)|*.mcf;*.mdf;*.tks||"),
+              QStringList{"Vantorelline-Files (*.mcf;*.mdf,*.tks) (*.mcf *.mdf *.tks)"});
+    EXPECT_EQ(NameFiltersFromTable("A (*.a)|*.a|All files (*.*)|*.*||"),
+              (QStringList{"A (*.a) (*.a)", "All files (*.*) (*.*)"}));
+    // A pair without patterns ends the list; nothing at all gives nothing.
+    EXPECT_EQ(NameFiltersFromTable("A|*.a|B||C|*.c"), QStringList{"A (*.a)"});
+    EXPECT_TRUE(NameFiltersFromTable("").isEmpty());
+    EXPECT_TRUE(NameFiltersFromTable("no pipes").isEmpty());
+}
+
+TEST(InitialView, TakesEverySettingThatShapesTheFirstView) {
+    viewer::ViewerSettings s;
+    s.diagramViewMode = 1;
+    s.numOfDiagrams = 7;
+    s.showYGrid = true;
+    s.xAxisDisplayOnTop = true;
+    s.xAxisDisplayOnBottom = false;
+    s.xAxisStartIntervalMode = viewer::START_TIME_INTERVAL;
+    s.xAxisTimeInterval = 2.5;
+    s.cursorValueFormatWidth = 14;
+    s.cursorValueFormatPrecision = 9;
+    const InitialViewSettings v = InitialViewFrom(s);
+    EXPECT_EQ(v.viewMode, 1);
+    EXPECT_EQ(v.diagramsPerPage, 7);
+    EXPECT_EQ(v.yGrid, 1);
+    EXPECT_EQ(v.topAxis, 1);
+    EXPECT_EQ(v.bottomAxis, 0);
+    EXPECT_EQ(v.startIntervalMode, 1);
+    EXPECT_EQ(v.timeInterval, 2.5);
+    EXPECT_EQ(v.cursorValueFormat.width, 14);
+    EXPECT_EQ(v.cursorValueFormat.precision, 9);
+}
+
+struct FrameFixture {
+    FrameFixture() {
+        runtime.document->SetMessageSink(
+            [this](int number, const QString&) { messages.push_back(number); });
+        frame = std::make_unique<CMainFrame>(runtime);
+        frame->show();
+        QCoreApplication::processEvents();
+    }
+    TempDir dir;
+    ScopedConfigDirs config;
+    ViewerRuntime runtime;
+    std::vector<int> messages;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST(MainFrame, OpensDroppedFilesAndClosesWithNew) {
+    FrameFixture f;
+    const std::string path = WriteRecording(f.dir, "dropped.mdf", 3000);
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.frame.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_TRUE(f.runtime.document->HoldsData());
+    EXPECT_TRUE(f.frame->windowTitle().startsWith("dropped.mdf - "));
+    EXPECT_TRUE(f.messages.empty());
+
+    // Ctrl+N closes the measurement and shows the empty view.
+    QTest::keyClick(f.frame.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(f.runtime.document->HoldsData());
+    f.frame->View().viewport()->repaint();
+    EXPECT_EQ(f.frame->View().LastError(), LAYOUT_NO_FILE);
+    EXPECT_FALSE(f.frame->windowTitle().contains("dropped"));
+
+    // A file that is not a measurement reports and leaves the document empty.
+    const std::string text = f.dir / "readme.txt";
+    std::ofstream(text) << "hello\n";
+    EXPECT_FALSE(f.frame->OpenFile(QString::fromStdString(text)));
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_FALSE(f.runtime.document->HoldsData());
+}
+
+TEST(MainFrame, OpenUsesTheSettingsForTheFirstView) {
+    FrameFixture f;
+    f.runtime.settings.xAxisStartIntervalMode = viewer::START_NUMBER_OF_SAMPLES;
+    f.runtime.settings.xAxisNumOfValues = 250;
+    f.runtime.settings.numOfDiagrams = 3;
+    const std::string path = WriteRecording(f.dir, "settings.mdf", 10000);
+    ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+    CGraphicLayout& layout = f.runtime.document->Layout();
+    EXPECT_EQ(layout.LastSample() - layout.FirstSample() + 1, 250);
+    EXPECT_EQ(layout.DiagramsPerPage(), 3);
+}
+
+QString Tool(const char* name) {
+    const char* bin = std::getenv("GRAFYON_BIN_DIR");
+    return QString::fromUtf8(bin ? bin : ".") + "/" + name;
+}
+
+TEST(Snapshot, RendersRecordingsAndErrorsIntoPictures) {
+    TempDir dir;
+    const std::string path = WriteRecording(dir, "snap.mdf", 20000);
+    const QString out = QString::fromStdString(dir / "snap.png");
+    QProcess tool;
+    tool.start(Tool("grafyon-snapshot"), {QString::fromStdString(path), out, "--width", "640",
+                                          "--height", "400", "--diagrams", "2", "--grid"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    QImage picture(out);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(640, 400));
+
+    // A file that does not open still gives a picture, with the text, and says so.
+    const std::string bad = dir / "bad.mdf";
+    std::ofstream(bad) << "MDF? no";
+    const QString badOut = QString::fromStdString(dir / "bad.png");
+    tool.start(Tool("grafyon-snapshot"), {QString::fromStdString(bad), badOut});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 2);
+    EXPECT_FALSE(QImage(badOut).isNull());
+    EXPECT_TRUE(tool.readAllStandardError().contains("Unknown File Format"));
+
+    // Bad arguments are refused before anything is read.
+    tool.start(Tool("grafyon-snapshot"), {QString::fromStdString(path), out, "--diagrams", "0"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 1);
+}
+
+}  // namespace
+}  // namespace grafyon
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

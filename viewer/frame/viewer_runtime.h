@@ -1,0 +1,45 @@
+// What the running viewer holds besides its windows: settings, font, colours, the document.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "viewer/app/app_hooks.h"
+#include "viewer/settings/curve_colors.h"
+#include "viewer/settings/log_font.h"
+#include "viewer/settings/viewer_settings.h"
+#include "viewer/view/model/graphic_layout.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace grafyon {
+
+class CGrafyonDoc;
+
+struct ViewerRuntime {
+    ViewerRuntime();
+    ~ViewerRuntime();
+
+    viewer::ViewerSettings settings;
+    viewer::LogFont font;
+    viewer::CurveColors colours;
+    std::unique_ptr<CGrafyonDoc> document;
+};
+
+// The first view of a freshly opened document, from the user's settings.
+InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& settings);
+// The colour of each dataset by its index, as the layout takes them.
+std::vector<std::uint32_t> CurveColourValues(const viewer::CurveColors& colours);
+
+// The text of a document message: "cannot be opened" with the path, or a numbered text.
+QString DocumentMessageText(int stringNumber, const QString& path);
+
+// Connects start-up and exit to the settings, the font, the colours, the document and the
+// main window of runtime.
+app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime);
+
+}  // namespace grafyon
