@@ -324,6 +324,13 @@ int Fail(std::string* error, int status, const std::string& text) {
     return status;
 }
 
+// A value as a 32-bit float field holds it. The volatile keeps the rounding: g++ 12 at -O2
+// folds a pair of double-float-double conversions of neighbouring fields into nothing.
+double AsStoredFloat(double value) {
+    volatile float stored = static_cast<float>(value);
+    return stored;
+}
+
 // The TARKO header file of a recording whose data file is written.
 int WriteTarkoHeader(const RecordingOptions& o, const std::vector<GeneratedChannel>& channels,
                      const FrameLayout& layout, const std::string& dataPath, std::string* error) {
@@ -432,8 +439,8 @@ std::vector<GeneratedChannel> ChannelsOf(const RecordingOptions& options) {
             c.factor = 1.0;
             c.offset = 0.0;
         }
-        c.factor = static_cast<float>(c.factor);
-        c.offset = static_cast<float>(c.offset);
+        c.factor = AsStoredFloat(c.factor);
+        c.offset = AsStoredFloat(c.offset);
         // An unreadable type stays, so that the options are refused.
         if (options.tarkoFloatStorage && ReadableValueSize(c.dataType) != 0)
             c.dataType = DATA_TYPE_FLOAT;
