@@ -6,6 +6,7 @@
 #include <map>
 
 #include "common/binary_file.h"
+#include "common/byte_order.h"
 #include "test_support.h"
 #include "viewer/data/mdf/data_file_validation.h"
 #include "viewer/data/mdf/mdf_reader.h"
@@ -324,6 +325,102 @@ TEST_F(RecordingGeneratorTest, RefusesOptionsItCannotWrite) {
     o = {};
     o.path = m_dir / "no/such/folder/x.mdf";
     EXPECT_EQ(refused(o), GENERATE_WRITE_FAILED);
+}
+
+TEST_F(RecordingGeneratorTest, TarkoRecordingsAreAHeaderFileAndOneDataFile) {
+    RecordingOptions o;
+    o.path = m_dir / "run.tks";
+    o.form = RecordingForm::TKS;
+    o.frames = 250;
+    o.dataOffset = 9;
+    o.channels = {DefaultChannelOfType(DATA_TYPE_LONG, 0),
+                  DefaultChannelOfType(DATA_TYPE_DOUBLE | DATA_TYPE_NOT_CALIBRATED, 1),
+                  DefaultChannelOfType(DATA_TYPE_SHORT, 2)};
+    o.channels[0].label = "A label longer than sixteen";
+    o.channels[2].unit = "Newtonmeter";
+    o.textLines = {"one", "two"};
+    ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
+    EXPECT_EQ(DataFilePaths(o), std::vector<std::string>{m_dir / "run.dta"});
+    EXPECT_EQ(std::filesystem::file_size(o.path), 256u + 3 * 168u);
+    EXPECT_EQ(std::filesystem::file_size(m_dir / "run.dta"), 9u + 250u * 12u);
+
+    // The channels as the file holds them: floats, texts cut, 32-bit calibrations.
+    const std::vector<GeneratedChannel> held = ChannelsOf(o);
+    EXPECT_EQ(held[0].dataType, DATA_TYPE_FLOAT);
+    EXPECT_EQ(held[0].label, "A label longer t");
+    EXPECT_EQ(held[0].factor, static_cast<double>(0.001f));
+    EXPECT_EQ(held[1].dataType, DATA_TYPE_FLOAT);  // the raw flag became an identity
+    EXPECT_EQ(held[1].factor, 1.0);
+    EXPECT_EQ(held[2].unit, "Newtonme");
+
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(o.path, bytes));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 15), "TARKO TKS 01.00");
+    EXPECT_EQ(LoadU32LE(&bytes[60]), 9u);   // data offset
+    EXPECT_EQ(LoadU32LE(&bytes[64]), 2u);   // storage form: floats
+    EXPECT_EQ(LoadU32LE(&bytes[76]), 12u);  // frame size
+    EXPECT_EQ(LoadU32LE(&bytes[80]), 250u);
+    EXPECT_EQ(LoadU32LE(&bytes[256 + 168 + 16]), 1u);  // position of the second channel
+    EXPECT_EQ(LoadF32LE(&bytes[256 + 80]), 0.001f);    // sample interval
+
+    // In channel types a float follows a SHORT at the next multiple of 4 bytes.
+    o.tarkoFloatStorage = false;
+    o.channels = {DefaultChannelOfType(DATA_TYPE_SHORT, 0),
+                  DefaultChannelOfType(DATA_TYPE_FLOAT, 1),
+                  DefaultChannelOfType(DATA_TYPE_USHORT, 2)};
+    ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
+    EXPECT_EQ(FrameLayoutOf(o).offsets, (std::vector<std::uint32_t>{0, 4, 8}));
+    EXPECT_EQ(FrameLayoutOf(o).frameSize, 10u);
+    ASSERT_TRUE(ReadWholeFile(o.path, bytes));
+    EXPECT_EQ(LoadU32LE(&bytes[64]), 1u);
+    EXPECT_EQ(LoadU32LE(&bytes[256 + 168 + 16]), 1u);           // 4-byte steps
+    EXPECT_EQ(LoadU32LE(&bytes[256 + 168 + 24]), 0xFFFFFFE0u);  // -32
+    EXPECT_EQ(LoadU32LE(&bytes[256 + 2 * 168 + 16]), 4u);       // 16-bit words
+}
+
+TEST_F(RecordingGeneratorTest, RefusesWhatTarkoCannotHold) {
+    const auto refused = [&](RecordingOptions o) {
+        o.path = m_dir / "bad.tks";
+        o.form = RecordingForm::TKS;
+        std::string error;
+        EXPECT_EQ(GenerateRecording(o, &error), GENERATE_BAD_OPTIONS);
+        EXPECT_FALSE(std::filesystem::exists(o.path));
+        return error;
+    };
+    RecordingOptions o;
+    o.segments = 2;
+    EXPECT_NE(refused(o).find("one segment"), std::string::npos);
+    o = {};
+    o.ranges = 1;
+    EXPECT_NE(refused(o).find("no ranges"), std::string::npos);
+    o = {};
+    o.textLines = {"1", "2", "3", "4", "5"};
+    EXPECT_NE(refused(o).find("four text lines"), std::string::npos);
+    o = {};
+    o.frames = 1ull << 32;
+    EXPECT_NE(refused(o).find("too many frames"), std::string::npos);
+    o = {};
+    o.sampleStep = 1e-50;  // 0 as a float
+    EXPECT_NE(refused(o).find("32-bit float"), std::string::npos);
+    o = {};
+    o.tarkoFloatStorage = false;
+    o.channels = {DefaultChannelOfType(DATA_TYPE_CHAR, 0)};
+    EXPECT_NE(refused(o).find("CHAR"), std::string::npos);
+    o = {};
+    o.channels = {DefaultChannelOfType(DATA_TYPE_SHORT, 0)};
+    o.channels[0].factor = 1e-50;  // 0 as a float
+    EXPECT_NE(refused(o).find("calibration"), std::string::npos);
+
+    o = {};
+    o.path = m_dir / (std::string(30, 'n') + ".tks");
+    o.form = RecordingForm::TKS;
+    std::string error;
+    EXPECT_EQ(GenerateRecording(o, &error), GENERATE_BAD_OPTIONS);
+    EXPECT_NE(error.find("32 bytes"), std::string::npos);
+    o = {};
+    o.path = m_dir / "lines.mdf";
+    o.textLines = {"only TARKO"};
+    EXPECT_EQ(GenerateRecording(o), GENERATE_BAD_OPTIONS);
 }
 
 TEST_F(RecordingGeneratorTest, EmptyAndSingleFrameRecordingsGiveTheirStatuses) {

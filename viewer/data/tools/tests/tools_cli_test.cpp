@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "test_support.h"
 #include "viewer/data/tools/recording_generator.h"
@@ -148,6 +150,95 @@ TEST_F(ToolsCliTest, StatusesAndExitCodes) {
     EXPECT_EQ(FirstLine(run), "status: 0");
     EXPECT_NE(run.out.find("message: 4101"), std::string::npos);
     EXPECT_EQ(run.exitCode, 1);
+}
+
+// The description and values that grafyon-info prints, without what names the files or
+// numbers the datasets: the description as sorted blocks (a line with the indented lines
+// after it), since formats order their elements differently, then the value lines.
+std::vector<std::string> Comparable(const std::string& out) {
+    std::vector<std::string> blocks;
+    std::vector<std::string> values;
+    std::istringstream in(out);
+    bool inValues = false;
+    for (std::string line; std::getline(in, line);) {
+        inValues = inValues || line.starts_with("values:");
+        if (inValues) {
+            values.push_back(line);
+            continue;
+        }
+        if (line.starts_with("file: "))
+            continue;
+        if (const std::size_t path = line.find(", path "); path != std::string::npos)
+            line.resize(path);
+        if (line.starts_with("dataset (kind 100) "))
+            line = "dataset" + line.substr(line.find(':'));
+        if (line.starts_with("  ") && !blocks.empty()) {
+            blocks.back() += "\n" + line;
+        } else {
+            blocks.push_back(line);
+        }
+    }
+    std::sort(blocks.begin(), blocks.end());
+    blocks.insert(blocks.end(), values.begin(), values.end());
+    return blocks;
+}
+
+TEST_F(ToolsCliTest, TarkoRecordingsShowTheValuesOfTheSameDataAsMdf) {
+    std::filesystem::create_directories(m_dir / "tks");
+    std::filesystem::create_directories(m_dir / "mdf");
+    struct Case {
+        std::vector<std::string> args;
+        bool floatStorage;
+        std::vector<std::uint32_t> types;
+    };
+    for (const Case& c :
+         {Case{{"--channels", "6"}, true, {}},
+          Case{{"--tks-types", "--channels", "5", "--types", "float,long,short,ushort,bool16"},
+               false,
+               {DATA_TYPE_FLOAT, DATA_TYPE_LONG, DATA_TYPE_SHORT, DATA_TYPE_USHORT,
+                DATA_TYPE_BOOL16}}}) {
+        RecordingOptions tks;
+        tks.path = m_dir / "tks/rec.tks";
+        tks.form = RecordingForm::TKS;
+        tks.frames = 300;
+        tks.tarkoFloatStorage = c.floatStorage;
+        tks.channelCount = static_cast<std::uint32_t>(c.floatStorage ? 6 : c.types.size());
+        for (std::size_t k = 0; k < c.types.size(); ++k)
+            tks.channels.push_back(DefaultChannelOfType(c.types[k], k));
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--frames", "300", tks.path});
+        ASSERT_EQ(Tool("grafyon-generate", args).exitCode, 0);
+
+        // The same data as an MDF recording: the channels as the TARKO file holds them.
+        RecordingOptions mdf;
+        mdf.path = m_dir / "mdf/rec.mdf";
+        mdf.frames = 300;
+        mdf.channels = ChannelsOf(tks);
+        ASSERT_EQ(GenerateRecording(mdf), GENERATE_OK);
+
+        const ToolRun fromTks = Tool("grafyon-info", {tks.path, "--values", "0", "300"});
+        const ToolRun fromMdf = Tool("grafyon-info", {mdf.path, "--values", "0", "300"});
+        EXPECT_EQ(fromTks.exitCode, 0);
+        EXPECT_EQ(FirstLine(fromTks), "status: 0");
+        EXPECT_NE(fromTks.out.find("path " + m_dir / "tks/rec.dta"), std::string::npos);
+        const std::vector<std::string> a = Comparable(fromTks.out);
+        const std::vector<std::string> b = Comparable(fromMdf.out);
+        EXPECT_EQ(a.size(), 316u + tks.channelCount);  // 14 + N description blocks, 302 lines
+        EXPECT_EQ(a, b);
+    }
+
+    // The form by option, header text lines, and what TARKO cannot hold.
+    const std::string other = m_dir / "other.bin";
+    ASSERT_EQ(
+        Tool("grafyon-generate", {"--tks", "--text", "Hallo", "--text", "Welt", other}).exitCode,
+        0);
+    const ToolRun run = Tool("grafyon-info", {other});
+    EXPECT_EQ(FirstLine(run), "status: 0");
+    EXPECT_NE(run.out.find("comment: \"Hallo\\nWelt\""), std::string::npos) << run.out;
+    EXPECT_EQ(Tool("grafyon-generate", {"--segments", "2", m_dir / "two.tks"}).exitCode, 1);
+    EXPECT_EQ(
+        Tool("grafyon-generate", {"--tks-types", "--types", "double", m_dir / "d.tks"}).exitCode,
+        1);
 }
 
 TEST_F(ToolsCliTest, NumbersIgnoreTheLocale) {
