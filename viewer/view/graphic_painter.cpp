@@ -274,7 +274,7 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
         const int baseline = bottom ? rect.top() + 1 + metrics.ascent()
                                     : rect.bottom() - textHeight + metrics.ascent();
         ForEachTick(axis.startValue, axis.endValue, ticks.major, maxTicks, [&](double v) {
-            const QString label = QString::fromStdString(FormatC("%.*f", decimals, v));
+            const QString label = QString::fromStdString(AxisTickLabel(v, ticks.major, decimals));
             const int x = column(v) + 2;
             const int width = metrics.horizontalAdvance(label);
             if (x < freeFrom || x + width > rect.right() + 1)

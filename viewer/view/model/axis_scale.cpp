@@ -1,6 +1,8 @@
 // Tick step search and label decimals.
 #include "axis_scale.h"
 
+#include "common/c_locale_format.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -97,6 +99,11 @@ int CAxisScale::Compute(int pixels, int minPixelDistance, bool integerLabels) {
         m_decimals = std::max({m_decimals, CountDecimals(m_minimum), CountDecimals(m_maximum)});
     }
     return m_decimals;
+}
+
+std::string AxisTickLabel(double v, double step, int decimals) {
+    const double shown = std::abs(v) < std::abs(step) * 1e-9 ? 0.0 : v;
+    return FormatC("%.*f", decimals, shown);
 }
 
 }  // namespace grafyon

@@ -1,6 +1,8 @@
 // Tick steps, label decimals and the computing half of the scale drawing engine.
 #pragma once
 
+#include <string>
+
 #include <cstdint>
 
 namespace grafyon {
@@ -22,6 +24,10 @@ double BaseStep(double range, int& exponent);
 
 // Decimals needed to print v exactly (up to 15 significant digits); 0 for non-finite v.
 int CountDecimals(double v);
+
+// The text of a horizontal axis tick at v (a multiple of step) with decimals places; a tick
+// that only misses zero by rounding reads "0", never "-0".
+std::string AxisTickLabel(double v, double step, int decimals);
 
 // Values at multiples of step strictly between minimum and maximum: at most
 // maxLines, stopping when the value no longer advances. Calls visit(value).

@@ -293,6 +293,12 @@ TEST(Ticks, DiagramAndAxisSteps) {
     lines.clear();
     ForEachMultiple(0, 1e6, 1, 7, [&](double v) { lines.push_back(v); });
     EXPECT_EQ(lines.size(), 6u);  // at most 7 candidates, 0 itself is not strictly inside
+
+    // A tick computed as a tiny negative multiple reads 0; real values keep their sign.
+    EXPECT_EQ(AxisTickLabel(-1.0e-17, 5.0, 0), "0");
+    EXPECT_EQ(AxisTickLabel(-3 * 0.1 + 0.3, 0.1, 1), "0.0");
+    EXPECT_EQ(AxisTickLabel(-0.5, 0.5, 1), "-0.5");
+    EXPECT_EQ(AxisTickLabel(1500.0, 500.0, 0), "1500");
 }
 
 TEST(Scaling, OutwardRoundingAndConstants) {
