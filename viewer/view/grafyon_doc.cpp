@@ -26,6 +26,9 @@ void CGrafyonDoc::Reset() {
     m_values.reset();
     m_description.Clear();
     m_ranges.Clear();
+    m_zoomHistory.Clear();
+    m_popupTarget = nullptr;  // it belonged to the layout being replaced
+    m_popupIsDiagram = false;
     m_access = std::make_unique<DataAccess>();
     m_layout = std::make_unique<CGraphicLayout>();
     m_values = std::make_unique<DataAccessValueSource>(*m_access);

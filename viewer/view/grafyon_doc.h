@@ -13,6 +13,7 @@
 #include "model/range_list.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/navigation/zoom_history.h"
 
 namespace grafyon {
 
@@ -46,6 +47,14 @@ public:
     CGraphicLayout& Layout() { return *m_layout; }
     CurvePointFiller& Filler() { return *m_filler; }
     CRangeList& Ranges() { return m_ranges; }
+    CZoomHistory& ZoomHistory() { return m_zoomHistory; }
+    // The object under the mouse when the context menu opened, and whether it is a diagram.
+    void SetPopupTarget(CGraphicObject* target, bool isDiagram) {
+        m_popupTarget = target;
+        m_popupIsDiagram = target != nullptr && isDiagram;
+    }
+    CGraphicObject* PopupTarget() const { return m_popupTarget; }
+    bool PopupTargetIsDiagram() const { return m_popupIsDiagram; }
     int OpenStatus() const { return m_openStatus; }
     // A description with at least one element and one dataset.
     bool HoldsData() const;
@@ -72,6 +81,9 @@ private:
     std::unique_ptr<DataAccessValueSource> m_values;
     std::unique_ptr<CurvePointFiller> m_filler;
     CRangeList m_ranges;
+    CZoomHistory m_zoomHistory;
+    CGraphicObject* m_popupTarget = nullptr;  // owned by the layout
+    bool m_popupIsDiagram = false;
     InitialViewSettings m_initialView;
     std::vector<std::uint32_t> m_colours;
     DocumentMessage m_message;
