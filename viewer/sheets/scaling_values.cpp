@@ -1,0 +1,35 @@
+// Applying the "Scaling" dialog to one curve.
+#include "viewer/sheets/scaling_values.h"
+
+#include "viewer/data/measurement_description.h"
+#include "viewer/view/model/graphic_layout.h"
+
+namespace grafyon::sheets {
+
+ScalingValues ScalingValuesFrom(const Dataset& curve, bool fromContextMenu) {
+    ScalingValues v;
+    v.minimum = curve.display.displayMinimum;
+    v.maximum = curve.display.displayMaximum;
+    v.colour = curve.display.colour;
+    v.showCurve = fromContextMenu || curve.active;
+    return v;
+}
+
+ScalingChanges ApplyScalingValues(const ScalingValues& v, CGraphicLayout& layout, Dataset& curve) {
+    ScalingChanges changes;
+    changes.accepted = true;
+    changes.range = layout.ManualScale(curve, v.minimum, v.maximum) != 0;
+    if (curve.display.colour != v.colour) {
+        curve.display.colour = v.colour;
+        changes.colour = true;
+    }
+    if (curve.active != v.showCurve) {
+        curve.active = v.showCurve;
+        changes.activeFlag = true;
+        if (MeasurementDescription* description = layout.DatasetCollection())
+            layout.ApplyCurves(description->Datasets(), false);
+    }
+    return changes;
+}
+
+}  // namespace grafyon::sheets
