@@ -1,0 +1,155 @@
+// Drawing speed on a long, wide recording: point buffers plus a full render at every zoom
+// level, and a cursor step, on a 1920 x 1080 view with 4 diagrams per page (offscreen).
+#include <QApplication>
+#include <QFrame>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench_recording.h"
+#include "viewer/data/tools/recording_generator.h"
+#include "viewer/view/grafyon_doc.h"
+#include "viewer/view/grafyon_view.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+struct Stats {
+    double median = 0.0;
+    double worst = 0.0;
+};
+
+Stats Summarise(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
+
+constexpr double RENDER_BUDGET_MS = 16.0;
+constexpr double CURSOR_BUDGET_MS = 2.0;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+
+    std::uint64_t frames = 100'000'000;
+    std::uint32_t channels = 32;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--frames") == 0)
+            frames = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (std::strcmp(argv[i], "--channels") == 0)
+            channels = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+    }
+
+    // Mostly one-byte channels keep the file at about 40 bytes per frame; a few wider
+    // types exercise the other decoders.
+    grafyon::RecordingOptions options;
+    options.path = (grafyon::bench::BenchDir::Get().Path() / "render.mdf").string();
+    options.frames = frames;
+    const grafyon::SignalShape shapes[] = {grafyon::SignalShape::RAMP, grafyon::SignalShape::STEPS,
+                                           grafyon::SignalShape::NOISE};
+    for (std::uint32_t c = 0; c < channels; ++c) {
+        grafyon::GeneratedChannel channel;
+        channel.name = "channel " + std::to_string(c + 1);
+        channel.unit = "V";
+        channel.dataType = c % 16 == 14   ? grafyon::DATA_TYPE_FLOAT
+                           : c % 16 == 15 ? grafyon::DATA_TYPE_SHORT
+                           : c % 2 == 0   ? grafyon::DATA_TYPE_CHAR
+                                          : grafyon::DATA_TYPE_UCHAR;
+        channel.signal = shapes[c % 3];
+        channel.mean = c % 2 == 0 ? 0.0 : 120.0;
+        channel.amplitude = 100.0;
+        channel.period = 1000 + 997 * c;
+        options.channels.push_back(channel);
+    }
+    std::printf("recording: %llu frames, %u channels in %s\n",
+                static_cast<unsigned long long>(frames), channels, options.path.c_str());
+    Clock::time_point t0 = Clock::now();
+    std::string error;
+    if (grafyon::GenerateRecording(options, &error) != grafyon::GENERATE_OK) {
+        std::fprintf(stderr, "cannot generate the recording: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("generated in %.1f s\n", Ms(Clock::now() - t0) / 1000.0);
+
+    grafyon::CGrafyonDoc document;
+    grafyon::InitialViewSettings settings;
+    settings.startIntervalMode = 3;  // all samples
+    settings.diagramsPerPage = 4;
+    document.SetInitialView(settings, {0xFF0000, 0x008000, 0x0000FF, 0x800080});
+    grafyon::CGrafyonView view;
+    view.setFrameShape(QFrame::NoFrame);
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.resize(1920, 1080);
+    view.show();
+    view.SetDocument(&document);
+    QCoreApplication::processEvents();
+
+    t0 = Clock::now();
+    if (!document.OnOpenDocument(QString::fromStdString(options.path))) {
+        std::fprintf(stderr, "cannot open the recording\n");
+        return 1;
+    }
+    std::printf("opened (attach with summaries) in %.1f s\n\n", Ms(Clock::now() - t0) / 1000.0);
+    view.Render();
+
+    grafyon::CGraphicLayout& layout = document.Layout();
+    const std::int64_t total = static_cast<std::int64_t>(layout.Samples());
+    std::printf("%14s %12s %12s %10s\n", "visible", "median ms", "worst ms", "worst/16ms");
+    double worstOverall = 0.0;
+    for (std::int64_t span = total;; span = std::max<std::int64_t>(1000, span / 10)) {
+        std::vector<double> times;
+        // Five positions across the recording, each drawn from scratch.
+        for (int k = 0; k < 5; ++k) {
+            const std::int64_t first = (total - span) / 4 * k;
+            const std::int64_t start = std::min(first, total - span);
+            layout.SetFirstSample(std::max<std::int64_t>(0, start));
+            layout.SetLastSample(std::max<std::int64_t>(0, start) + span - 1);
+            document.UpdateAllViews(grafyon::HINT_VISIBLE_RANGE);
+            const Clock::time_point a = Clock::now();
+            view.Render();
+            times.push_back(Ms(Clock::now() - a));
+        }
+        const Stats s = Summarise(times);
+        worstOverall = std::max(worstOverall, s.worst);
+        std::printf("%14lld %12.2f %12.2f %10.2f\n", static_cast<long long>(span), s.median,
+                    s.worst, s.worst / RENDER_BUDGET_MS);
+        if (span == 1000)
+            break;
+    }
+
+    // Cursor steps: the cursor strips repaint, nothing else.
+    layout.cursorMode = 1;
+    layout.cursorOn = 1;
+    layout.cursorSample = layout.FirstSample() + 10;
+    document.UpdateAllViews(grafyon::HINT_CURSOR);
+    QCoreApplication::processEvents();
+    const int rendersBefore = view.FullRenderCount();
+    std::vector<double> steps;
+    for (int i = 0; i < 500; ++i) {
+        const Clock::time_point a = Clock::now();
+        layout.cursorSample = layout.FirstSample() + 10 + i;
+        document.UpdateAllViews(grafyon::HINT_CURSOR);
+        QCoreApplication::processEvents();
+        steps.push_back(Ms(Clock::now() - a));
+    }
+    const Stats c = Summarise(steps);
+    std::printf("\ncursor step: median %.3f ms, worst %.3f ms (worst/2ms %.2f), full renders %d\n",
+                c.median, c.worst, c.worst / CURSOR_BUDGET_MS,
+                view.FullRenderCount() - rendersBefore);
+    std::printf("worst full refresh: %.2f ms (%.2f of the 16 ms budget)\n", worstOverall,
+                worstOverall / RENDER_BUDGET_MS);
+    return 0;
+}
