@@ -27,9 +27,12 @@ std::string_view Trimmed(std::string_view text) {
 std::optional<int> ParseIntegerField(std::string_view text) {
     text = Trimmed(text);
     // from_chars takes a minus but no plus; a second sign is no number.
-    if (!text.empty() && text.front() == '+')
+    if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-    if (text.empty() || text.front() == '+')
+        if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+            return std::nullopt;
+    }
+    if (text.empty())
         return std::nullopt;
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "viewer/settings/viewer_settings.h"
 #include "viewer/sheets/data_exchange.h"
@@ -63,19 +65,18 @@ COptionsFontPage::COptionsFontPage(OptionValues& values, QWidget* parent)
 
     FillFaces();
     FillStyles();
-    const int size = static_cast<int>(std::abs(static_cast<long long>(m_values.font.height)));
+    const long long size = std::llabs(static_cast<long long>(m_values.font.height));
     const int sizeIndex = m_size->findText(QString::number(size));
-    if (sizeIndex >= 0)
-        m_size->setCurrentIndex(sizeIndex);
-    else
+    m_size->setCurrentIndex(sizeIndex);
+    if (sizeIndex < 0)
         m_size->setEditText(QString::number(size));
+    m_openingSizeText = m_size->currentText();
     m_formatType->setCurrentIndex(m_values.formatType);
     m_width->SetValue(m_values.formatWidth);
     m_precision->SetValue(m_values.formatPrecision);
 
     connect(m_face, &QComboBox::activated, this, &COptionsFontPage::OnFaceChosen);
     connect(m_style, &QComboBox::activated, this, &COptionsFontPage::OnStyleChosen);
-    connect(m_size, &QComboBox::editTextChanged, this, &COptionsFontPage::OnSizeText);
 }
 
 void COptionsFontPage::FillFaces() {
@@ -92,17 +93,45 @@ void COptionsFontPage::FillFaces() {
 void COptionsFontPage::FillStyles() {
     m_style->clear();
     const QString face = QString::fromStdString(m_values.font.faceName);
+    struct Style {
+        QString name;
+        int weight;
+        bool italic;
+    };
+    std::vector<Style> styles;
+    for (const QString& name : QFontDatabase::styles(face)) {
+        // An oblique face is what the record calls italic.
+        const bool italic = QFontDatabase::italic(face, name) ||
+                            QFontDatabase::font(face, name, 12).style() != QFont::StyleNormal;
+        styles.push_back({name, QFontDatabase::weight(face, name), italic});
+    }
+    // The record knows weight and slant only, so styles differing in width alone ("Bold",
+    // "Condensed Bold") would choose the same font: offer each pair once, by its shortest
+    // name, lightest and upright first.
+    std::sort(styles.begin(), styles.end(), [](const Style& a, const Style& b) {
+        if (a.weight != b.weight)
+            return a.weight < b.weight;
+        if (a.italic != b.italic)
+            return !a.italic;
+        if (a.name.size() != b.name.size())
+            return a.name.size() < b.name.size();
+        return a.name < b.name;
+    });
+    styles.erase(std::unique(styles.begin(), styles.end(),
+                             [](const Style& a, const Style& b) {
+                                 return a.weight == b.weight && a.italic == b.italic;
+                             }),
+                 styles.end());
+
     const int weight = EffectiveWeight(m_values.font.weight);
     const bool italic = m_values.font.italic != 0;
     int match = -1;
-    for (const QString& style : QFontDatabase::styles(face)) {
-        const int styleWeight = QFontDatabase::weight(face, style);
-        const bool styleItalic = QFontDatabase::italic(face, style);
-        m_style->addItem(style);
+    for (const Style& style : styles) {
+        m_style->addItem(style.name);
         const int index = m_style->count() - 1;
-        m_style->setItemData(index, styleWeight, WEIGHT_ROLE);
-        m_style->setItemData(index, styleItalic, ITALIC_ROLE);
-        if (match < 0 && styleWeight == weight && styleItalic == italic)
+        m_style->setItemData(index, style.weight, WEIGHT_ROLE);
+        m_style->setItemData(index, style.italic, ITALIC_ROLE);
+        if (style.weight == weight && style.italic == italic)
             match = index;
     }
     m_style->setCurrentIndex(match);
@@ -122,17 +151,20 @@ void COptionsFontPage::OnStyleChosen(int index) {
     m_values.font.italic = m_style->itemData(index, ITALIC_ROLE).toBool() ? 1 : 0;
 }
 
-void COptionsFontPage::OnSizeText(const QString& text) {
-    if (const std::optional<int> size = ParseFontSize(text.toStdString()))
-        m_values.font.height = -*size;
-}
-
 bool COptionsFontPage::SaveFields(DataExchange& exchange) {
     int width = 0;
     int precision = 0;
     if (!exchange.Integer(m_width, 0, viewer::CURSOR_FORMAT_WIDTH_MAX, width) ||
         !exchange.Integer(m_precision, 0, viewer::CURSOR_FORMAT_PRECISION_MAX, precision)) {
         return false;
+    }
+    // The size is judged by the whole entry, not keystroke by keystroke, so "12.5" does not
+    // leave 12 behind; an entry that is no size keeps the previous one without a message.
+    // An untouched entry leaves the record alone, a positive (cell) height included.
+    const QString sizeText = m_size->currentText();
+    if (sizeText != m_openingSizeText) {
+        if (const std::optional<int> size = ParseFontSize(sizeText.toStdString()))
+            m_values.font.height = -*size;
     }
     m_values.formatType = m_formatType->currentIndex();
     m_values.formatPrecision = precision;

@@ -29,11 +29,11 @@ private:
     void FillStyles();
     void OnFaceChosen(int index);
     void OnStyleChosen(int index);
-    void OnSizeText(const QString& text);
 
     OptionValues& m_values;
     QComboBox* m_face;
     QComboBox* m_size;
+    QString m_openingSizeText;
     QComboBox* m_style;
     QComboBox* m_formatType;
     SpinEdit* m_width;

@@ -18,6 +18,9 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     m_cancel = buttons->button(QDialogButtonBox::Cancel);
     m_ok->setObjectName("okButton");
     m_cancel->setObjectName("cancelButton");
+    // The language module carries these too: Qt's own translations are not installed.
+    m_ok->setText(tr("OK"));
+    m_cancel->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);

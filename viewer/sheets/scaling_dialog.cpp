@@ -41,6 +41,8 @@ CScalingDialog::CScalingDialog(const QString& datasetName, const ScalingValues& 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CScalingDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CScalingDialog::reject);
 

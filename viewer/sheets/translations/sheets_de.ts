@@ -55,6 +55,17 @@
     </message>
 </context>
 <context>
+    <name>grafyon::sheets::CPropertySheet</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>grafyon::sheets::COptionsDiagramPage</name>
     <message>
         <source>Start</source>
@@ -356,6 +367,14 @@
     <message>
         <source>&amp;Color:</source>
         <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>
