@@ -95,6 +95,7 @@ CViewNavigator::CViewNavigator(CGrafyonView& view, CGrafyonDoc& document, QObjec
     m_view.installEventFilter(this);
     m_view.viewport()->installEventFilter(this);
     connect(&m_document, &CGrafyonDoc::ViewUpdate, this, &CViewNavigator::OnDocumentUpdate);
+    connect(&m_document, &QObject::destroyed, this, &CViewNavigator::DocumentDestroyed);
     QScrollBar* horizontal = m_view.horizontalScrollBar();
     connect(horizontal, &QAbstractSlider::actionTriggered, this,
             &CViewNavigator::OnHorizontalAction);
@@ -111,6 +112,19 @@ CViewNavigator::CViewNavigator(CGrafyonView& view, CGrafyonDoc& document, QObjec
 }
 
 CViewNavigator::~CViewNavigator() = default;
+
+void CViewNavigator::DocumentDestroyed() {
+    // Nothing may reach the document any more: no events, no bar actions, no commands.
+    m_documentAlive = false;
+    CancelBand();
+    m_view.removeEventFilter(this);
+    m_view.viewport()->removeEventFilter(this);
+    disconnect(m_view.horizontalScrollBar(), nullptr, this, nullptr);
+    disconnect(m_view.verticalScrollBar(), nullptr, this, nullptr);
+    m_menu->hide();
+    for (const auto& [id, action] : m_actions)
+        action->setEnabled(false);
+}
 
 void CViewNavigator::CreateActions() {
     for (const NavigationCommandText& text : NavigationCommandTexts()) {
@@ -149,6 +163,8 @@ bool CViewNavigator::DocumentUsable() const {
 }
 
 void CViewNavigator::UpdateActions() {
+    if (!m_documentAlive)
+        return;
     CommandContext context;
     context.documentUsable = DocumentUsable();
     context.historyIndex = m_document.ZoomHistory().Index();
@@ -207,6 +223,8 @@ void CViewNavigator::Run(Operation operation) {
 }
 
 bool CViewNavigator::Execute(int commandId) {
+    if (!m_documentAlive)
+        return false;
     QAction* action = Action(commandId);
     UpdateActions();
     if (action == nullptr || !action->isEnabled())
@@ -302,6 +320,12 @@ bool CViewNavigator::Execute(int commandId) {
 }
 
 void CViewNavigator::SetCursorMode(bool on) {
+    if (!m_documentAlive) {
+        m_modes.cursorMode = on ? 1 : 0;
+        if (on)
+            m_modes.zoomAndCenterMode = 0;
+        return;
+    }
     CGraphicLayout& layout = m_document.Layout();
     const int hint = grafyon::SetCursorMode(layout, m_modes, on);
     if (!ZoomAndCenterMode())
@@ -373,6 +397,8 @@ void CViewNavigator::RunPopupCommand(int commandId) {
 }
 
 bool CViewNavigator::OpenContextMenu(const QPoint& viewportPoint) {
+    if (!m_documentAlive)
+        return false;
     CancelBand();
     CGraphicLayout& layout = m_document.Layout();
     CGraphicObject* target = layout.HitTest(viewportPoint.x(), viewportPoint.y());

@@ -29,7 +29,8 @@ class Dataset;
 class CViewNavigator : public QObject {
     Q_OBJECT
 public:
-    // Owned by the view (its Qt parent) unless another parent is given.
+    // Owned by the view (its Qt parent) unless another parent is given. A document that
+    // goes first leaves the navigator inert.
     CViewNavigator(CGrafyonView& view, CGrafyonDoc& document, QObject* parent = nullptr);
     ~CViewNavigator() override;
 
@@ -75,6 +76,7 @@ protected:
 private:
     void CreateActions();
     void OnDocumentUpdate(int hint);
+    void DocumentDestroyed();
     // Sends a core result to the views; the horizontal bar follows a moved window even
     // when the hint itself does not ask for it.
     void Notify(int hint, double startTime, double endTime);
@@ -106,6 +108,7 @@ private:
     QPoint m_bandOrigin;
     CGraphicObject* m_bandTarget = nullptr;
     int m_wheelRemainder = 0;
+    bool m_documentAlive = true;
 };
 
 }  // namespace grafyon

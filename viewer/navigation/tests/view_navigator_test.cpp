@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -441,6 +442,31 @@ TEST(ViewNavigator, ReopeningStartsAFreshHistoryAndKeepsTheModes) {
     EXPECT_FALSE(f.navigator->Action(NAV_CMD_ZOOM_IN)->isEnabled());
     f.Key(Qt::Key_Plus);  // nothing to do, nothing breaks
     EXPECT_EQ(f.document.ZoomHistory().Count(), 0);
+}
+
+TEST(ViewNavigator, ADocumentThatGoesFirstLeavesTheNavigatorInert) {
+    NavigatorFixture f;
+    auto document = std::make_unique<CGrafyonDoc>();
+    CGrafyonView view;
+    view.resize(400, 300);
+    view.SetDocument(document.get());
+    auto* navigator = new CViewNavigator(view, *document);
+    ASSERT_TRUE(document->OnOpenDocument(f.path));
+    navigator->SetZoomAndCenterMode(true);
+    view.show();
+    QCoreApplication::processEvents();
+    QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
+    EXPECT_TRUE(navigator->RubberBandActive());
+    document.reset();
+    EXPECT_FALSE(navigator->RubberBandActive());
+    EXPECT_FALSE(navigator->Action(NAV_CMD_ZOOM_IN)->isEnabled());
+    EXPECT_FALSE(navigator->Execute(NAV_CMD_ZOOM_IN));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 80));
+    QTest::keyClick(&view, Qt::Key_Plus);
+    view.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_FALSE(navigator->OpenContextMenu(QPoint(100, 50)));
+    navigator->SetCursorMode(true);
+    EXPECT_TRUE(navigator->CursorMode());
 }
 
 }  // namespace
