@@ -18,7 +18,7 @@ enum class ScrollAction {
     TO_END,
 };
 
-// A bar in the designed form: the maximum is the last unit, so the thumb of a page of
+// A bar whose maximum is its last unit, so that the thumb of a page of
 // P units ends at maximum when its position is maximum - P + 1.
 struct ScrollBarState {
     std::int64_t minimum = 0;

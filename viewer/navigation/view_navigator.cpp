@@ -32,7 +32,7 @@ struct KeyBinding {
     int commandId;
 };
 
-// The designed accelerators of the navigation, in the order the actions list them.
+// The keys of the navigation commands, in the order the actions list them.
 const KeyBinding KEYS[] = {
     {Qt::Key_Left, Qt::NoModifier, NAV_CMD_LEFT},
     {Qt::Key_Right, Qt::NoModifier, NAV_CMD_RIGHT},
