@@ -105,7 +105,11 @@ void CGraphicCurvesPage::FillRow(int row) {
     m_grid->SetText(row, COLUMN_MAXIMUM, GridNumber(curve.maximum));
     m_grid->SetChecked(row, curve.active);
     m_grid->SetRowColour(row, curve.active ? QColor() : INACTIVE_ROW_COLOUR);
-    m_grid->SetTextColour(row, COLUMN_DATASET, viewer::QColorFromColorRef(curve.colour));
+    // A transparent curve would make its name invisible: that one keeps the default text.
+    m_grid->SetTextColour(row, COLUMN_DATASET,
+                          curve.colour == viewer::COLOR_TRANSPARENT
+                              ? QColor()
+                              : viewer::QColorFromColorRef(curve.colour));
 }
 
 int CGraphicCurvesPage::SelectedRow() const {

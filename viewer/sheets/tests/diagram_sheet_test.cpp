@@ -201,6 +201,10 @@ TEST_F(DiagramSheetTest, CurvesGridShowsEveryDataset) {
     EXPECT_EQ(grid->Text(3, 1), "0");
     EXPECT_EQ(grid->Text(3, 2), "40");
     EXPECT_EQ(grid->CheckColumn(), 0);
+    // Names in their curve's colour, inactive rows greyed.
+    EXPECT_EQ(grid->TextColour(2, 0), QColor(0x02, 0xFF, 0x00));
+    EXPECT_FALSE(grid->CellColour(0, 1).isValid());
+    EXPECT_TRUE(grid->CellColour(1, 1).isValid());
     EXPECT_TRUE(grid->IsChecked(0));
     EXPECT_FALSE(grid->IsChecked(1));
     // The first column gets the width minus 4/7 of it, the others 2/7 each.

@@ -185,12 +185,18 @@ TEST_F(OptionSheetTest, BadValueRangeKeepsTheSheetOpenWithTheFieldFocused) {
     EXPECT_EQ(log.Last(), "Please enter an integer between 1 and 100.");
     EXPECT_EQ(log.entries.size(), 3u);
 
+    // Return in the field presses OK and meets the same check.
+    TypeInto(range, "0");
+    QTest::keyClick(range, Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(log.entries.size(), 4u);
+
     TypeInto(range, "50");
     EXPECT_TRUE(ClickOk(*sheet));
     EXPECT_EQ(settings.xAxisValueInterval, 50);
     EXPECT_EQ(settings.xAxisStartIntervalMode, viewer::START_VALUE_RANGE);
     EXPECT_TRUE(sheet->Changes().settings);
-    EXPECT_EQ(log.entries.size(), 3u);
+    EXPECT_EQ(log.entries.size(), 4u);
 }
 
 TEST_F(OptionSheetTest, TimeIntervalTakesNumbersWithThePointOnly) {
