@@ -100,6 +100,33 @@ std::vector<Dataset*> MeasurementDescription::Datasets() const {
     return result;
 }
 
+bool MeasurementDescription::ReorderDatasets(const std::vector<Dataset*>& order) {
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < m_elements.size(); ++i) {
+        if (IsDatasetKind(m_elements[i]->Kind())) places.push_back(i);
+    }
+    if (order.size() != places.size()) return false;
+    std::vector<std::unique_ptr<Element>> taken(places.size());
+    std::vector<bool> used(places.size(), false);
+    // Map each wanted dataset to the place it holds now; a stranger or a repeat refuses.
+    std::vector<std::size_t> source(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        std::size_t found = places.size();
+        for (std::size_t p = 0; p < places.size(); ++p) {
+            if (m_elements[places[p]].get() == order[k]) {
+                found = p;
+                break;
+            }
+        }
+        if (found == places.size() || used[found]) return false;
+        used[found] = true;
+        source[k] = found;
+    }
+    for (std::size_t p = 0; p < places.size(); ++p) taken[p] = std::move(m_elements[places[p]]);
+    for (std::size_t k = 0; k < order.size(); ++k) m_elements[places[k]] = std::move(taken[source[k]]);
+    return true;
+}
+
 std::vector<TimeSegmentElement*> MeasurementDescription::TimeSegments() const {
     std::vector<TimeSegmentElement*> result;
     for (const auto& e : m_elements) {

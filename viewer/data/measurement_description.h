@@ -34,6 +34,9 @@ public:
     Element* Append(std::unique_ptr<Element> element);
     // Removes one element and decrements its counter; false when it is not in the list.
     bool Remove(const Element* element);
+    // Puts the datasets into the given order, in the places datasets take in the list;
+    // false, with nothing changed, unless order holds every dataset exactly once.
+    bool ReorderDatasets(const std::vector<Dataset*>& order);
     // Deletes every element.
     void Clear();
 

@@ -1,69 +1,301 @@
-// The main window until the full command set arrives: view, File menu, drops, placement.
+// The main window: commands with their menus, toolbars and keys, the status bar, drops,
+// the window placement and live resizing.
 #include "main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
 
+#include "command_icons.h"
+#include "environment/varnokastell.h"
 #include "file_filter.h"
+#include "frame_strings.h"
+#include "toolbars_dialog.h"
 #include "viewer/app/grafyon_app.h"
 #include "viewer/app/viewer_strings.h"
+#include "viewer/help/user_manual.h"
+#include "viewer/navigation/navigation_commands.h"
+#include "viewer/navigation/view_navigator.h"
+#include "viewer/ranges/range_commands.h"
+#include "viewer/ranges/range_dialogs.h"
 #include "viewer/settings/settings_values.h"
 #include "viewer/settings/ui/font_conversion.h"
 #include "viewer/settings/ui/widget_placement.h"
+#include "viewer/sheets/diagram_sheet.h"
+#include "viewer/sheets/option_sheet.h"
+#include "viewer/sheets/scaling_dialog.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
 #include "viewer_runtime.h"
 
 namespace grafyon {
 
+namespace {
+
+// The caller number the viewer passes to the environment library.
+constexpr int WORKSPACE_CALLER = 8;
+
+// Lock-key bits of the X11 key state that Qt passes along as native modifiers.
+constexpr quint32 X11_LOCK_MASK = 0x02;
+constexpr quint32 X11_NUM_LOCK_MASK = 0x10;
+
+void SetPrompt(QAction* action, int commandId) {
+    const QString prompt = FrameString(commandId);
+    if (prompt.isEmpty())
+        return;
+    action->setStatusTip(PromptStatusText(prompt));
+    action->setToolTip(PromptToolTip(prompt));
+}
+
+}  // namespace
+
 CMainFrame::CMainFrame(ViewerRuntime& runtime, QWidget* parent)
     : QMainWindow(parent), m_runtime(runtime) {
+    CGrafyonDoc& document = *runtime.document;
     m_view = new CGrafyonView(this);  // owned by the frame through Qt's parent
     setCentralWidget(m_view);
     m_view->SetDiagramFont(viewer::QFontFromLogFont(runtime.font));
-    m_view->SetDocument(runtime.document.get());
+    m_view->SetDocument(&document);
+
+    m_navigator = new CViewNavigator(*m_view, document, this);
+    const viewer::ViewerSettings& s = runtime.settings;
+    m_navigator->SetCursorMode(s.cursorMode != 0);
+    m_navigator->SetZoomAndCenterMode(s.zoomAndCenterMode != 0);
+    m_navigator->SetCenterMode(s.centerMode);
+    m_navigator->SetCursorFormatSettings(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
+                                         s.cursorValueFormatType);
+    connect(m_navigator, &CViewNavigator::ModesChanged, this, &CMainFrame::StoreModes);
+    connect(m_navigator, &CViewNavigator::PropertiesRequested, this,
+            &CMainFrame::OnPropertiesRequested);
+    connect(m_navigator, &CViewNavigator::XAxisPropertiesRequested, this,
+            [this] { OpenDiagramSheet(sheets::DIAGRAM_PAGE_X_AXIS); });
+    connect(m_navigator, &CViewNavigator::CurvePropertiesRequested, this,
+            [this] { OpenDiagramSheet(sheets::DIAGRAM_PAGE_CURVES); });
+
     CreateMenus();
+    CreateToolBars();
+    CreateStatusBar();
     setAcceptDrops(true);
     // Sees size changes before the layout passes them to the view.
     installEventFilter(this);
+    // Lock keys are read from every key event of the application.
+    qApp->installEventFilter(this);
     resize(1024, 720);
     if (auto file = viewer::OpenViewerSettingsFile())
         viewer::RestoreWindowPlacement(*file, *this);
-    connect(runtime.document.get(), &CGrafyonDoc::PathChanged, this, [this] { UpdateTitle(); });
+
+    connect(&document, &CGrafyonDoc::PathChanged, this, [this] {
+        m_firstBorder.Clear();
+        UpdateTitle();
+        UpdateCommandUI();
+    });
+    connect(&document, &CGrafyonDoc::ViewUpdate, this, [this] { UpdateCommandUI(); });
     UpdateTitle();
+    UpdateCommandUI();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+}
 
-void CMainFrame::CreateMenus() {
-    m_fileMenu = menuBar()->addMenu(tr("&File"));
-    m_newAction = m_fileMenu->addAction(tr("&New"), this, &CMainFrame::OnFileNew);
-    m_newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_openAction = m_fileMenu->addAction(tr("&Open..."), this, &CMainFrame::OnFileOpen);
-    m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_recentSeparator = m_fileMenu->addSeparator();
-    m_exitAction = m_fileMenu->addAction(tr("E&xit"), this, &QWidget::close);
-    connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::RebuildRecentFiles);
-    RebuildRecentFiles();
+QAction* CMainFrame::AddCommand(int commandId, const QString& text, void (CMainFrame::*slot)()) {
+    auto* action = new QAction(text, this);
+    SetPrompt(action, commandId);
+    action->setIcon(CommandIcon(commandId));
+    if (slot != nullptr)
+        connect(action, &QAction::triggered, this, slot);
+    m_actions[commandId] = action;
+    return action;
 }
 
 QAction* CMainFrame::Action(int commandId) const {
-    switch (commandId) {
-        case ID_FILE_NEW:
-            return m_newAction;
-        case ID_FILE_OPEN:
-            return m_openAction;
-        case ID_APP_EXIT:
-            return m_exitAction;
-        default:
-            return nullptr;
-    }
+    if (const auto found = m_actions.find(commandId); found != m_actions.end())
+        return found->second;
+    return m_navigator->Action(commandId);
+}
+
+void CMainFrame::CreateMenus() {
+    // Commands whose parts are not connected yet stay visible and disabled.
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
+    QAction* open = AddCommand(ID_FILE_OPEN, tr("&Open...\tCtrl+O"), &CMainFrame::OnFileOpen);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* saveAs = AddCommand(ID_FILE_SAVE_AS, tr("Save &As...\tCtrl+S"), nullptr);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* exportData = AddCommand(ID_FILE_EXPORT, tr("&Exportieren...\tCtrl+X"), nullptr);
+    exportData->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), nullptr);
+    info->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction* link = AddCommand(ID_FILE_LINK, tr("&Link data files\tStrg+L"), nullptr);
+    link->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    // Ctrl+N has no menu item: it closes the measurement.
+    QAction* fileNew = AddCommand(ID_FILE_NEW, tr("&New"), &CMainFrame::OnFileNew);
+    fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addAction(fileNew);
+    for (QAction* a : {open, saveAs, exportData, info, link})
+        m_fileMenu->addAction(a);
+    m_recentAnchor = m_fileMenu->addSeparator();
+    m_fileMenu->addAction(AddCommand(ID_APP_EXIT, tr("E&xit"), nullptr));
+    connect(m_actions[ID_APP_EXIT], &QAction::triggered, this, &QWidget::close);
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::RebuildRecentFiles);
+    RebuildRecentFiles();
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(AddCommand(ID_VIEW_TOOLBARS, tr("&Toolbars..."), &CMainFrame::OnToolbars));
+    QAction* statusBarToggle = AddCommand(ID_VIEW_STATUS_BAR, tr("St&atus bar"), nullptr);
+    statusBarToggle->setCheckable(true);
+    statusBarToggle->setChecked(true);
+    connect(statusBarToggle, &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+    view->addAction(statusBarToggle);
+    QAction* diagrams =
+        AddCommand(ID_VIEW_DIAGRAMS, tr("&Diagrams...\tAlt+Enter"), &CMainFrame::OnDiagrams);
+    diagrams->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
+    view->addAction(diagrams);
+    QMenu* yAxes = view->addMenu(tr("&Y-Axes"));
+    yAxes->addAction(m_navigator->Action(NAV_CMD_AUTOSCALE));
+    yAxes->addAction(m_navigator->Action(NAV_CMD_EQUALIZED_SCALING));
+    yAxes->addAction(m_navigator->Action(NAV_CMD_Y_PROPERTIES));
+    QMenu* xAxes = view->addMenu(tr("&X-Axes"));
+    xAxes->addAction(m_navigator->Action(NAV_CMD_FULL_RANGE));
+    xAxes->addAction(m_navigator->Action(NAV_CMD_ZOOM_IN));
+    xAxes->addAction(m_navigator->Action(NAV_CMD_ZOOM_OUT));
+    xAxes->addAction(m_navigator->Action(NAV_CMD_X_PROPERTIES));
+    view->addAction(m_navigator->Action(NAV_CMD_SHOW_ALL));
+    view->addAction(m_navigator->Action(NAV_CMD_ZOOM_CENTER_MODE));
+    view->addAction(m_navigator->Action(NAV_CMD_CURSOR_MODE));
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addAction(AddCommand(ID_TOOLS_EXPORT_FILTER, tr("&Export filter..."), nullptr));
+    tools->addAction(AddCommand(ID_TOOLS_WORKSPACE, tr("&Workspace"), &CMainFrame::OnWorkspace));
+    tools->addAction(AddCommand(ID_TOOLS_RANGES, tr("&Ranges..."), &CMainFrame::OnRanges));
+    tools->addAction(AddCommand(ID_TOOLS_OPTIONS, tr("&Options..."), &CMainFrame::OnOptions));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(AddCommand(ID_HELP_FINDER, tr("&Help"), &CMainFrame::OnHelp));
+    help->addAction(AddCommand(ID_APP_ABOUT, tr("&About Grafy..."), nullptr));
+
+    // Toolbar-only commands with their keys.
+    QAction* first =
+        AddCommand(ID_RANGE_FIRST_BORDER, tr("1st range border"), &CMainFrame::OnFirstRangeBorder);
+    first->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    QAction* second = AddCommand(ID_RANGE_SECOND_BORDER, tr("2nd range border"),
+                                 &CMainFrame::OnSecondRangeBorder);
+    second->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
+    addActions({first, second});
+}
+
+void CMainFrame::CreateToolBars() {
+    const auto makeBar = [this](int titleId, const char* objectName,
+                                std::initializer_list<int> commands) {
+        QToolBar* bar = addToolBar(FrameString(titleId));
+        bar->setObjectName(QLatin1String(objectName));
+        bar->setIconSize(QSize(16, 16));
+        bar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+        for (int id : commands) {
+            if (id == 0) {
+                bar->addSeparator();
+            } else if (QAction* action = Action(id)) {
+                if (action->icon().isNull())
+                    action->setIcon(CommandIcon(id));
+                bar->addAction(action);
+            }
+        }
+        m_toolBars.push_back(bar);
+    };
+    makeBar(FRAME_STR_STANDARD_BAR, "Standard",
+            {ID_FILE_OPEN, ID_FILE_SAVE_AS, ID_FILE_EXPORT, 0, ID_FILE_INFO});
+    makeBar(FRAME_STR_DIAGRAM_BAR, "Diagram",
+            {ID_VIEW_DIAGRAMS,
+             0,
+             NAV_CMD_NEXT_CURVE,
+             NAV_CMD_PREVIOUS_CURVE,
+             0,
+             NAV_CMD_FULL_RANGE,
+             NAV_CMD_SHOW_ALL,
+             NAV_CMD_AUTOSCALE,
+             NAV_CMD_EQUALIZED_SCALING,
+             0,
+             NAV_CMD_ZOOM_IN,
+             NAV_CMD_ZOOM_OUT,
+             0,
+             NAV_CMD_ZOOM_CENTER_MODE,
+             NAV_CMD_UNDO_ZOOM,
+             NAV_CMD_REDO_ZOOM,
+             0,
+             NAV_CMD_CURSOR_MODE,
+             NAV_CMD_CURSOR_STEP_LEFT,
+             NAV_CMD_CURSOR_STEP_RIGHT});
+    makeBar(FRAME_STR_RANGES_BAR, "Ranges",
+            {ID_RANGE_FIRST_BORDER, ID_RANGE_SECOND_BORDER, 0, ID_TOOLS_RANGES, ID_RANGE_SHOW});
+}
+
+void CMainFrame::CreateStatusBar() {
+    const auto pane = [this](int id) {
+        auto* label = new QLabel(FrameString(id), this);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 8);
+        label->setEnabled(false);  // shown greyed while the key is off
+        statusBar()->addPermanentWidget(label);
+        return label;
+    };
+    m_capPane = pane(FRAME_STR_CAP);
+    m_numPane = pane(FRAME_STR_NUM);
+    m_scrlPane = pane(FRAME_STR_SCRL);
+    statusBar()->showMessage(FrameString(FRAME_STR_READY));
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(FrameString(FRAME_STR_READY));
+    });
+}
+
+void CMainFrame::UpdateLockIndicators(quint32 nativeModifiers) {
+    // Only the X11 platform reports the lock keys; elsewhere the panes stay as they are.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    m_capPane->setEnabled((nativeModifiers & X11_LOCK_MASK) != 0);
+    m_numPane->setEnabled((nativeModifiers & X11_NUM_LOCK_MASK) != 0);
+}
+
+bool CMainFrame::DocumentUsable() const {
+    const CGrafyonDoc& document = *m_runtime.document;
+    return document.HoldsData() && m_runtime.document->Layout().Samples() > 0;
+}
+
+void CMainFrame::UpdateCommandUI() {
+    CGrafyonDoc& document = *m_runtime.document;
+    RangeCommandState state;
+    state.documentError = !DocumentUsable();
+    state.datasetCount = static_cast<int>(document.Description().Datasets().size());
+    state.cursorMode = m_navigator->CursorMode();
+    state.firstBorderSet = m_firstBorder.IsSet();
+    state.rangeCount = document.Ranges().Count();
+    for (int id : {ID_RANGE_FIRST_BORDER, ID_RANGE_SECOND_BORDER, ID_TOOLS_RANGES, ID_RANGE_SHOW})
+        m_actions[id]->setEnabled(RangeCommandEnabled(id, state));
+    // Parts that are not connected yet.
+    for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK,
+                   ID_TOOLS_EXPORT_FILTER, ID_APP_ABOUT})
+        m_actions[id]->setEnabled(false);
+    m_actions[ID_VIEW_DIAGRAMS]->setEnabled(DocumentUsable());
+    m_navigator->UpdateActions();
+}
+
+void CMainFrame::StoreModes() {
+    m_runtime.settings.cursorMode = m_navigator->CursorMode() ? 1 : 0;
+    m_runtime.settings.zoomAndCenterMode = m_navigator->ZoomAndCenterMode() ? 1 : 0;
+    UpdateCommandUI();
 }
 
 void CMainFrame::RebuildRecentFiles() {
@@ -76,18 +308,19 @@ void CMainFrame::RebuildRecentFiles() {
     if (application == nullptr)
         return;
     const std::vector<std::string>& entries = application->RecentFiles().Entries();
+    QAction* before = m_actions[ID_APP_EXIT];
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const QString path = QString::fromStdString(entries[i]);
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), m_fileMenu);
         const int index = static_cast<int>(i);
         connect(action, &QAction::triggered, this, [this, index] { OpenRecentFile(index); });
-        m_fileMenu->insertAction(m_exitAction, action);
+        m_fileMenu->insertAction(before, action);
         m_recentActions.push_back(action);
     }
     if (!m_recentActions.empty()) {
         auto* separator = new QAction(m_fileMenu);
         separator->setSeparator(true);
-        m_fileMenu->insertAction(m_exitAction, separator);
+        m_fileMenu->insertAction(before, separator);
         m_recentActions.push_back(separator);
     }
 }
@@ -109,7 +342,10 @@ bool CMainFrame::OpenFile(const QString& path) {
     CGrafyonDoc& document = *m_runtime.document;
     document.SetInitialView(InitialViewFrom(m_runtime.settings),
                             CurveColourValues(m_runtime.colours));
-    if (!document.OnOpenDocument(path))
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool opened = document.OnOpenDocument(path);
+    QApplication::restoreOverrideCursor();
+    if (!opened)
         return false;
     if (app::CGrafyonApp* application = app::CGrafyonApp::Instance())
         application->AddToRecentFileList(path.toStdString());
@@ -128,6 +364,124 @@ void CMainFrame::OnFileOpen() {
 
 void CMainFrame::OnFileNew() {
     m_runtime.document->DeleteContents();
+}
+
+void CMainFrame::OnFirstRangeBorder() {
+    if (!m_actions[ID_RANGE_FIRST_BORDER]->isEnabled())
+        return;
+    m_firstBorder.Set(m_runtime.document->Layout().cursorSample);
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnSecondRangeBorder() {
+    if (!m_actions[ID_RANGE_SECOND_BORDER]->isEnabled())
+        return;
+    const std::optional<std::int64_t> first = m_firstBorder.Take();
+    if (!first)
+        return;
+    CGrafyonDoc& document = *m_runtime.document;
+    CGraphicLayout& layout = document.Layout();
+    RunRangePropertiesDialog(this, document.Ranges(), *first, layout.cursorSample,
+                             static_cast<std::int64_t>(layout.Samples()));
+    document.UpdateAllViews(HINT_REDRAW);
+}
+
+void CMainFrame::OnRanges() {
+    if (!m_actions[ID_TOOLS_RANGES]->isEnabled())
+        return;
+    CGrafyonDoc& document = *m_runtime.document;
+    if (RunRangesDialog(this, document.Ranges(),
+                        static_cast<std::int64_t>(document.Layout().Samples())))
+        document.UpdateAllViews(HINT_REDRAW);
+}
+
+void CMainFrame::OnShowRange() {
+    if (!m_actions[ID_RANGE_SHOW]->isEnabled())
+        return;
+    CGrafyonDoc& document = *m_runtime.document;
+    const auto shown = RunShowRangesDialog(this, document.Ranges());
+    if (!shown)
+        return;
+    if (const int hint =
+            SetVisibleRange(document.Layout(), document.ZoomHistory(), shown->first, shown->second))
+        document.UpdateAllViews(hint);
+}
+
+void CMainFrame::OnToolbars() {
+    CToolbarsDialog dialog(m_toolBars, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnWorkspace() {
+    VarnokastellEdit(WORKSPACE_CALLER, 0, 0);
+}
+
+void CMainFrame::OnHelp() {
+    OpenUserManual(this);
+}
+
+void CMainFrame::OnDiagrams() {
+    OpenDiagramSheet(m_diagramPage);
+}
+
+void CMainFrame::OpenDiagramSheet(int page) {
+    if (!DocumentUsable())
+        return;
+    CGrafyonDoc& document = *m_runtime.document;
+    CGraphicLayout& layout = document.Layout();
+    sheets::DiagramSheetHooks hooks;
+    hooks.reorder = [&document](const std::vector<Dataset*>& order) {
+        return document.Description().ReorderDatasets(order);
+    };
+    int shownPage = page;
+    const sheets::DiagramChanges changes = sheets::RunDiagramSheet(
+        this, layout, document.Description(), m_runtime.settings, shownPage, hooks);
+    if (!changes.accepted)
+        return;
+    m_diagramPage = shownPage;
+    if (changes.snapshotNeeded)
+        document.ZoomHistory().Take(layout);
+    document.UpdateAllViews(HINT_OBJECTS);
+    document.UpdateAllViews(HINT_VISIBLE_RANGE);
+    document.UpdateAllViews(HINT_CURVES);
+}
+
+void CMainFrame::OnOptions() {
+    const sheets::OptionChanges changes =
+        sheets::RunOptionSheet(this, m_runtime.settings, m_runtime.font, m_optionPage);
+    if (!changes.accepted || !changes.fontOrFormat)
+        return;
+    const viewer::ViewerSettings& s = m_runtime.settings;
+    m_navigator->SetCursorFormatSettings(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
+                                         s.cursorValueFormatType);
+    CGrafyonDoc& document = *m_runtime.document;
+    document.Layout().SetCursorValueFormat(CursorValueFormat::Build(
+        s.cursorValueFormatWidth, s.cursorValueFormatPrecision, s.cursorValueFormatType));
+    m_view->SetDiagramFont(viewer::QFontFromLogFont(m_runtime.font));
+    document.UpdateAllViews(HINT_REDRAW);
+}
+
+void CMainFrame::OnPropertiesRequested(CGraphicObject* target, bool isDiagram) {
+    if (!isDiagram) {
+        // An axis: its properties are the X-axis page of the sheet.
+        OpenDiagramSheet(sheets::DIAGRAM_PAGE_X_AXIS);
+        return;
+    }
+    auto* diagram = static_cast<CGraphicDiagram*>(target);
+    if (diagram == nullptr || diagram->curve == nullptr)
+        return;
+    CGrafyonDoc& document = *m_runtime.document;
+    CGraphicLayout& layout = document.Layout();
+    const sheets::ScalingChanges changes =
+        sheets::RunScalingDialog(this, layout, *diagram->curve, true);
+    if (!changes.accepted)
+        return;
+    if (changes.range)
+        document.ZoomHistory().Take(layout);
+    if (changes.activeFlag)
+        document.UpdateAllViews(HINT_CURVES);
+    else if (changes.range || changes.colour)
+        document.UpdateAllViews(HINT_REDRAW);
 }
 
 void CMainFrame::UpdateTitle() {
@@ -162,10 +516,13 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // A visible window that changes size is being dragged: diagrams wait for the end.
-    if (watched == this && event->type() == QEvent::Resize && isVisible() && !isMaximized() &&
-        !isFullScreen())
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        UpdateLockIndicators(static_cast<QKeyEvent*>(event)->nativeModifiers());
+    } else if (watched == this && event->type() == QEvent::Resize && isVisible() &&
+               !isMaximized() && !isFullScreen()) {
+        // A visible window that changes size is being dragged: diagrams wait for the end.
         m_view->SetSizing(true);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

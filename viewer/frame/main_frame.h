@@ -1,22 +1,45 @@
-// The main window: the view of the document, the File menu, drops and the window placement.
+// The main window: menus, toolbars, accelerators and status bar around the document's view.
 #pragma once
 
 #include <QMainWindow>
 
+#include <map>
 #include <vector>
 
+#include "viewer/ranges/first_range_border.h"
+
 class QAction;
+class QLabel;
 class QMenu;
+class QToolBar;
 
 namespace grafyon {
 
 class CGrafyonView;
+class CGraphicObject;
+class CViewNavigator;
 struct ViewerRuntime;
 
-// Command numbers of the main window.
+// Command numbers of the main window's own commands.
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
+inline constexpr int ID_FILE_SAVE_AS = 57604;
+inline constexpr int ID_FILE_EXPORT = 32807;
+inline constexpr int ID_FILE_INFO = 32773;
+inline constexpr int ID_FILE_LINK = 32816;
 inline constexpr int ID_APP_EXIT = 57665;
+inline constexpr int ID_VIEW_TOOLBARS = 32803;
+inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+inline constexpr int ID_VIEW_DIAGRAMS = 32774;
+inline constexpr int ID_TOOLS_EXPORT_FILTER = 32808;
+inline constexpr int ID_TOOLS_WORKSPACE = 32804;
+inline constexpr int ID_TOOLS_RANGES = 32799;
+inline constexpr int ID_TOOLS_OPTIONS = 32771;
+inline constexpr int ID_HELP_FINDER = 57670;
+inline constexpr int ID_APP_ABOUT = 57664;
+inline constexpr int ID_RANGE_FIRST_BORDER = 32797;
+inline constexpr int ID_RANGE_SECOND_BORDER = 32798;
+inline constexpr int ID_RANGE_SHOW = 32814;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -25,7 +48,12 @@ public:
     ~CMainFrame() override;
 
     CGrafyonView& View() { return *m_view; }
+    CViewNavigator& Navigator() { return *m_navigator; }
+    // The action of any command of the window (its own and the navigation's); null for an
+    // unknown number.
     QAction* Action(int commandId) const;
+    // The three toolbars in their order: "Standard", "Diagram", "Ranges".
+    const std::vector<QToolBar*>& ToolBars() const { return m_toolBars; }
 
     // Opens path as the document; on success the file goes to the recent-file list.
     bool OpenFile(const QString& path);
@@ -33,6 +61,14 @@ public:
     void OnFileOpen();
     // Closes the measurement and shows the empty view.
     void OnFileNew();
+    // Refreshes the enabled state and check marks of every command.
+    void UpdateCommandUI();
+
+    // The range commands.
+    void OnFirstRangeBorder();
+    void OnSecondRangeBorder();
+    void OnRanges();
+    void OnShowRange();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,19 +77,38 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QAction* AddCommand(int commandId, const QString& text, void (CMainFrame::*slot)());
     void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusBar();
     void RebuildRecentFiles();
     void OpenRecentFile(int index);
     void UpdateTitle();
+    void UpdateLockIndicators(quint32 nativeModifiers);
+    void OnToolbars();
+    void OnWorkspace();
+    void OnHelp();
+    void OnDiagrams();
+    void OpenDiagramSheet(int page);
+    void OnOptions();
+    void OnPropertiesRequested(CGraphicObject* target, bool isDiagram);
+    void StoreModes();
+    bool DocumentUsable() const;
 
     ViewerRuntime& m_runtime;
     CGrafyonView* m_view = nullptr;
+    CViewNavigator* m_navigator = nullptr;
+    FirstRangeBorder m_firstBorder;
+    int m_diagramPage = 0;  // the page "&Diagrams..." reopens at
+    int m_optionPage = 0;   // the page "&Options..." reopens at
+    std::map<int, QAction*> m_actions;
+    std::vector<QToolBar*> m_toolBars;
     QMenu* m_fileMenu = nullptr;
-    QAction* m_recentSeparator = nullptr;
+    QAction* m_recentAnchor = nullptr;
     std::vector<QAction*> m_recentActions;
-    QAction* m_newAction = nullptr;
-    QAction* m_openAction = nullptr;
-    QAction* m_exitAction = nullptr;
+    QLabel* m_capPane = nullptr;
+    QLabel* m_numPane = nullptr;
+    QLabel* m_scrlPane = nullptr;
 };
 
 }  // namespace grafyon

@@ -270,3 +270,27 @@ TEST(PackedDateTime, RoundTripAndBitPositions) {
 
 }  // namespace
 }  // namespace grafyon
+
+namespace grafyon {
+namespace {
+
+TEST(MeasurementDescription, ReorderDatasetsKeepsOtherElementsInPlace) {
+    MeasurementDescription d;
+    d.Append(std::make_unique<HeaderElement>());
+    Dataset* a = static_cast<Dataset*>(d.Append(std::make_unique<Dataset>()));
+    d.Append(std::make_unique<TimeSegmentElement>());
+    Dataset* b = static_cast<Dataset*>(d.Append(std::make_unique<Dataset>()));
+    Dataset* c = static_cast<Dataset*>(d.Append(std::make_unique<Dataset>()));
+    ASSERT_TRUE(d.ReorderDatasets({c, a, b}));
+    EXPECT_EQ(d.Datasets(), (std::vector<Dataset*>{c, a, b}));
+    EXPECT_EQ(d.Elements()[2]->Kind(), ELEMENT_TIME_SEGMENT);
+    // A missing, repeated or foreign dataset changes nothing.
+    Dataset stranger;
+    EXPECT_FALSE(d.ReorderDatasets({a, b}));
+    EXPECT_FALSE(d.ReorderDatasets({a, a, b}));
+    EXPECT_FALSE(d.ReorderDatasets({a, b, &stranger}));
+    EXPECT_EQ(d.Datasets(), (std::vector<Dataset*>{c, a, b}));
+}
+
+}  // namespace
+}  // namespace grafyon

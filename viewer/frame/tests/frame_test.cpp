@@ -5,6 +5,12 @@
 #include <QImage>
 #include <QMimeData>
 #include <QProcess>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QDialog>
 #include <QTest>
 #include <QUrl>
 
@@ -16,6 +22,9 @@
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/frame/file_filter.h"
 #include "viewer/frame/main_frame.h"
+#include "viewer/frame/toolbars_dialog.h"
+#include "viewer/navigation/navigation_commands.h"
+#include "viewer/navigation/view_navigator.h"
 #include "viewer/frame/viewer_runtime.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
@@ -127,6 +136,132 @@ TEST(MainFrame, OpenUsesTheSettingsForTheFirstView) {
     CGraphicLayout& layout = f.runtime.document->Layout();
     EXPECT_EQ(layout.LastSample() - layout.FirstSample() + 1, 250);
     EXPECT_EQ(layout.DiagramsPerPage(), 3);
+}
+
+
+std::vector<int> ToolBarCommands(const CMainFrame& frame, QToolBar* bar) {
+    std::vector<int> ids;
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator()) {
+            ids.push_back(0);
+            continue;
+        }
+        for (int id = 32700; id < 60000; ++id) {
+            if (frame.Action(id) == action) {
+                ids.push_back(id);
+                break;
+            }
+        }
+    }
+    return ids;
+}
+
+TEST(MainFrame, MenusToolbarsAndStatusBar) {
+    FrameFixture f;
+    QStringList menus;
+    for (QAction* a : f.frame->menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Tools", "&Help"}));
+
+    const auto& bars = f.frame->ToolBars();
+    ASSERT_EQ(bars.size(), 3u);
+    EXPECT_EQ(bars[0]->windowTitle(), "Standard");
+    EXPECT_EQ(bars[1]->windowTitle(), "Diagram");
+    EXPECT_EQ(bars[2]->windowTitle(), "Ranges");
+    EXPECT_EQ(ToolBarCommands(*f.frame, bars[0]), (std::vector<int>{57601, 57604, 32807, 0, 32773}));
+    EXPECT_EQ(ToolBarCommands(*f.frame, bars[1]),
+              (std::vector<int>{32774, 0, 32780, 32781, 0, 32782, 32784, 32783, 32785, 0, 32786,
+                                32787, 0, 32788, 32789, 32790, 0, 32791, 32792, 32793}));
+    EXPECT_EQ(ToolBarCommands(*f.frame, bars[2]), (std::vector<int>{32797, 32798, 0, 32799, 32814}));
+    // Every button has an image and a tool tip.
+    for (QToolBar* bar : bars) {
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator()) continue;
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+            EXPECT_FALSE(a->toolTip().isEmpty()) << a->text().toStdString();
+        }
+    }
+    EXPECT_EQ(f.frame->statusBar()->currentMessage(), "Ready");
+
+    // Accelerators of the window's own commands.
+    const std::pair<int, QKeySequence> keys[] = {
+        {57601, QKeySequence("Ctrl+O")}, {57604, QKeySequence("Ctrl+S")},
+        {57600, QKeySequence("Ctrl+N")}, {32807, QKeySequence("Ctrl+X")},
+        {32773, QKeySequence("Ctrl+I")}, {32816, QKeySequence("Ctrl+L")},
+        {32797, QKeySequence("Ctrl+1")}, {32798, QKeySequence("Ctrl+2")},
+        {32774, QKeySequence("Alt+Return")}};
+    for (const auto& [id, key] : keys) {
+        ASSERT_NE(f.frame->Action(id), nullptr) << id;
+        EXPECT_TRUE(f.frame->Action(id)->shortcuts().contains(key)) << id;
+    }
+
+    // Parts not connected yet are there and disabled; the workspace and help are not.
+    for (int id : {57604, 32807, 32773, 32816, 32808, 57664})
+        EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
+    for (int id : {57601, 32804, 57670, 32771, 32803})
+        EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
+    // Without a measurement nothing that needs one is enabled.
+    for (int id : {32774, 32797, 32798, 32799, 32814})
+        EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
+}
+
+TEST(MainFrame, ToolbarsDialogSwitchesAllBarsAndLeavesTheStatusBar) {
+    FrameFixture f;
+    CToolbarsDialog dialog(f.frame->ToolBars(), f.frame.get());
+    ASSERT_EQ(dialog.List().count(), 3);
+    EXPECT_EQ(dialog.List().item(1)->text(), "Diagram");
+    dialog.SwitchAll(false);
+    for (QToolBar* bar : f.frame->ToolBars()) EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(f.frame->statusBar()->isVisible());
+    dialog.List().item(2)->setCheckState(Qt::Checked);
+    EXPECT_TRUE(f.frame->ToolBars()[2]->isVisible());
+    EXPECT_FALSE(f.frame->ToolBars()[0]->isVisible());
+    dialog.SwitchAll(true);
+    for (QToolBar* bar : f.frame->ToolBars()) EXPECT_TRUE(bar->isVisible());
+    // The status bar toggle is independent of the toolbars.
+    f.frame->Action(ID_VIEW_STATUS_BAR)->trigger();
+    EXPECT_FALSE(f.frame->statusBar()->isVisible());
+    EXPECT_TRUE(f.frame->ToolBars()[0]->isVisible());
+}
+
+// Accepts the next modal dialog as soon as it shows.
+void AcceptNextDialog() {
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+}
+
+TEST(MainFrame, RangeBordersAddAnOrderedRange) {
+    FrameFixture f;
+    const std::string path = WriteRecording(f.dir, "ranges.mdf", 5000);
+    ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+    CGrafyonDoc& document = *f.runtime.document;
+    const int before = document.Ranges().Count();
+    EXPECT_TRUE(f.frame->Action(ID_TOOLS_RANGES)->isEnabled());
+    // The borders need the cursor mode.
+    EXPECT_FALSE(f.frame->Action(ID_RANGE_FIRST_BORDER)->isEnabled());
+    f.frame->Navigator().Execute(NAV_CMD_CURSOR_MODE);
+    f.frame->UpdateCommandUI();
+    ASSERT_TRUE(f.frame->Action(ID_RANGE_FIRST_BORDER)->isEnabled());
+    EXPECT_FALSE(f.frame->Action(ID_RANGE_SECOND_BORDER)->isEnabled());
+    EXPECT_EQ(f.runtime.settings.cursorMode, 1);
+
+    CGraphicLayout& layout = document.Layout();
+    layout.cursorSample = 100;
+    f.frame->OnFirstRangeBorder();
+    EXPECT_TRUE(f.frame->Action(ID_RANGE_SECOND_BORDER)->isEnabled());
+    layout.cursorSample = 40;
+    AcceptNextDialog();
+    f.frame->OnSecondRangeBorder();
+    ASSERT_EQ(document.Ranges().Count(), before + 1);
+    bool found = false;
+    for (int i = 0; i < document.Ranges().Count(); ++i) {
+        const CRange& r = document.Ranges().At(i);
+        if (r.Start() == 40 && r.End() == 100) found = true;
+    }
+    EXPECT_TRUE(found);
+    // The mark was used up.
+    EXPECT_FALSE(f.frame->Action(ID_RANGE_SECOND_BORDER)->isEnabled());
 }
 
 QString Tool(const char* name) {
