@@ -1,4 +1,4 @@
-// The framework-style field checks and their messages.
+// The field checks of the dialogs and their messages.
 #include "viewer/sheets/data_exchange.h"
 
 #include <QAbstractSpinBox>

@@ -1,4 +1,4 @@
-// Reading dialog fields with the framework's checks: a refused entry is reported and focused.
+// Reading dialog fields with checks: a refused entry is reported and focused.
 #pragma once
 
 #include <QCoreApplication>
@@ -19,8 +19,8 @@ enum class MessageIcon { Information, Warning };
 using MessageSink = std::function<void(QWidget* parent, const QString& text, MessageIcon icon)>;
 void ShowMessage(const MessageSink& sink, QWidget* parent, const QString& text, MessageIcon icon);
 
-// One pass over a dialog's fields. The first refused entry is reported with the
-// framework's message and gets the focus with its text selected, so the user corrects it
+// One pass over a dialog's fields. The first refused entry is reported with its
+// message and gets the focus with its text selected, so the user corrects it
 // while the dialog stays open; every later call of the same pass returns false at once.
 // A field is a QLineEdit, a QAbstractSpinBox or an editable QComboBox.
 class DataExchange {

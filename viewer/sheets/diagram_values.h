@@ -79,7 +79,7 @@ bool ManualRange(double& minimum, double& maximum);
 // move.
 int MoveCurveRow(std::vector<CurveRow>& rows, int index, int delta);
 
-// Applies the sheet's values in the designed order: view mode, diagrams per page and grid
+// Applies the sheet's values in this order: view mode, diagrams per page and grid
 // (each stored as a setting when the layout took it), the axes and the scale mode (always
 // stored), start and interval, then the datasets (active flags, display ranges by manual
 // scaling, colours, order through reorder) and the curves, forced when the view mode

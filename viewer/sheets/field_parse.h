@@ -1,4 +1,4 @@
-// Parsing of dialog entries as the framework's data exchange reads them, without any widget.
+// Parsing of dialog entries (whole numbers, decimal numbers), without any widget.
 #pragma once
 
 #include <optional>

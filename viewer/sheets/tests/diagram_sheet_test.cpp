@@ -393,7 +393,7 @@ TEST(ScalingDialog, EqualValuesAreWidenedAndTheColourStored) {
     EXPECT_TRUE(curve.active);
 }
 
-TEST(ScalingDialog, BadInputShowsTheFrameworkMessageBoxAndKeepsTheDialogOpen) {
+TEST(ScalingDialog, BadInputShowsAMessageBoxAndKeepsTheDialogOpen) {
     Document doc(100, 1.0, 1);
     Dataset& curve = *doc.description.Datasets()[0];
     QString boxText;

@@ -19,7 +19,7 @@
 namespace grafyon::sheets {
 namespace {
 
-TEST(FieldParse, IntegersAsTheFrameworkReadsThem) {
+TEST(FieldParse, WholeIntegersOnly) {
     EXPECT_EQ(ParseIntegerField("12"), 12);
     EXPECT_EQ(ParseIntegerField("  12\t"), 12);
     EXPECT_EQ(ParseIntegerField("+7"), 7);
