@@ -93,8 +93,11 @@ bool CGrafyonDoc::OnOpenDocument(const QString& path) {
                      static_cast<std::int64_t>(r.stopFrame), r.active, r.name, r.comment);
     }
     BindLayout();
-    if (opened.attached)
+    if (opened.attached) {
         m_layout->InitialView(m_initialView, m_colours);
+        // Undo can always return to the first view.
+        m_zoomHistory.Take(*m_layout);
+    }
     UpdateAllViews(HINT_LAYOUT_REPLACED);
     emit PathChanged(m_path);
     return true;

@@ -177,6 +177,8 @@ void CGrafyonView::OnUpdate(int hint) {
             viewport()->update();
             break;
         default:
+            // A redraw may follow a change of the window too (undo, a scrolling cursor).
+            UpdateHorizontalBar();
             m_cacheValid = false;
             viewport()->update();
             break;
