@@ -2,16 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QDialog>
-#include <QTest>
+#include <QTranslator>
 #include <QUrl>
 
 #include <cstdlib>
@@ -19,15 +20,18 @@
 #include <string>
 
 #include "test_support.h"
+#include "viewer/app/language_module.h"
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/frame/file_filter.h"
+#include "viewer/frame/frame_strings.h"
 #include "viewer/frame/main_frame.h"
 #include "viewer/frame/toolbars_dialog.h"
+#include "viewer/frame/viewer_runtime.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/view_navigator.h"
-#include "viewer/frame/viewer_runtime.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
+#include "viewer/view/view_strings.h"
 
 namespace grafyon {
 namespace {
@@ -138,7 +142,6 @@ TEST(MainFrame, OpenUsesTheSettingsForTheFirstView) {
     EXPECT_EQ(layout.DiagramsPerPage(), 3);
 }
 
-
 std::vector<int> ToolBarCommands(const CMainFrame& frame, QToolBar* bar) {
     std::vector<int> ids;
     for (QAction* action : bar->actions()) {
@@ -159,7 +162,8 @@ std::vector<int> ToolBarCommands(const CMainFrame& frame, QToolBar* bar) {
 TEST(MainFrame, MenusToolbarsAndStatusBar) {
     FrameFixture f;
     QStringList menus;
-    for (QAction* a : f.frame->menuBar()->actions()) menus << a->text();
+    for (QAction* a : f.frame->menuBar()->actions())
+        menus << a->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Tools", "&Help"}));
 
     const auto& bars = f.frame->ToolBars();
@@ -167,15 +171,18 @@ TEST(MainFrame, MenusToolbarsAndStatusBar) {
     EXPECT_EQ(bars[0]->windowTitle(), "Standard");
     EXPECT_EQ(bars[1]->windowTitle(), "Diagram");
     EXPECT_EQ(bars[2]->windowTitle(), "Ranges");
-    EXPECT_EQ(ToolBarCommands(*f.frame, bars[0]), (std::vector<int>{57601, 57604, 32807, 0, 32773}));
+    EXPECT_EQ(ToolBarCommands(*f.frame, bars[0]),
+              (std::vector<int>{57601, 57604, 32807, 0, 32773}));
     EXPECT_EQ(ToolBarCommands(*f.frame, bars[1]),
-              (std::vector<int>{32774, 0, 32780, 32781, 0, 32782, 32784, 32783, 32785, 0, 32786,
-                                32787, 0, 32788, 32789, 32790, 0, 32791, 32792, 32793}));
-    EXPECT_EQ(ToolBarCommands(*f.frame, bars[2]), (std::vector<int>{32797, 32798, 0, 32799, 32814}));
+              (std::vector<int>{32774, 0, 32780, 32781, 0,     32782, 32784, 32783, 32785, 0, 32786,
+                                32787, 0, 32788, 32789, 32790, 0,     32791, 32792, 32793}));
+    EXPECT_EQ(ToolBarCommands(*f.frame, bars[2]),
+              (std::vector<int>{32797, 32798, 0, 32799, 32814}));
     // Every button has an image and a tool tip.
     for (QToolBar* bar : bars) {
         for (QAction* a : bar->actions()) {
-            if (a->isSeparator()) continue;
+            if (a->isSeparator())
+                continue;
             EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
             EXPECT_FALSE(a->toolTip().isEmpty()) << a->text().toStdString();
         }
@@ -184,10 +191,10 @@ TEST(MainFrame, MenusToolbarsAndStatusBar) {
 
     // Accelerators of the window's own commands.
     const std::pair<int, QKeySequence> keys[] = {
-        {57601, QKeySequence("Ctrl+O")}, {57604, QKeySequence("Ctrl+S")},
-        {57600, QKeySequence("Ctrl+N")}, {32807, QKeySequence("Ctrl+X")},
-        {32773, QKeySequence("Ctrl+I")}, {32816, QKeySequence("Ctrl+L")},
-        {32797, QKeySequence("Ctrl+1")}, {32798, QKeySequence("Ctrl+2")},
+        {57601, QKeySequence("Ctrl+O")},    {57604, QKeySequence("Ctrl+S")},
+        {57600, QKeySequence("Ctrl+N")},    {32807, QKeySequence("Ctrl+X")},
+        {32773, QKeySequence("Ctrl+I")},    {32816, QKeySequence("Ctrl+L")},
+        {32797, QKeySequence("Ctrl+1")},    {32798, QKeySequence("Ctrl+2")},
         {32774, QKeySequence("Alt+Return")}};
     for (const auto& [id, key] : keys) {
         ASSERT_NE(f.frame->Action(id), nullptr) << id;
@@ -210,13 +217,15 @@ TEST(MainFrame, ToolbarsDialogSwitchesAllBarsAndLeavesTheStatusBar) {
     ASSERT_EQ(dialog.List().count(), 3);
     EXPECT_EQ(dialog.List().item(1)->text(), "Diagram");
     dialog.SwitchAll(false);
-    for (QToolBar* bar : f.frame->ToolBars()) EXPECT_FALSE(bar->isVisible());
+    for (QToolBar* bar : f.frame->ToolBars())
+        EXPECT_FALSE(bar->isVisible());
     EXPECT_TRUE(f.frame->statusBar()->isVisible());
     dialog.List().item(2)->setCheckState(Qt::Checked);
     EXPECT_TRUE(f.frame->ToolBars()[2]->isVisible());
     EXPECT_FALSE(f.frame->ToolBars()[0]->isVisible());
     dialog.SwitchAll(true);
-    for (QToolBar* bar : f.frame->ToolBars()) EXPECT_TRUE(bar->isVisible());
+    for (QToolBar* bar : f.frame->ToolBars())
+        EXPECT_TRUE(bar->isVisible());
     // The status bar toggle is independent of the toolbars.
     f.frame->Action(ID_VIEW_STATUS_BAR)->trigger();
     EXPECT_FALSE(f.frame->statusBar()->isVisible());
@@ -257,11 +266,33 @@ TEST(MainFrame, RangeBordersAddAnOrderedRange) {
     bool found = false;
     for (int i = 0; i < document.Ranges().Count(); ++i) {
         const CRange& r = document.Ranges().At(i);
-        if (r.Start() == 40 && r.End() == 100) found = true;
+        if (r.Start() == 40 && r.End() == 100)
+            found = true;
     }
     EXPECT_TRUE(found);
     // The mark was used up.
     EXPECT_FALSE(f.frame->Action(ID_RANGE_SECOND_BORDER)->isEnabled());
+}
+
+TEST(GermanTexts, EveryNumberedTextOfTheWindowAndTheViewIsTranslated) {
+    const char* bin = std::getenv("GRAFYON_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    app::LanguageModule module;
+    ASSERT_TRUE(module.Load(std::string(bin) + "/Grafyon.DEU"));
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(reinterpret_cast<const uchar*>(module.TranslationData().data()),
+                                static_cast<int>(module.TranslationData().size())));
+    for (auto table : {FrameStringTable(), ViewStringTable()}) {
+        for (const ViewerStringEntry& entry : table) {
+            const QString german = translator.translate(VIEWER_STRINGS_CONTEXT,
+                                                        QByteArray::number(entry.id).constData());
+            EXPECT_FALSE(german.isEmpty()) << entry.id;
+            // A prompt keeps its tool tip after the line break.
+            EXPECT_EQ(german.contains('\n'), QString::fromUtf8(entry.english).contains('\n'))
+                << entry.id;
+        }
+    }
+    EXPECT_EQ(translator.translate("grafyon::CMainFrame", "&File"), "&Datei");
 }
 
 QString Tool(const char* name) {
