@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 libgl-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 libgl-dev locales
     libgtest-dev libgmock-dev libbenchmark-dev
     libmatio-dev fonts-dejavu-core binutils
 )

@@ -14,19 +14,23 @@ bool IsPlainDataFileName(const std::string& name) {
 int ValidateDataFiles(const MeasurementDescription& description) {
     if (description.Empty())
         return MEASUREMENT_NO_INPUT;
+    // Attaching opens every data file the description names, used by a segment or not, so
+    // none of them may point out of the description's folder.
+    for (const DataFileElement* file : description.DataFiles()) {
+        // A file that holds its own frames names itself, whatever its name looks like.
+        const bool self = description.Header() && file->fullPath == description.Header()->filePath;
+        if (!self && !IsPlainDataFileName(file->fileName))
+            return MEASUREMENT_DATA_FILE_BROKEN;
+    }
     const std::vector<TimeSegmentElement*> segments = description.TimeSegments();
     const std::uint64_t frames = description.FrameCount();
     if (segments.empty() || frames == 0)
         return MEASUREMENT_NO_TIME_BASE;
-    // The files are checked for a single frame too, so a missing file is reported as
-    // such rather than as a mapping failure later.
+    if (frames == 1)
+        return MEASUREMENT_SINGLE_FRAME;
     for (const TimeSegmentElement* segment : segments) {
         const DataFileElement* file = description.DataFileByNumber(segment->dataFileNumber);
         if (file == nullptr || file->fileName.empty())
-            return MEASUREMENT_DATA_FILE_BROKEN;
-        // A file that holds its own frames names itself, whatever its name looks like.
-        const bool self = description.Header() && file->fullPath == description.Header()->filePath;
-        if (!self && !IsPlainDataFileName(file->fileName))
             return MEASUREMENT_DATA_FILE_BROKEN;
         BinaryFileReader reader;
         if (!reader.Open(file->fullPath))
@@ -34,7 +38,7 @@ int ValidateDataFiles(const MeasurementDescription& description) {
         if (reader.Size() == 0)
             return MEASUREMENT_DATA_FILE_EMPTY;
     }
-    return frames == 1 ? MEASUREMENT_SINGLE_FRAME : MEASUREMENT_OK;
+    return MEASUREMENT_OK;
 }
 
 }  // namespace grafyon

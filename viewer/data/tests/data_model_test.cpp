@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+
+#include "scoped_german_locale.h"
 #include <cmath>
 
 #include "viewer/data/data_type.h"
@@ -85,12 +87,12 @@ TEST(DataType, FormatsValuesForTheCursorAndTheInformation) {
 }
 
 TEST(DataType, FloatFormattingIgnoresTheProcessLocale) {
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = old ? old : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
     std::string text;
-    FormatValue(10, 10.5, {}, "%g", 64, text);
-    std::setlocale(LC_ALL, saved.c_str());
+    {
+        test::ScopedGermanLocale german;
+        ASSERT_TRUE(german.Active());
+        FormatValue(10, 10.5, {}, "%g", 64, text);
+    }
     EXPECT_EQ(text, "10.5");
 }
 

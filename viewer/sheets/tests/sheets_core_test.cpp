@@ -8,7 +8,7 @@
 #include "test_support.h"
 #include "viewer/data/measurement_description.h"
 #include "viewer/settings/settings_values.h"
-#include "viewer/settings/tests/scoped_german_locale.h"
+#include "scoped_german_locale.h"
 #include "viewer/sheets/diagram_values.h"
 #include "viewer/sheets/field_parse.h"
 #include "viewer/sheets/language_setting.h"
@@ -63,6 +63,7 @@ TEST(FieldParse, RangeChecksTellWhyAndKeepTheValueOnFailure) {
 
 TEST(FieldParse, FormattedNumbersReadBackUnderAGermanLocale) {
     test::ScopedGermanLocale german;
+    ASSERT_TRUE(german.Active());
     for (double value : {0.0, 0.1, -12.5, 1.0 / 3.0, 1e-300, 123456789012345.0, 2.5e17}) {
         const std::string text = FormatNumberField(value);
         EXPECT_EQ(text.find(','), std::string::npos) << text;

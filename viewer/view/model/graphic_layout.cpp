@@ -650,30 +650,35 @@ int CGraphicLayout::LayoutPass(int textHeight, int charUnit, bool full) {
 void CGraphicLayout::RefreshPointBuffers(bool rowHeightChanged) {
     if (m_diagrams.empty()) return;
     const int width2 = 2 * m_client.Width();
-    bool recompute = rowHeightChanged || m_startTime != m_bufferedStart || m_endTime != m_bufferedEnd;
-    const bool reallocate = width2 != m_previousWidth;
+    const std::size_t size = static_cast<std::size_t>(std::max(0, width2));
+    // A buffer is valid for one window, width and row height; curves off screen keep theirs
+    // marked dirty so they are filled when they come on screen.
+    const bool stale = rowHeightChanged || m_startTime != m_bufferedStart ||
+                       m_endTime != m_bufferedEnd || width2 != m_previousWidth;
     for (Dataset* curve : m_curves) {
-        if (reallocate || curve->display.points.size() != static_cast<std::size_t>(std::max(0, width2))) {
-            curve->display.points.assign(static_cast<std::size_t>(std::max(0, width2)), CurvePoint{});
+        if (curve->display.points.size() != size) {
+            curve->display.points.assign(size, CurvePoint{});
             curve->display.pointCount = 0;
-            recompute = true;
+            curve->display.pointsDirty = true;
         }
-        if (curve->display.pointsDirty) recompute = true;
+        if (stale) curve->display.pointsDirty = true;
     }
     m_previousWidth = width2;
-    if (!recompute) return;
-    for (Dataset* curve : m_curves) curve->display.pointsDirty = false;
-    if (m_pointFiller) {
-        for (const auto& d : m_diagrams) {
-            if (m_viewMode == 1) {
-                for (Dataset* curve : m_curves) m_pointFiller(*curve, d->PlotRect(), m_startTime, m_endTime);
-            } else if (d->curve != nullptr) {
-                m_pointFiller(*d->curve, d->PlotRect(), m_startTime, m_endTime);
-            }
-        }
-    }
     m_bufferedStart = m_startTime;
     m_bufferedEnd = m_endTime;
+    if (!m_pointFiller) return;
+    const auto fill = [this](Dataset& curve, const GraphicRect& plot) {
+        if (!curve.display.pointsDirty) return;
+        curve.display.pointsDirty = false;
+        m_pointFiller(curve, plot, m_startTime, m_endTime);
+    };
+    for (const auto& d : m_diagrams) {
+        if (m_viewMode == 1) {
+            for (Dataset* curve : m_curves) fill(*curve, d->PlotRect());
+        } else if (d->curve != nullptr) {
+            fill(*d->curve, d->PlotRect());
+        }
+    }
 }
 
 void CGraphicLayout::UpdateCursor() {

@@ -53,11 +53,22 @@ TEST_F(DataFileValidationTest, ReportsEveryStatus) {
     EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
     Build("", {10});
     EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
+    // A data file that no segment uses is still opened when attaching: its name counts too.
+    Build("run.dta", {10});
+    {
+        auto unused = std::make_unique<DataFileElement>();
+        unused->fileNumber = 7;
+        unused->fileName = "../elsewhere.dta";
+        unused->fullPath = (m_dir.Path().parent_path() / "elsewhere.dta").string();
+        m_description.Append(std::move(unused));
+    }
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
 
     Build("missing.dta", {10});
     EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
-    Build("missing.dta", {1});  // a single frame does not hide a missing file
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
+    // A single frame is reported before the files are looked at; attaching then fails.
+    Build("missing.dta", {1});
+    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_SINGLE_FRAME);
     std::filesystem::create_directory(m_dir.Path() / "folder.dta");
     Build("folder.dta", {10});
     EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);

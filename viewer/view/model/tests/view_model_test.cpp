@@ -433,13 +433,28 @@ TEST(LayoutPass, PointBuffersOnlyWhenSomethingChanged) {
     r.layout.SetFirstSample(10);
     r.layout.LayoutPass(13, 7, true);
     EXPECT_EQ(fills, 4);
+    // Only the curve whose display range changed is filled again.
     r.list[1]->display.SetDisplayRange(-5, 5);
     r.layout.LayoutPass(13, 7, true);
-    EXPECT_EQ(fills, 6);
+    EXPECT_EQ(fills, 5);
     r.layout.SetClientRect(0, 0, 500, 601);
     r.layout.LayoutPass(13, 7, true);
-    EXPECT_EQ(fills, 8);
+    EXPECT_EQ(fills, 7);
     EXPECT_EQ(r.list[2]->display.points.size(), 1000u);
+
+    // The third curve comes on screen: its buffer, stale since the window moved, is filled
+    // once; scrolling back needs nothing new.
+    std::vector<const Dataset*> filled;
+    r.layout.SetPointFiller([&](Dataset& curve, const GraphicRect&, double, double) {
+        ++fills;
+        filled.push_back(&curve);
+    });
+    ASSERT_EQ(r.layout.ActivateCurve(2), 1);
+    r.layout.LayoutPass(13, 7, true);
+    EXPECT_EQ(filled, (std::vector<const Dataset*>{r.list[2]}));
+    r.layout.ActivateCurve(0);
+    r.layout.LayoutPass(13, 7, true);
+    EXPECT_EQ(filled.size(), 1u);
 }
 
 TEST(LayoutPass, ErrorsAndTinyWindows) {

@@ -17,8 +17,9 @@ class ScopedGermanLocale {
 public:
     ScopedGermanLocale() : m_lang("LANG", "de_DE.UTF-8"), m_all("LC_ALL", "de_DE.UTF-8") {
         if (std::setlocale(LC_ALL, "") == nullptr) {
+            // The C library looks the locale up under its normalised name.
             const std::string command =
-                "localedef -i de_DE -f UTF-8 '" + (m_dir / "de_DE.UTF-8") + "' >/dev/null 2>&1";
+                "localedef -i de_DE -f UTF-8 '" + (m_dir / "de_DE.utf8") + "' >/dev/null 2>&1";
             if (std::system(command.c_str()) == 0) {
                 m_locPath.emplace("LOCPATH", m_dir.Path().string());
                 std::setlocale(LC_ALL, "");
