@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -94,9 +95,14 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, QWidget* parent)
     resize(1024, 720);
     if (auto file = viewer::OpenViewerSettingsFile())
         viewer::RestoreWindowPlacement(*file, *this);
+    // A file named on the command line opens before the window shows; its first view needs
+    // the view's real size.
+    layout()->activate();
+    m_view->UpdateClientRect();
 
     connect(&document, &CGrafyonDoc::PathChanged, this, [this] {
         m_firstBorder.Clear();
+        m_diagramPage = 0;
         UpdateTitle();
         UpdateCommandUI();
     });
@@ -243,11 +249,12 @@ void CMainFrame::CreateToolBars() {
 }
 
 void CMainFrame::CreateStatusBar() {
+    // Each pane keeps its width and shows its text only while its key is known to be on.
     const auto pane = [this](int id) {
-        auto* label = new QLabel(FrameString(id), this);
+        auto* label = new QLabel(this);
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 8);
-        label->setEnabled(false);  // shown greyed while the key is off
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(FrameString(id)) + 8);
+        label->setProperty("paneText", FrameString(id));
         statusBar()->addPermanentWidget(label);
         return label;
     };
@@ -265,13 +272,17 @@ void CMainFrame::UpdateLockIndicators(quint32 nativeModifiers) {
     // Only the X11 platform reports the lock keys; elsewhere the panes stay as they are.
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    m_capPane->setEnabled((nativeModifiers & X11_LOCK_MASK) != 0);
-    m_numPane->setEnabled((nativeModifiers & X11_NUM_LOCK_MASK) != 0);
+    const auto show = [](QLabel* pane, bool on) {
+        pane->setText(on ? pane->property("paneText").toString() : QString());
+    };
+    show(m_capPane, (nativeModifiers & X11_LOCK_MASK) != 0);
+    show(m_numPane, (nativeModifiers & X11_NUM_LOCK_MASK) != 0);
 }
 
 bool CMainFrame::DocumentUsable() const {
     const CGrafyonDoc& document = *m_runtime.document;
-    return document.HoldsData() && m_runtime.document->Layout().Samples() > 0;
+    return document.HoldsData() && document.OpenStatus() >= 0 &&
+           m_runtime.document->Layout().Samples() > 0;
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -421,12 +432,14 @@ void CMainFrame::OnHelp() {
 }
 
 void CMainFrame::OnDiagrams() {
-    OpenDiagramSheet(m_diagramPage);
+    // "&Diagrams..." reopens at the page it was last closed at for this document.
+    if (const auto shown = OpenDiagramSheet(m_diagramPage))
+        m_diagramPage = *shown;
 }
 
-void CMainFrame::OpenDiagramSheet(int page) {
+std::optional<int> CMainFrame::OpenDiagramSheet(int page) {
     if (!DocumentUsable())
-        return;
+        return std::nullopt;
     CGrafyonDoc& document = *m_runtime.document;
     CGraphicLayout& layout = document.Layout();
     sheets::DiagramSheetHooks hooks;
@@ -437,21 +450,28 @@ void CMainFrame::OpenDiagramSheet(int page) {
     const sheets::DiagramChanges changes = sheets::RunDiagramSheet(
         this, layout, document.Description(), m_runtime.settings, shownPage, hooks);
     if (!changes.accepted)
-        return;
-    m_diagramPage = shownPage;
+        return std::nullopt;
     if (changes.snapshotNeeded)
         document.ZoomHistory().Take(layout);
     document.UpdateAllViews(HINT_OBJECTS);
     document.UpdateAllViews(HINT_VISIBLE_RANGE);
     document.UpdateAllViews(HINT_CURVES);
+    return shownPage;
 }
 
 void CMainFrame::OnOptions() {
     const sheets::OptionChanges changes =
         sheets::RunOptionSheet(this, m_runtime.settings, m_runtime.font, m_optionPage);
-    if (!changes.accepted || !changes.fontOrFormat)
+    if (!changes.accepted)
         return;
     const viewer::ViewerSettings& s = m_runtime.settings;
+    // The handling modes act at once.
+    m_navigator->SetCursorMode(s.cursorMode != 0);
+    m_navigator->SetZoomAndCenterMode(s.zoomAndCenterMode != 0);
+    m_navigator->SetCenterMode(s.centerMode);
+    UpdateCommandUI();
+    if (!changes.fontOrFormat)
+        return;
     m_navigator->SetCursorFormatSettings(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
                                          s.cursorValueFormatType);
     CGrafyonDoc& document = *m_runtime.document;
@@ -467,11 +487,16 @@ void CMainFrame::OnPropertiesRequested(CGraphicObject* target, bool isDiagram) {
         OpenDiagramSheet(sheets::DIAGRAM_PAGE_X_AXIS);
         return;
     }
+    CGrafyonDoc& document = *m_runtime.document;
+    CGraphicLayout& layout = document.Layout();
+    // The diagram of all curves has no single curve to scale: its curves are on the sheet.
+    if (layout.ViewMode() == 1) {
+        OpenDiagramSheet(sheets::DIAGRAM_PAGE_CURVES);
+        return;
+    }
     auto* diagram = static_cast<CGraphicDiagram*>(target);
     if (diagram == nullptr || diagram->curve == nullptr)
         return;
-    CGrafyonDoc& document = *m_runtime.document;
-    CGraphicLayout& layout = document.Layout();
     const sheets::ScalingChanges changes =
         sheets::RunScalingDialog(this, layout, *diagram->curve, true);
     if (!changes.accepted)

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "viewer/ranges/first_range_border.h"
@@ -89,7 +90,8 @@ private:
     void OnWorkspace();
     void OnHelp();
     void OnDiagrams();
-    void OpenDiagramSheet(int page);
+    // Opens the diagram sheet at page; the page shown at OK, nothing after Cancel.
+    std::optional<int> OpenDiagramSheet(int page);
     void OnOptions();
     void OnPropertiesRequested(CGraphicObject* target, bool isDiagram);
     void StoreModes();

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <climits>
@@ -73,10 +74,24 @@ void CGrafyonView::InitialUpdate() {
     viewport()->update();
 }
 
+QSize CGrafyonView::ClientSize() const {
+    if (isVisible())
+        return viewport()->size();
+    // A hidden view gets its viewport laid out only when shown; a measurement opened from
+    // the command line before that still needs the size the diagrams will have.
+    QSize size = contentsRect().size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        size.rwidth() -= bar;
+    if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        size.rheight() -= bar;
+    return size.expandedTo(QSize(0, 0));
+}
+
 void CGrafyonView::UpdateClientRect() {
     if (m_document == nullptr)
         return;
-    const QSize size = viewport()->size();
+    const QSize size = ClientSize();
     m_document->Layout().SetClientRect(0, 0, size.width() + 1, size.height() + 1);
 }
 

@@ -27,6 +27,8 @@ public:
     const QFont& DiagramFont() const { return m_font; }
     CGraphicPainter& Painter() { return m_painter; }
 
+    // Gives the layout the size the diagrams have, also while the view is hidden.
+    void UpdateClientRect();
     // Reacts to the document's hints (100, 110, 200, 300, 1000, 2000).
     void OnUpdate(int hint);
     // While the user drags the frame's border only the separators are repainted.
@@ -58,7 +60,7 @@ private:
     void EmptyBarsWhenNeeded();
     QRegion CursorRegion() const;
     void ResizeEnded();
-    void UpdateClientRect();
+    QSize ClientSize() const;
 
     CGrafyonDoc* m_document = nullptr;
     CGraphicPainter m_painter;

@@ -295,6 +295,69 @@ TEST(GermanTexts, EveryNumberedTextOfTheWindowAndTheViewIsTranslated) {
     EXPECT_EQ(translator.translate("grafyon::CMainFrame", "&File"), "&Datei");
 }
 
+TEST(MainFrame, AcceleratorsReachTheirCommands) {
+    FrameFixture f;
+    const std::string path = WriteRecording(f.dir, "keys.mdf", 5000);
+    ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+    f.frame->activateWindow();
+    CGrafyonDoc& document = *f.runtime.document;
+    const int before = document.Ranges().Count();
+
+    // Ctrl+C switches the cursor mode on; Ctrl+1 and Ctrl+2 mark a range with the dialog.
+    QTest::keyClick(f.frame.get(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(f.frame->Navigator().CursorMode());
+    document.Layout().cursorSample = 300;
+    QTest::keyClick(f.frame.get(), Qt::Key_1, Qt::ControlModifier);
+    document.Layout().cursorSample = 700;
+    AcceptNextDialog();
+    QTest::keyClick(f.frame.get(), Qt::Key_2, Qt::ControlModifier);
+    ASSERT_EQ(document.Ranges().Count(), before + 1);
+
+    // A closed dialog leaves no active window on the offscreen platform.
+    QApplication::setActiveWindow(f.frame.get());
+    // Alt+Enter opens the diagram sheet; Cancel leaves the document as it was.
+    bool sheetShown = false;
+    QTimer::singleShot(0, [&sheetShown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            sheetShown = true;
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(f.frame.get(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_TRUE(sheetShown);
+    EXPECT_TRUE(document.HoldsData());
+
+    QApplication::setActiveWindow(f.frame.get());
+    // Ctrl+O asks for a file; cancelling keeps the measurement.
+    bool fileDialogShown = false;
+    QTimer::singleShot(0, [&fileDialogShown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            fileDialogShown = true;
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(f.frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(fileDialogShown);
+    EXPECT_TRUE(document.HoldsData());
+}
+
+TEST(MainFrame, AFileOpenedBeforeTheWindowShowsGetsTheFullWidth) {
+    TempDir dir;
+    ScopedConfigDirs config;
+    ViewerRuntime runtime;
+    runtime.settings.xAxisStartIntervalMode = viewer::START_SPEED_OPTIMIZED;
+    CMainFrame frame(runtime);  // not shown, as during start-up
+    const std::string path = WriteRecording(dir, "early.mdf", 100'000);
+    ASSERT_TRUE(frame.OpenFile(QString::fromStdString(path)));
+    CGraphicLayout& layout = runtime.document->Layout();
+    // Sixteen samples for each of several hundred columns, not for a default-sized widget.
+    EXPECT_GT(layout.LastSample() - layout.FirstSample() + 1, 16 * 500);
+    frame.show();
+    QCoreApplication::processEvents();
+    const int usable = frame.View().viewport()->width() - 2;
+    EXPECT_NEAR(double(layout.LastSample() + 1), 16.0 * usable, 16.0 * 40);
+}
+
 QString Tool(const char* name) {
     const char* bin = std::getenv("GRAFYON_BIN_DIR");
     return QString::fromUtf8(bin ? bin : ".") + "/" + name;

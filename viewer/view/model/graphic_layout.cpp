@@ -507,8 +507,9 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s, const std::vector
         case 3: count = samples; break;
         case 4: {
             // Sixteen samples per usable pixel column: detailed enough to read, cheap to draw.
-            const std::int64_t usable = std::max(m_client.Width() - 2 * m_margin, 1);
-            count = std::min(samples, 16 * usable);
+            // Without a usable width every sample is shown.
+            const std::int64_t usable = m_client.Width() - 2 * m_margin;
+            count = usable > 0 ? std::min(samples, 16 * usable) : samples;
             break;
         }
         default: break;

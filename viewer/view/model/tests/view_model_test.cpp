@@ -7,6 +7,7 @@
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/model/axis_scale.h"
 #include "viewer/view/model/graphic_layout.h"
+#include "viewer/view/model/range_list.h"
 #include "viewer/view/model/sample_time.h"
 #include "viewer/view/model/scaling.h"
 #include "viewer/view/model/value_source.h"
@@ -17,14 +18,16 @@ namespace {
 // Values come from a formula per dataset: value(frame) = slope * frame + base.
 class FakeValues : public ValueSource {
 public:
-    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first, std::uint64_t count) override {
+    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first,
+                                       std::uint64_t count) override {
         ++extremesCalls;
         const double a = Value(d, first);
         const double b = Value(d, first + count - 1);
         return {std::min(a, b), std::max(a, b)};
     }
     std::optional<double> ValueAt(const Dataset& d, std::uint64_t frame) override {
-        if (unreadable) return std::nullopt;
+        if (unreadable)
+            return std::nullopt;
         return Value(d, frame);
     }
     std::uint64_t ProposedSampleCount(int pixels, const Dataset&) override {
@@ -73,7 +76,8 @@ TEST(SampleTime, ToleratesBinaryFractions) {
         const double t = i * 0.001;
         EXPECT_EQ(TimeToSample(t, 0.001), i);
         EXPECT_EQ(TimeToSampleCeil(t, 0.001), i);
-        if (static_cast<int>(t / 0.001) != i) ++truncatedEarly;
+        if (static_cast<int>(t / 0.001) != i)
+            ++truncatedEarly;
     }
     EXPECT_GT(truncatedEarly, 0);  // plain truncation would be off by one for these
     EXPECT_EQ(TimeToSample(0.0015, 0.001), 1);
@@ -229,7 +233,8 @@ TEST(Curves, DeactivatingTheFrontCurveOfTheAllCurvesDiagram) {
     EXPECT_EQ(r.layout.FirstCurveIndex(), 1);  // the last curve
     EXPECT_EQ(r.layout.Diagram(0).curve, r.list[2]);
 
-    for (Dataset* d : r.list) d->active = false;
+    for (Dataset* d : r.list)
+        d->active = false;
     r.layout.ApplyCurves(r.list, false);
     EXPECT_EQ(r.layout.FirstCurveIndex(), 0);
     EXPECT_EQ(r.layout.Diagram(0).curve, nullptr);
@@ -261,7 +266,8 @@ TEST(Ticks, DiagramAndAxisSteps) {
     EXPECT_EQ(unit.sub, 0.0);
     EXPECT_EQ(ComputeDiagramTicks(0, 0, 1, 4, false), TickSet{});
     EXPECT_EQ(ComputeDiagramTicks(100, 1, 1, 4, false), TickSet{});
-    EXPECT_EQ(ComputeDiagramTicks(100, 0, std::numeric_limits<double>::infinity(), 4, false), TickSet{});
+    EXPECT_EQ(ComputeDiagramTicks(100, 0, std::numeric_limits<double>::infinity(), 4, false),
+              TickSet{});
 
     CAxisScale samples;
     samples.SetRange(1, 8);
@@ -472,6 +478,62 @@ TEST(LayoutPass, ErrorsAndTinyWindows) {
     EXPECT_EQ(tiny.layout.LayoutPass(13, 7, true), LAYOUT_INTERNAL);
 }
 
+TEST(RangeBands, ColumnsOfActiveOverlappingRanges) {
+    CRangeList list;
+    list.Add(500, 500, true, "one sample", "");
+    list.Add(100, 200, false, "inactive", "");
+    list.Add(900, 1200, true, "beyond the right edge", "");
+    list.Add(2000, 2100, true, "outside the window", "");
+    std::vector<RangeBand> bands;
+    // 1000 pixels for samples 0 .. 999 at 1 ms: one pixel per sample.
+    list.ComputeBands(bands, 10, 1010, 0, 999, 0.001, 0.0, 1.0);
+    ASSERT_EQ(bands.size(), 2u);
+    // A single sample still gets a band of at least three pixels.
+    const CRange& single = list.At(1);
+    EXPECT_EQ(single.Name(), "one sample");
+    EXPECT_GE(single.rightColumn - single.leftColumn + 1, 3);
+    EXPECT_LE(single.leftColumn, 10 + 500);
+    EXPECT_GE(single.rightColumn, 10 + 500);
+    // Inactive and invisible ranges have no band but stay in the list.
+    EXPECT_EQ(list.At(0).Name(), "inactive");
+    EXPECT_EQ(list.At(0).leftColumn, -1);
+    EXPECT_EQ(list.At(3).leftColumn, -1);
+    EXPECT_EQ(list.Count(), 4);
+    // A band is clipped to the plot.
+    EXPECT_EQ(list.At(2).rightColumn, 1010);
+
+    // Far zoomed out a one-sample range is still three pixels wide.
+    CRangeList far;
+    far.Add(5'000'000, 5'000'000, true, "spot", "");
+    far.Add(7'000'001, 7'000'001, true, "spot", "");
+    far.ComputeBands(bands, 0, 800, 0, 9'999'999, 0.001, 0.0, 10'000.0);
+    ASSERT_EQ(bands.size(), 2u);
+    for (const RangeBand& band : bands)
+        EXPECT_GE(band.right - band.left + 1, 3);
+}
+
+TEST(RangeList, OrderedByStartWithSwappedBordersAndDeepCopies) {
+    CRangeList list;
+    list.Add(100, 40, true, "reversed", "note \t\n ");
+    list.Add(40, 50, true, "same start", "");
+    list.Add(10, 20, false, "first", "");
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.At(0).Name(), "first");
+    EXPECT_EQ(list.At(1).Name(), "reversed");  // equal starts keep their order of arrival
+    EXPECT_EQ(list.At(1).Start(), 40);
+    EXPECT_EQ(list.At(1).End(), 100);
+    EXPECT_EQ(list.At(1).Commentary(), "note");
+    EXPECT_EQ(list.CountActive(), 2);
+
+    CRangeList copy(list);
+    copy.SetSamples(copy.At(0), 500, 400);
+    EXPECT_EQ(copy.At(2).Name(), "first");
+    EXPECT_EQ(copy.At(2).Start(), 400);
+    EXPECT_EQ(list.At(0).Start(), 10);  // the original is untouched
+    copy.Remove(copy.At(0));
+    EXPECT_EQ(copy.Count(), 2);
+    EXPECT_EQ(list.Count(), 3);
+}
 
 TEST(InitialView, SpeedOptimizedShowsSixteenSamplesPerColumn) {
     // 801 pixels with a margin of 1 on each side leave 799 usable columns.
@@ -487,11 +549,11 @@ TEST(InitialView, SpeedOptimizedShowsSixteenSamplesPerColumn) {
     shortOne.layout.InitialView(s, {});
     EXPECT_EQ(shortOne.layout.LastSample(), 4999);
 
-    // A window without usable width still shows a sensible stretch, never fewer than 2.
+    // A window without usable width shows every sample.
     Recording narrow(1000, 0.001, 1);
     narrow.layout.SetClientRect(0, 0, 1, 601);
     narrow.layout.InitialView(s, {});
-    EXPECT_EQ(narrow.layout.LastSample(), 15);
+    EXPECT_EQ(narrow.layout.LastSample(), 999);
 }
 
 }  // namespace
