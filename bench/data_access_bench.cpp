@@ -1,4 +1,4 @@
-// Data access targets of issue 4: attach (extremes cache and pyramid in one pass) against a
+// Data access speed: attach (extremes cache and pyramid in one pass) against a
 // plain sequential read, peak resident memory, Extremes, and min/max per pixel column.
 #include <benchmark/benchmark.h>
 

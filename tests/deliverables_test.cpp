@@ -22,8 +22,8 @@ std::string BinDir() {
 using VersionFunction = void (*)(std::string&, int&, int&, int&, std::string&);
 
 TEST(Deliverables, EveryFileCarriesTheProjectVersion) {
-    for (const char* file : {"Grafyon", "libVarnokastell.so", "libQuenvartexila.so",
-                             "libBrisel.so", "libKoMessaging.so"}) {
+    for (const char* file : {"Grafyon", "libVarnokastell.so", "libQuenvartexila.so", "libBrisel.so",
+                             "libKoMessaging.so"}) {
         int major = -1, minor = -1, build = -1;
         std::string date;
         const int bits = QueryModuleVersion(BinDir() + "/" + file, 0, major, minor, build, date);
@@ -54,7 +54,8 @@ TEST(Deliverables, VersionFunctionsNameTheirLibrary) {
 }
 
 TEST(Deliverables, TheNoteSurvivesStrip) {
-    if (std::system("command -v strip >/dev/null 2>&1") != 0) GTEST_SKIP() << "no strip";
+    if (std::system("command -v strip >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no strip";
     test::TempDir dir;
     const std::string copy = dir / "libVarnokastell.so";
     std::filesystem::copy_file(BinDir() + "/libVarnokastell.so", copy);
@@ -64,6 +65,25 @@ TEST(Deliverables, TheNoteSurvivesStrip) {
     EXPECT_EQ(QueryModuleVersion(copy, 0, major, minor, build, date),
               VERSION_FROM_FIXED_BLOCK | VERSION_HAS_BUILD_DATE);
     EXPECT_EQ(build, GRAFYON_VERSION_BUILD);
+}
+
+// The shared objects a file names as needed, as the dynamic loader will load them.
+std::string NeededLibraries(const std::string& file) {
+    test::TempDir dir;
+    const std::string listing = dir / "needed.txt";
+    const std::string command = "readelf -d '" + file + "' > '" + listing + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    return test::ReadTextFile(listing);
+}
+
+TEST(Deliverables, TheViewerLoadsItsThreeLibrariesAndBriselItsMessaging) {
+    const std::string viewer = NeededLibraries(BinDir() + "/Grafyon");
+    ASSERT_FALSE(viewer.empty()) << "readelf is needed";
+    for (const char* library : {"libQuenvartexila.so", "libVarnokastell.so", "libBrisel.so"})
+        EXPECT_NE(viewer.find(library), std::string::npos) << library;
+    EXPECT_NE(NeededLibraries(BinDir() + "/libBrisel.so").find("libKoMessaging.so"),
+              std::string::npos);
 }
 
 }  // namespace

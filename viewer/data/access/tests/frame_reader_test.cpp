@@ -219,7 +219,7 @@ TEST(FrameReader, ReadStartingAtTheSecondSegmentUsesOnlyItsFile) {
     EXPECT_EQ(two->ViewCount(), 1u);  // freed, kept for the next reader
 }
 
-TEST(FrameReader, OpenStatusesInTheOrderOfThePart) {
+TEST(FrameReader, OpenStatusesInTheirCheckingOrder) {
     TwoSegments t;
     DataAccess access;
     std::vector<std::uint8_t> buffer(1024);
