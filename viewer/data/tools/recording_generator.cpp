@@ -442,8 +442,10 @@ std::vector<GeneratedChannel> ChannelsOf(const RecordingOptions& options) {
         c.factor = AsStoredFloat(c.factor);
         c.offset = AsStoredFloat(c.offset);
         // An unreadable type stays, so that the options are refused.
-        if (options.tarkoFloatStorage && ReadableValueSize(c.dataType) != 0)
+        if (options.tarkoFloatStorage && ReadableValueSize(c.dataType) != 0) {
+            c.booleanLevels = c.booleanLevels || IsBooleanType(BaseDataType(c.dataType));
             c.dataType = DATA_TYPE_FLOAT;
+        }
     }
     return channels;
 }
@@ -517,7 +519,10 @@ void EncodeChannelValue(const GeneratedChannel& c, std::size_t index, std::uint6
         return;
     }
     const bool calibrated = (c.dataType & DATA_TYPE_NOT_CALIBRATED) == 0;
-    const double raw = calibrated ? (value - c.offset) / c.factor : value;
+    // A Boolean level keeps its raw 0 or 1, as a Boolean type would store it.
+    const double raw = c.booleanLevels ? (value > c.mean ? 1.0 : 0.0)
+                       : calibrated    ? (value - c.offset) / c.factor
+                                       : value;
     switch (type) {
         case DATA_TYPE_CHAR:
             out[0] = static_cast<std::uint8_t>(ClampRoundInt<std::int8_t>(raw));

@@ -37,6 +37,10 @@ struct GeneratedChannel {
     std::uint64_t period = 1000;  // frames per period or per step, at least 1
     double factor = 1.0;          // calibration stored with the dataset
     double offset = 0.0;
+    // The channel holds a Boolean level (1 where the signal lies above its mean, else 0) in
+    // a numeric type: what a Boolean channel becomes in a file that stores every value as a
+    // float.
+    bool booleanLevels = false;
 };
 
 struct RecordingOptions {

@@ -378,6 +378,38 @@ TEST_F(RecordingGeneratorTest, TarkoRecordingsAreAHeaderFileAndOneDataFile) {
     EXPECT_EQ(LoadU32LE(&bytes[256 + 2 * 168 + 16]), 4u);       // 16-bit words
 }
 
+TEST_F(RecordingGeneratorTest, BooleanChannelsStoredAsFloatsKeepTheirLevels) {
+    RecordingOptions tks;
+    tks.path = m_dir / "levels.tks";
+    tks.form = RecordingForm::TKS;
+    tks.frames = 400;
+    tks.channels = {DefaultChannelOfType(DATA_TYPE_BOOL16, 0),
+                    DefaultChannelOfType(DATA_TYPE_BOOL8, 1)};
+    tks.channels[1].signal = SignalShape::STEPS;
+    for (GeneratedChannel& c : tks.channels) c.period = 50;
+    const std::vector<GeneratedChannel> held = ChannelsOf(tks);
+    ASSERT_EQ(held[0].dataType, DATA_TYPE_FLOAT);
+    EXPECT_TRUE(held[0].booleanLevels);
+
+    // The same channels as Boolean types in an MDF file give the same values.
+    RecordingOptions mdf;
+    mdf.path = m_dir / "levels.mdf";
+    mdf.frames = tks.frames;
+    mdf.channels = tks.channels;
+    for (std::size_t c = 0; c < held.size(); ++c) {
+        bool sawZero = false;
+        bool sawOne = false;
+        for (std::uint64_t f = 0; f < tks.frames; ++f) {
+            const double asFloat = ExpectedValue(held[c], c, f, tks.seed);
+            EXPECT_EQ(asFloat, ExpectedValue(mdf.channels[c], c, f, mdf.seed)) << c << " " << f;
+            EXPECT_TRUE(asFloat == 0.0 || asFloat == 1.0) << asFloat;
+            sawZero = sawZero || asFloat == 0.0;
+            sawOne = sawOne || asFloat == 1.0;
+        }
+        EXPECT_TRUE(sawZero && sawOne) << c;
+    }
+}
+
 TEST_F(RecordingGeneratorTest, RefusesWhatTarkoCannotHold) {
     const auto refused = [&](RecordingOptions o) {
         o.path = m_dir / "bad.tks";
