@@ -243,7 +243,7 @@ QImage CGrafyonView::Render() {
     QImage image = m_cache.copy();
     if (m_cacheError == 0) {
         QPainter painter(&image);
-        m_painter.PaintCursors(painter, m_font);
+        m_painter.PaintCursors(painter, m_font, &m_cache);
     }
     return image;
 }
@@ -253,10 +253,17 @@ void CGrafyonView::paintEvent(QPaintEvent* event) {
         RenderCache();
     QPainter painter(viewport());
     painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), m_cache);
+    // Only the damaged rectangles are copied: one whole-image blend, even clipped, goes
+    // through Qt's threaded blending and costs a cursor step several milliseconds.
+    const qreal ratio = m_cache.devicePixelRatio();
+    for (const QRect& rect : event->region()) {
+        const QRectF source(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                            rect.height() * ratio);
+        painter.drawImage(QRectF(rect), m_cache, source);
+    }
     m_cursorShown = QRegion();
     if (m_cacheError == 0 && !m_sizing) {
-        m_painter.PaintCursors(painter, m_font);
+        m_painter.PaintCursors(painter, m_font, &m_cache);
         m_cursorShown = CursorRegion();
     }
     m_lastRepaint = event->region();

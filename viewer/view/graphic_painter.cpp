@@ -301,7 +301,24 @@ QRect CGraphicPainter::ValueBox(const CGraphicDiagram& diagram) const {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram) const {
+namespace {
+
+// The part rect of image (in the painter's logical pixels) with its colours inverted, as a
+// white pen under difference or exclusive-or composition leaves it.
+QImage InvertedPart(const QImage& image, const QRect& rect) {
+    const qreal ratio = image.devicePixelRatio();
+    const QRect device(qRound(rect.x() * ratio), qRound(rect.y() * ratio),
+                       std::max(1, qRound(rect.width() * ratio)),
+                       std::max(1, qRound(rect.height() * ratio)));
+    QImage part = image.copy(device);
+    part.invertPixels(QImage::InvertRgb);
+    return part;
+}
+
+}  // namespace
+
+void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram,
+                                 const QImage* below) const {
     Dataset* front = diagram.curve;
     if (front == nullptr || !m_layout->cursorOn || m_layout->cursorColumn < 0)
         return;
@@ -310,15 +327,37 @@ void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram) co
         return;
     const int column = m_layout->cursorColumn;
     const int row = front->display.cursorPixelRow + (plot.top - front->display.plotTopAtCursor);
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Difference);
-    painter.setPen(QPen(Colour(diagram.cursorColour), 1));
-    if (column >= plot.left && column < plot.right) {
-        painter.drawLine(column, plot.top, column, plot.bottom - 1);
+    const bool columnInside = column >= plot.left && column < plot.right;
+    const bool rowInside = row >= plot.top && row < plot.bottom;
+    const bool white = (diagram.cursorColour & 0xFFFFFFu) == 0xFFFFFFu;
+    if (below != nullptr && !below->isNull() && white) {
+        const QRect vertical(column, plot.top, 1, plot.Height());
+        const QRect horizontal(plot.left, row, plot.Width(), 1);
+        if (columnInside)
+            painter.drawImage(QRectF(vertical), InvertedPart(*below, vertical));
+        if (rowInside) {
+            QImage strip = InvertedPart(*below, horizontal);
+            // Where the two lines cross, the second inversion restores the pixel.
+            if (columnInside) {
+                const QImage original =
+                    below->copy(QRect(qRound(column * below->devicePixelRatio()),
+                                      qRound(row * below->devicePixelRatio()), 1, 1));
+                const int x = qRound((column - plot.left) * below->devicePixelRatio());
+                if (x < strip.width())
+                    strip.setPixel(x, 0, original.pixel(0, 0));
+            }
+            painter.drawImage(QRectF(horizontal), strip);
+        }
+    } else {
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        painter.setPen(QPen(Colour(diagram.cursorColour), 1));
+        if (columnInside)
+            painter.drawLine(column, plot.top, column, plot.bottom - 1);
+        if (rowInside)
+            painter.drawLine(plot.left, row, plot.right - 1, row);
+        painter.restore();
     }
-    if (row >= plot.top && row < plot.bottom)
-        painter.drawLine(plot.left, row, plot.right - 1, row);
-    painter.restore();
     diagram.cursorDrawn = 1;
     diagram.lastCursorColumn = column;
     diagram.lastCursorRow = row;
@@ -343,14 +382,15 @@ void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram) co
     painter.drawText(whereRect, Qt::AlignRight | Qt::AlignVCenter, where);
 }
 
-std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont& font) {
+std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont& font,
+                                                 const QImage* below) {
     std::vector<QRect> touched;
     if (m_layout == nullptr)
         return touched;
     painter.save();
     painter.setFont(font);
     for (int i = 0; i < m_layout->DiagramCount(); ++i)
-        DrawCursor(painter, m_layout->Diagram(i));
+        DrawCursor(painter, m_layout->Diagram(i), below);
     painter.restore();
     return CursorRegions(font);
 }

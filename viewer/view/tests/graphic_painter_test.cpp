@@ -22,7 +22,8 @@ public:
     double Value(const Dataset& d, std::uint64_t f) const {
         return d.factor * std::sin(static_cast<double>(f) / 50.0) + d.offset;
     }
-    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first, std::uint64_t count) override {
+    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first,
+                                       std::uint64_t count) override {
         double lo = INFINITY, hi = -INFINITY;
         for (std::uint64_t f = first; f < first + count; ++f) {
             lo = std::min(lo, Value(d, f));
@@ -30,7 +31,9 @@ public:
         }
         return {lo, hi};
     }
-    std::optional<double> ValueAt(const Dataset& d, std::uint64_t frame) override { return Value(d, frame); }
+    std::optional<double> ValueAt(const Dataset& d, std::uint64_t frame) override {
+        return Value(d, frame);
+    }
     std::uint64_t ProposedSampleCount(int pixels, const Dataset&) override { return 16u * pixels; }
 };
 
@@ -54,21 +57,24 @@ struct Scene {
         }
         layout.Bind(&values, &description);
         layout.SetClientRect(0, 0, 641, 481);
-        layout.SetPointFiller([this](Dataset& curve, const GraphicRect& plot, double t0, double t1) {
-            std::vector<ColumnRange> columns(static_cast<std::size_t>(plot.Width()));
-            const std::uint64_t last = static_cast<std::uint64_t>(std::ceil(t1 / 0.001));
-            for (std::uint64_t f = static_cast<std::uint64_t>(t0 / 0.001); f <= last && f < 2000; ++f) {
-                const double t = f * 0.001;
-                const int c = static_cast<int>((t - t0) / (t1 - t0) * plot.Width());
-                if (c < 0 || c >= plot.Width()) continue;
-                ColumnRange& r = columns[static_cast<std::size_t>(c)];
-                const double v = values.Value(curve, f);
-                r.minimum = r.empty ? v : std::min(r.minimum, v);
-                r.maximum = r.empty ? v : std::max(r.maximum, v);
-                r.empty = false;
-            }
-            BuildColumnPoints(curve.display, columns, plot);
-        });
+        layout.SetPointFiller(
+            [this](Dataset& curve, const GraphicRect& plot, double t0, double t1) {
+                std::vector<ColumnRange> columns(static_cast<std::size_t>(plot.Width()));
+                const std::uint64_t last = static_cast<std::uint64_t>(std::ceil(t1 / 0.001));
+                for (std::uint64_t f = static_cast<std::uint64_t>(t0 / 0.001);
+                     f <= last && f < 2000; ++f) {
+                    const double t = f * 0.001;
+                    const int c = static_cast<int>((t - t0) / (t1 - t0) * plot.Width());
+                    if (c < 0 || c >= plot.Width())
+                        continue;
+                    ColumnRange& r = columns[static_cast<std::size_t>(c)];
+                    const double v = values.Value(curve, f);
+                    r.minimum = r.empty ? v : std::min(r.minimum, v);
+                    r.maximum = r.empty ? v : std::max(r.maximum, v);
+                    r.empty = false;
+                }
+                BuildColumnPoints(curve.display, columns, plot);
+            });
         layout.InitialView(InitialViewSettings{}, {0x0000FF, 0x008000, 0xFF0000});
         layout.SetIntervalMode(INTERVAL_ALL);
         painter.Bind(&layout);
@@ -93,7 +99,9 @@ struct Scene {
     int result = -1;
 };
 
-QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+QRgb Pixel(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
 
 TEST(GraphicPainter, SeparatorsFollowTheGap) {
     Scene s(3);
@@ -108,7 +116,8 @@ TEST(GraphicPainter, SeparatorsFollowTheGap) {
     image = s.Paint();
     const int top1 = s.layout.Diagram(1).Rect().top;
     EXPECT_EQ(s.layout.Diagram(0).Rect().bottom, top1);
-    for (int x = 0; x < 5; ++x) EXPECT_NE(Pixel(image, x, top1), 0x000000u);
+    for (int x = 0; x < 5; ++x)
+        EXPECT_NE(Pixel(image, x, top1), 0x000000u);
 }
 
 TEST(GraphicPainter, PlotCurveAndBands) {
@@ -121,14 +130,16 @@ TEST(GraphicPainter, PlotCurveAndBands) {
     ASSERT_EQ(s.result, 0);
     ASSERT_EQ(bands.size(), 1u);
     const GraphicRect& plot = s.layout.Diagram(0).PlotRect();
-    EXPECT_EQ(Pixel(image, plot.left - 1, plot.top + 3), 0xC0C0C0u);  // plot frame
+    EXPECT_EQ(Pixel(image, plot.left - 1, plot.top + 3), 0xC0C0C0u);   // plot frame
     EXPECT_EQ(Pixel(image, plot.left + 15, plot.top + 1), 0xFFFF80u);  // band (0x80FFFF as BGR)
     // The curve colour appears inside the plot, in both diagrams.
     int red = 0, green = 0;
     for (int x = plot.left; x < plot.right; ++x) {
-        for (int y = plot.top; y < plot.bottom; ++y) red += Pixel(image, x, y) == 0xFF0000u;
+        for (int y = plot.top; y < plot.bottom; ++y)
+            red += Pixel(image, x, y) == 0xFF0000u;
         const GraphicRect& p1 = s.layout.Diagram(1).PlotRect();
-        for (int y = p1.top; y < p1.bottom; ++y) green += Pixel(image, x, y) == 0x008000u;
+        for (int y = p1.top; y < p1.bottom; ++y)
+            green += Pixel(image, x, y) == 0x008000u;
     }
     EXPECT_GT(red, plot.Width());
     EXPECT_GT(green, plot.Width());
@@ -140,7 +151,8 @@ int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int rig
     int leftmost = -1;
     for (int x = left; x < right; ++x) {
         for (int y = top; y < bottom; ++y) {
-            if (Pixel(image, x, y) == colour) return x;
+            if (Pixel(image, x, y) == colour)
+                return x;
         }
     }
     return leftmost;
@@ -152,19 +164,20 @@ TEST(GraphicPainter, LongTitlesAreRightAlignedAndCut) {
     QImage image = s.Paint();
     const CGraphicDiagram& d = s.layout.Diagram(0);
     const int titleLeft = d.Rect().left + d.titleOffset + 5;
-    const int first = InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft, d.Rect().right, 0xFF0000);
+    const int first = InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft,
+                                       d.Rect().right, 0xFF0000);
     EXPECT_GE(first, titleLeft);
     EXPECT_LE(first, titleLeft + 3);  // the cut text starts at the rectangle's left edge
     // Nothing of the title is drawn left of its rectangle (besides the maximum label).
-    EXPECT_EQ(InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, d.Rect().left + d.titleOffset + 3,
-                               titleLeft, 0xFF0000),
+    EXPECT_EQ(InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2,
+                               d.Rect().left + d.titleOffset + 3, titleLeft, 0xFF0000),
               -1);
 
     s.list[0]->label = "Short";
     s.list[0]->unit = "V";
     image = s.Paint();
-    const int shortFirst =
-        InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft, d.Rect().right, 0xFF0000);
+    const int shortFirst = InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft,
+                                            d.Rect().right, 0xFF0000);
     EXPECT_GT(shortFirst, (titleLeft + d.Rect().right) / 2 - 60);  // centred
 }
 
@@ -185,26 +198,39 @@ TEST(GraphicPainter, CursorInvertsOnlyItsStrips) {
     // White plot background becomes black under the cross.
     int inverted = 0;
     for (int y = plot.top; y < plot.bottom; ++y) {
-        if (Pixel(before, column, y) == 0xFFFFFFu) inverted += Pixel(image, column, y) == 0u;
+        if (Pixel(before, column, y) == 0xFFFFFFu)
+            inverted += Pixel(image, column, y) == 0u;
     }
     EXPECT_GT(inverted, plot.Height() / 2);
     // Every changed pixel lies in one of the reported regions, and they are small.
     long area = 0;
-    for (const QRect& r : regions) area += static_cast<long>(r.width()) * r.height();
+    for (const QRect& r : regions)
+        area += static_cast<long>(r.width()) * r.height();
     EXPECT_LT(area, 640L * 480L / 20);
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) {
-            if (before.pixel(x, y) == image.pixel(x, y)) continue;
+            if (before.pixel(x, y) == image.pixel(x, y))
+                continue;
             bool inside = false;
-            for (const QRect& r : regions) inside = inside || r.contains(x, y);
+            for (const QRect& r : regions)
+                inside = inside || r.contains(x, y);
             ASSERT_TRUE(inside) << x << "," << y;
         }
     }
+
+    // Copying inverted strips from the image below gives exactly the blended picture,
+    // the pixel where the lines cross included.
+    QImage copied = before;
+    QPainter q(&copied);
+    s.painter.PaintCursors(q, s.font, &before);
+    q.end();
+    EXPECT_EQ(copied, image);
 }
 
 TEST(GraphicPainter, ErrorsAndTinyWindowsPaintNothingInside) {
     Scene s(1);
-    for (Dataset* d : s.list) d->active = false;
+    for (Dataset* d : s.list)
+        d->active = false;
     s.layout.ApplyCurves(s.list, false);
     s.Paint();
     EXPECT_EQ(s.result, LAYOUT_NO_CURVES);
