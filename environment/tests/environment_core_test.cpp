@@ -1,7 +1,10 @@
 // Property lookup and folder set-up of the environment library.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "environment/environment_core.h"
 #include "test_support.h"
@@ -20,7 +23,8 @@ protected:
     std::optional<std::string> Read(SettingsScope scope, std::string_view subkey,
                                     std::string_view name) {
         std::string value;
-        if (!ReadFamilyString(scope, subkey, name, value)) return std::nullopt;
+        if (!ReadFamilyString(scope, subkey, name, value))
+            return std::nullopt;
         return value;
     }
 
@@ -35,7 +39,8 @@ TEST_F(EnvironmentTest, UnknownNumbersReturnOneAndLeaveTheString) {
     }
     // The table ends with number 0 and holds 1..15 in order.
     int expected = 1;
-    for (const PropertyEntry* e = PropertyTable(); e->number != 0; ++e) EXPECT_EQ(e->number, expected++);
+    for (const PropertyEntry* e = PropertyTable(); e->number != 0; ++e)
+        EXPECT_EQ(e->number, expected++);
     EXPECT_EQ(expected, 16);
 }
 
@@ -64,15 +69,31 @@ TEST_F(EnvironmentTest, PropertiesReadTheirScopeAndJoinPaths) {
     EXPECT_EQ(value, "/opt/analyzer");
 }
 
+// Every folder below root, to see that a call created none.
+std::vector<std::string> FoldersBelow(const std::string& root) {
+    std::vector<std::string> folders;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ec)) {
+        if (entry.is_directory())
+            folders.push_back(entry.path().string());
+    }
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
 TEST_F(EnvironmentTest, WithoutAnInstallationNothingIsCreatedOrSet) {
+    const std::vector<std::string> before = FoldersBelow(m_dirs.Dir().Path().string());
     Initial();
+    EXPECT_EQ(FoldersBelow(m_dirs.Dir().Path().string()), before);
     EXPECT_FALSE(Read(SettingsScope::User, "ExportFilter", "LocalPath"));
     EXPECT_FALSE(Read(SettingsScope::User, "ExportFilter", "GroupPath"));
     EXPECT_FALSE(Read(SettingsScope::Machine, "ExportFilter", "LocalPath"));
     EXPECT_FALSE(std::filesystem::exists(m_dirs.UserDir() + "/Vantorelline/Vantorelline.ini"));
-    std::string value;
+    // A missing installation path leaves the caller's string as it was.
+    std::string value = "kept";
     EXPECT_EQ(GetProperty(7, value), 0);
-    EXPECT_EQ(value, "");
+    EXPECT_EQ(value, "kept");
+    value.clear();
     // The OEM paths still join the empty installation folder.
     EXPECT_EQ(GetProperty(3, value), 0);
     EXPECT_EQ(value, "/OEM/OemAdr.ini");
@@ -102,7 +123,8 @@ TEST_F(EnvironmentTest, MachineValuesAreTakenOverButUserValuesWin) {
     User("ExportFilter", "LocalPath", "/mine");
     Initial();
     EXPECT_EQ(Read(SettingsScope::User, "ExportFilter", "LocalPath").value_or(""), "/mine");
-    EXPECT_EQ(Read(SettingsScope::User, "ExportFilter", "GroupPath").value_or(""), "/machine/group");
+    EXPECT_EQ(Read(SettingsScope::User, "ExportFilter", "GroupPath").value_or(""),
+              "/machine/group");
     EXPECT_FALSE(std::filesystem::exists("/nonexistent/install/ExportFilter"));
 }
 
@@ -112,7 +134,8 @@ TEST_F(EnvironmentTest, NamesMatchRegardlessOfCase) {
     EXPECT_EQ(GetProperty(1, value), 0);
     EXPECT_EQ(value, "/lower");
     Initial();  // the existing value is recognised, not duplicated
-    EXPECT_EQ(SettingsFile(SettingsScope::User, "Vantorelline").ValueNames("ExportFilter").size(), 1u);
+    EXPECT_EQ(SettingsFile(SettingsScope::User, "Vantorelline").ValueNames("ExportFilter").size(),
+              1u);
 }
 
 TEST_F(EnvironmentTest, CheckAndCreateDirectoryWithADefaultBase) {
