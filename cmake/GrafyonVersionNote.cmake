@@ -2,9 +2,17 @@
 # an allocated SHT_NOTE section, so strip keeps it.
 set(GRAFYON_VERSION_NOTE_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/version_note.S.in)
 
+# The build date is taken at every build, not only when CMake configures.
+set(GRAFYON_BUILD_DATE_FILE ${CMAKE_BINARY_DIR}/grafyon_build_date.inc)
+set(GRAFYON_BUILD_DATE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/GrafyonBuildDate.cmake)
+execute_process(COMMAND ${CMAKE_COMMAND} -DOUT=${GRAFYON_BUILD_DATE_FILE}
+    -P ${GRAFYON_BUILD_DATE_SCRIPT})
+add_custom_target(grafyon_build_date ALL
+    COMMAND ${CMAKE_COMMAND} -DOUT=${GRAFYON_BUILD_DATE_FILE} -P ${GRAFYON_BUILD_DATE_SCRIPT}
+    BYPRODUCTS ${GRAFYON_BUILD_DATE_FILE}
+    VERBATIM)
+
 function(grafyon_version_note target)
-    # string(TIMESTAMP) honours SOURCE_DATE_EPOCH, so reproducible builds get a fixed date.
-    string(TIMESTAMP GRAFYON_BUILD_DATE "%Y-%m-%d" UTC)
     set(VERSION_MAJOR ${PROJECT_VERSION_MAJOR})
     set(VERSION_MINOR ${PROJECT_VERSION_MINOR})
     set(VERSION_THIRD ${PROJECT_VERSION_PATCH})
@@ -15,4 +23,6 @@ function(grafyon_version_note target)
     set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_version_note.S)
     configure_file(${GRAFYON_VERSION_NOTE_TEMPLATE} ${out} @ONLY)
     target_sources(${target} PRIVATE ${out})
+    set_source_files_properties(${out} PROPERTIES OBJECT_DEPENDS ${GRAFYON_BUILD_DATE_FILE})
+    add_dependencies(${target} grafyon_build_date)
 endfunction()
