@@ -99,6 +99,12 @@ bool CGrafyonDoc::OnOpenDocument(const QString& path) {
         m_zoomHistory.Take(*m_layout);
     }
     UpdateAllViews(HINT_LAYOUT_REPLACED);
+    if (opened.attached) {
+        // The first view's objects, window and curves, as after any change of them.
+        UpdateAllViews(HINT_OBJECTS);
+        UpdateAllViews(HINT_VISIBLE_RANGE);
+        UpdateAllViews(HINT_CURVES);
+    }
     emit PathChanged(m_path);
     return true;
 }
