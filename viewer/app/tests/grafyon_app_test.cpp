@@ -239,6 +239,19 @@ TEST_F(AppTest, NormalStartShowsTheMainWindowUnlessHidden) {
     }
 }
 
+TEST_F(AppTest, EmbeddingAndAutomationStartLikeANormalRun) {
+    // Nothing is embedded or automated on this platform: the window shows as usual.
+    for (const char* framework : {"/Embedding", "-Automation"}) {
+        Recorder recorder;
+        CGrafyonApp app(recorder.Hooks());
+        const std::vector<std::string> parameters = {"-NS", framework};
+        EXPECT_TRUE(app.InitInstance(parameters)) << framework;
+        ASSERT_NE(app.MainWindow(), nullptr) << framework;
+        EXPECT_TRUE(app.MainWindow()->isVisible()) << framework;
+        EXPECT_EQ(app.ExitInstance(), GRAFY_EXIT_SUCCESS) << framework;
+    }
+}
+
 TEST_F(AppTest, WithoutConnectedPartsTheStandInsAnswer) {
     CGrafyonApp app;
     EXPECT_TRUE(app.InitInstance(Params({"-NS"})));
