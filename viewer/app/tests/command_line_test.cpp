@@ -74,6 +74,8 @@ TEST(CommandLine, FilterNameAfterAnotherSwitchIsTheFilter) {
     EXPECT_EQ(info.m_filterName, "file.mdf");
     EXPECT_TRUE(info.m_hide);
     EXPECT_TRUE(info.m_expectFilterName);
+    // The framework takes the first plain parameter it sees as the file to open.
+    EXPECT_EQ(info.m_fileName, "file.mdf");
 
     // Not last: only the filter, no file.
     const CGrafyonCommandLineInfo notLast = Parse({"/EF", "/Hide", "Standard", "/AX"});
