@@ -106,7 +106,12 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, QWidget* parent)
         UpdateTitle();
         UpdateCommandUI();
     });
-    connect(&document, &CGrafyonDoc::ViewUpdate, this, [this] { UpdateCommandUI(); });
+    // The navigator refreshes its own actions on every hint; a cursor step changes none of
+    // the window's.
+    connect(&document, &CGrafyonDoc::ViewUpdate, this, [this](int hint) {
+        if (hint != HINT_CURSOR)
+            UpdateOwnCommands();
+    });
     UpdateTitle();
     UpdateCommandUI();
 }
@@ -201,6 +206,11 @@ void CMainFrame::CreateMenus() {
     second->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
+
+    // Parts that are not connected yet.
+    for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK,
+                   ID_TOOLS_EXPORT_FILTER, ID_APP_ABOUT})
+        m_actions[id]->setEnabled(false);
 }
 
 void CMainFrame::CreateToolBars() {
@@ -281,11 +291,15 @@ void CMainFrame::UpdateLockIndicators(quint32 nativeModifiers) {
 
 bool CMainFrame::DocumentUsable() const {
     const CGrafyonDoc& document = *m_runtime.document;
-    return document.HoldsData() && document.OpenStatus() >= 0 &&
-           m_runtime.document->Layout().Samples() > 0;
+    return document.HasUsableData() && m_runtime.document->Layout().Samples() > 0;
 }
 
 void CMainFrame::UpdateCommandUI() {
+    UpdateOwnCommands();
+    m_navigator->UpdateActions();
+}
+
+void CMainFrame::UpdateOwnCommands() {
     CGrafyonDoc& document = *m_runtime.document;
     RangeCommandState state;
     state.documentError = !DocumentUsable();
@@ -295,12 +309,7 @@ void CMainFrame::UpdateCommandUI() {
     state.rangeCount = document.Ranges().Count();
     for (int id : {ID_RANGE_FIRST_BORDER, ID_RANGE_SECOND_BORDER, ID_TOOLS_RANGES, ID_RANGE_SHOW})
         m_actions[id]->setEnabled(RangeCommandEnabled(id, state));
-    // Parts that are not connected yet.
-    for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK,
-                   ID_TOOLS_EXPORT_FILTER, ID_APP_ABOUT})
-        m_actions[id]->setEnabled(false);
     m_actions[ID_VIEW_DIAGRAMS]->setEnabled(DocumentUsable());
-    m_navigator->UpdateActions();
 }
 
 void CMainFrame::StoreModes() {
@@ -475,8 +484,7 @@ void CMainFrame::OnOptions() {
     m_navigator->SetCursorFormatSettings(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
                                          s.cursorValueFormatType);
     CGrafyonDoc& document = *m_runtime.document;
-    document.Layout().SetCursorValueFormat(CursorValueFormat::Build(
-        s.cursorValueFormatWidth, s.cursorValueFormatPrecision, s.cursorValueFormatType));
+    document.Layout().SetCursorValueFormat(CursorFormatFrom(s));
     m_view->SetDiagramFont(viewer::QFontFromLogFont(m_runtime.font));
     document.UpdateAllViews(HINT_REDRAW);
 }

@@ -86,6 +86,8 @@ private:
     void OpenRecentFile(int index);
     void UpdateTitle();
     void UpdateLockIndicators(quint32 nativeModifiers);
+    // The window's own commands, without the navigator's actions.
+    void UpdateOwnCommands();
     void OnToolbars();
     void OnWorkspace();
     void OnHelp();

@@ -20,6 +20,11 @@ namespace grafyon {
 ViewerRuntime::ViewerRuntime() : document(std::make_unique<CGrafyonDoc>()) {}
 ViewerRuntime::~ViewerRuntime() = default;
 
+CursorValueFormat CursorFormatFrom(const viewer::ViewerSettings& s) {
+    return CursorValueFormat::Build(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
+                                    s.cursorValueFormatType);
+}
+
 InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& s) {
     InitialViewSettings v;
     v.viewMode = s.diagramViewMode;
@@ -34,8 +39,7 @@ InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& s) {
     v.valueInterval = s.xAxisValueInterval;
     v.curveScalingMode = s.curveScalingMode;
     v.scalingRefMode = s.scalingReferenceMode;
-    v.cursorValueFormat = CursorValueFormat::Build(
-        s.cursorValueFormatWidth, s.cursorValueFormatPrecision, s.cursorValueFormatType);
+    v.cursorValueFormat = CursorFormatFrom(s);
     v.cursorMode = s.cursorMode;
     return v;
 }

@@ -30,6 +30,8 @@ struct ViewerRuntime {
     std::unique_ptr<CGrafyonDoc> document;
 };
 
+// The cursor value format the settings describe.
+CursorValueFormat CursorFormatFrom(const viewer::ViewerSettings& settings);
 // The first view of a freshly opened document, from the user's settings.
 InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& settings);
 // The colour of each dataset by its index, as the layout takes them.

@@ -159,7 +159,7 @@ QMenu* CViewNavigator::ContextMenu() const {
 }
 
 bool CViewNavigator::DocumentUsable() const {
-    return m_document.OpenStatus() >= 0 && m_document.HoldsData();
+    return m_document.HasUsableData();
 }
 
 void CViewNavigator::UpdateActions() {
