@@ -1,10 +1,10 @@
 // POSIX file access behind BinaryFileReader and BinaryFileWriter.
 #include "binary_file.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace grafyon {
 
@@ -15,7 +15,8 @@ bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t size, std::uint64_
     while (size > 0) {
         const ssize_t n = ::pwrite(fd, data, size, static_cast<off_t>(offset));
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         data += n;
@@ -26,7 +27,9 @@ bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t size, std::uint64_
 }
 }  // namespace
 
-BinaryFileReader::~BinaryFileReader() { Close(); }
+BinaryFileReader::~BinaryFileReader() {
+    Close();
+}
 
 BinaryFileReader::BinaryFileReader(BinaryFileReader&& other) noexcept
     : m_fd(other.m_fd), m_size(other.m_size) {
@@ -48,7 +51,8 @@ BinaryFileReader& BinaryFileReader::operator=(BinaryFileReader&& other) noexcept
 bool BinaryFileReader::Open(const std::string& path) {
     Close();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -60,42 +64,51 @@ bool BinaryFileReader::Open(const std::string& path) {
 }
 
 void BinaryFileReader::Close() {
-    if (m_fd >= 0) ::close(m_fd);
+    if (m_fd >= 0)
+        ::close(m_fd);
     m_fd = -1;
     m_size = 0;
 }
 
 std::size_t BinaryFileReader::ReadSomeAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
-    if (m_fd < 0 || offset >= m_size) return 0;
+    if (m_fd < 0 || offset >= m_size)
+        return 0;
     std::size_t want = out.size();
-    if (want > m_size - offset) want = static_cast<std::size_t>(m_size - offset);
+    if (want > m_size - offset)
+        want = static_cast<std::size_t>(m_size - offset);
     std::size_t done = 0;
     while (done < want) {
         const ssize_t n =
             ::pread(m_fd, out.data() + done, want - done, static_cast<off_t>(offset + done));
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             break;
         }
-        if (n == 0) break;  // the file shrank since it was opened
+        if (n == 0)
+            break;  // the file shrank since it was opened
         done += static_cast<std::size_t>(n);
     }
     return done;
 }
 
 bool BinaryFileReader::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
-    if (m_fd < 0 || offset > m_size || out.size() > m_size - offset) return false;
+    if (m_fd < 0 || offset > m_size || out.size() > m_size - offset)
+        return false;
     return ReadSomeAt(offset, out) == out.size();
 }
 
 bool BinaryFileReader::ReadBlock(std::uint64_t offset, std::size_t count,
                                  std::vector<std::uint8_t>& out) const {
-    if (m_fd < 0 || offset > m_size || count > m_size - offset) return false;
+    if (m_fd < 0 || offset > m_size || count > m_size - offset)
+        return false;
     out.resize(count);
     return ReadAt(offset, out);
 }
 
-BinaryFileWriter::~BinaryFileWriter() { Close(); }
+BinaryFileWriter::~BinaryFileWriter() {
+    Close();
+}
 
 bool BinaryFileWriter::Create(const std::string& path) {
     Close();
@@ -107,9 +120,11 @@ bool BinaryFileWriter::Create(const std::string& path) {
 }
 
 bool BinaryFileWriter::Flush() {
-    if (m_fd < 0 || m_failed) return false;
+    if (m_fd < 0 || m_failed)
+        return false;
     if (!m_buffer.empty()) {
-        if (!WriteAllAt(m_fd, m_buffer.data(), m_buffer.size(), m_written)) m_failed = true;
+        if (!WriteAllAt(m_fd, m_buffer.data(), m_buffer.size(), m_written))
+            m_failed = true;
         m_written += m_buffer.size();
         m_buffer.clear();
     }
@@ -117,11 +132,14 @@ bool BinaryFileWriter::Flush() {
 }
 
 bool BinaryFileWriter::Write(std::span<const std::uint8_t> bytes) {
-    if (m_fd < 0 || m_failed) return false;
+    if (m_fd < 0 || m_failed)
+        return false;
     if (m_buffer.size() + bytes.size() > WRITE_BUFFER_SIZE) {
-        if (!Flush()) return false;
+        if (!Flush())
+            return false;
         if (bytes.size() >= WRITE_BUFFER_SIZE) {
-            if (!WriteAllAt(m_fd, bytes.data(), bytes.size(), m_written)) m_failed = true;
+            if (!WriteAllAt(m_fd, bytes.data(), bytes.size(), m_written))
+                m_failed = true;
             m_written += bytes.size();
             return !m_failed;
         }
@@ -131,23 +149,29 @@ bool BinaryFileWriter::Write(std::span<const std::uint8_t> bytes) {
 }
 
 bool BinaryFileWriter::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
-    if (!Flush()) return false;
-    if (offset > m_written || bytes.size() > m_written - offset) return false;
-    if (!WriteAllAt(m_fd, bytes.data(), bytes.size(), offset)) m_failed = true;
+    if (!Flush())
+        return false;
+    if (offset > m_written || bytes.size() > m_written - offset)
+        return false;
+    if (!WriteAllAt(m_fd, bytes.data(), bytes.size(), offset))
+        m_failed = true;
     return !m_failed;
 }
 
 bool BinaryFileWriter::Close() {
-    if (m_fd < 0) return false;
+    if (m_fd < 0)
+        return false;
     Flush();
-    if (::close(m_fd) != 0) m_failed = true;
+    if (::close(m_fd) != 0)
+        m_failed = true;
     m_fd = -1;
     return !m_failed;
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::uint64_t maxSize) {
     BinaryFileReader reader;
-    if (!reader.Open(path) || reader.Size() > maxSize) return false;
+    if (!reader.Open(path) || reader.Size() > maxSize)
+        return false;
     return reader.ReadBlock(0, static_cast<std::size_t>(reader.Size()), out);
 }
 

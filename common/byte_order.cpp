@@ -24,7 +24,9 @@ bool ByteReader::Seek(std::size_t pos) {
     return true;
 }
 
-bool ByteReader::Skip(std::size_t count) { return Take(count) != nullptr || count == 0; }
+bool ByteReader::Skip(std::size_t count) {
+    return Take(count) != nullptr || count == 0;
+}
 
 std::uint8_t ByteReader::U8() {
     const std::uint8_t* p = Take(1);
@@ -57,19 +59,22 @@ std::uint64_t ByteReader::U64BE() {
 
 std::span<const std::uint8_t> ByteReader::Bytes(std::size_t count) {
     const std::uint8_t* p = Take(count);
-    if (!p) return {};
+    if (!p)
+        return {};
     return {p, count};
 }
 
 std::string ByteReader::FixedText(std::size_t width) {
     const std::uint8_t* p = Take(width);
-    if (!p) return {};
+    if (!p)
+        return {};
     const std::uint8_t* end = std::find(p, p + width, std::uint8_t{0});
     return std::string(reinterpret_cast<const char*>(p), reinterpret_cast<const char*>(end));
 }
 
 std::string ByteReader::ZeroTerminatedText() {
-    if (m_failed) return {};
+    if (m_failed)
+        return {};
     const std::uint8_t* begin = m_bytes.data() + m_pos;
     const std::uint8_t* last = m_bytes.data() + m_bytes.size();
     const std::uint8_t* end = std::find(begin, last, std::uint8_t{0});
@@ -100,21 +105,25 @@ void ByteWriter::Fill(std::size_t count, std::uint8_t value) {
 }
 
 void ByteWriter::PadTo(std::size_t size, std::uint8_t value) {
-    if (m_bytes.size() < size) Fill(size - m_bytes.size(), value);
+    if (m_bytes.size() < size)
+        Fill(size - m_bytes.size(), value);
 }
 
 bool ByteWriter::PatchU16LE(std::size_t pos, std::uint16_t v) {
-    if (pos > m_bytes.size() || m_bytes.size() - pos < 2) return false;
+    if (pos > m_bytes.size() || m_bytes.size() - pos < 2)
+        return false;
     StoreU16LE(m_bytes.data() + pos, v);
     return true;
 }
 bool ByteWriter::PatchU32LE(std::size_t pos, std::uint32_t v) {
-    if (pos > m_bytes.size() || m_bytes.size() - pos < 4) return false;
+    if (pos > m_bytes.size() || m_bytes.size() - pos < 4)
+        return false;
     StoreU32LE(m_bytes.data() + pos, v);
     return true;
 }
 bool ByteWriter::PatchU64LE(std::size_t pos, std::uint64_t v) {
-    if (pos > m_bytes.size() || m_bytes.size() - pos < 8) return false;
+    if (pos > m_bytes.size() || m_bytes.size() - pos < 8)
+        return false;
     StoreU64LE(m_bytes.data() + pos, v);
     return true;
 }

@@ -33,10 +33,18 @@ inline std::uint64_t LoadU64LE(const std::uint8_t* p) {
 inline std::uint64_t LoadU64BE(const std::uint8_t* p) {
     return (std::uint64_t(LoadU32BE(p)) << 32) | std::uint64_t(LoadU32BE(p + 4));
 }
-inline float LoadF32LE(const std::uint8_t* p) { return std::bit_cast<float>(LoadU32LE(p)); }
-inline float LoadF32BE(const std::uint8_t* p) { return std::bit_cast<float>(LoadU32BE(p)); }
-inline double LoadF64LE(const std::uint8_t* p) { return std::bit_cast<double>(LoadU64LE(p)); }
-inline double LoadF64BE(const std::uint8_t* p) { return std::bit_cast<double>(LoadU64BE(p)); }
+inline float LoadF32LE(const std::uint8_t* p) {
+    return std::bit_cast<float>(LoadU32LE(p));
+}
+inline float LoadF32BE(const std::uint8_t* p) {
+    return std::bit_cast<float>(LoadU32BE(p));
+}
+inline double LoadF64LE(const std::uint8_t* p) {
+    return std::bit_cast<double>(LoadU64LE(p));
+}
+inline double LoadF64BE(const std::uint8_t* p) {
+    return std::bit_cast<double>(LoadU64BE(p));
+}
 
 inline void StoreU16LE(std::uint8_t* p, std::uint16_t v) {
     p[0] = std::uint8_t(v);
@@ -47,16 +55,20 @@ inline void StoreU16BE(std::uint8_t* p, std::uint16_t v) {
     p[1] = std::uint8_t(v);
 }
 inline void StoreU32LE(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = std::uint8_t(v >> (8 * i));
 }
 inline void StoreU32BE(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * (3 - i)));
+    for (int i = 0; i < 4; ++i)
+        p[i] = std::uint8_t(v >> (8 * (3 - i)));
 }
 inline void StoreU64LE(std::uint8_t* p, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) p[i] = std::uint8_t(v >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        p[i] = std::uint8_t(v >> (8 * i));
 }
 inline void StoreU64BE(std::uint8_t* p, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) p[i] = std::uint8_t(v >> (8 * (7 - i)));
+    for (int i = 0; i < 8; ++i)
+        p[i] = std::uint8_t(v >> (8 * (7 - i)));
 }
 
 // A cursor over a byte buffer. A read past the end returns zero and sets a sticky

@@ -27,9 +27,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 int EncodeCp1252(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
     for (int i = 0; i < 32; ++i) {
-        if (HIGH_CONTROLS[i] == cp) return 0x80 + i;
+        if (HIGH_CONTROLS[i] == cp)
+            return 0x80 + i;
     }
     return '?';
 }

@@ -31,13 +31,16 @@ constexpr PropertyEntry PROPERTIES[] = {
 
 }  // namespace
 
-const PropertyEntry* PropertyTable() { return PROPERTIES; }
+const PropertyEntry* PropertyTable() {
+    return PROPERTIES;
+}
 
 bool ReadFamilyString(SettingsScope scope, std::string_view subkey, std::string_view name,
                       std::string& value) {
     const SettingsFile file(scope, FAMILY_FILE);
     std::optional<std::string> text = file.ReadString(subkey, name);
-    if (!text) return false;
+    if (!text)
+        return false;
     value = std::move(*text);
     return true;
 }
@@ -50,8 +53,10 @@ bool WriteFamilyString(SettingsScope scope, std::string_view subkey, std::string
 
 int GetProperty(int property, std::string& value) {
     for (const PropertyEntry* entry = PROPERTIES; entry->number != 0; ++entry) {
-        if (entry->number != property) continue;
-        if (entry->enabled != 1) return 2;
+        if (entry->number != property)
+            continue;
+        if (entry->enabled != 1)
+            return 2;
         switch (entry->kind) {
             case PROPERTY_USER_VALUE:
                 ReadFamilyString(SettingsScope::User, entry->subkey, entry->valueText, value);
@@ -81,12 +86,14 @@ void CheckAndCreateDirectory(const char* subkey, const char* valueName, const ch
     const std::string section = subkey ? subkey : "";
     const std::string name = valueName ? valueName : "";
     std::string value;
-    if (ReadFamilyString(SettingsScope::User, section, name, value)) return;
+    if (ReadFamilyString(SettingsScope::User, section, name, value))
+        return;
     if (ReadFamilyString(SettingsScope::Machine, section, name, value)) {
         WriteFamilyString(SettingsScope::User, section, name, value);
         return;
     }
-    if (defaultBase == nullptr || *defaultBase == '\0') return;
+    if (defaultBase == nullptr || *defaultBase == '\0')
+        return;
     value = std::string(defaultBase) + "/" + section;
     WriteFamilyString(SettingsScope::Machine, section, name, value);
     ::mkdir(value.c_str(), 0777);  // one level; an existing folder is fine

@@ -28,7 +28,8 @@ TEST(SettingsFile, ScopesLiveInTheirXdgFolders) {
         test::ScopedEnv noDirs("XDG_CONFIG_DIRS", std::nullopt);
         EXPECT_EQ(SettingsFile::PathFor(SettingsScope::User, "G"),
                   "/home/someone/.config/Vantorelline/G.ini");
-        EXPECT_EQ(SettingsFile::PathFor(SettingsScope::Machine, "G"), "/etc/xdg/Vantorelline/G.ini");
+        EXPECT_EQ(SettingsFile::PathFor(SettingsScope::Machine, "G"),
+                  "/etc/xdg/Vantorelline/G.ini");
     }
 
     // The scopes do not fall back on one another.
@@ -86,7 +87,8 @@ TEST(SettingsFile, IntegersTextsAndEnumeration) {
 }
 
 TEST(SettingsFile, FailedWritesAreReportedAndChangeNothing) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
     test::ScopedConfigDirs dirs;
     std::filesystem::create_directories(dirs.MachineDir() + "/Vantorelline");
     ::chmod((dirs.MachineDir() + "/Vantorelline").c_str(), 0555);
@@ -116,8 +118,9 @@ TEST(SettingsFile, BatchesReachTheFileOnceAtTheEnd) {
     test::ScopedConfigDirs dirs;
     SettingsFile file(SettingsScope::User, "Grafyon");
     file.BeginBatch();
-    for (int i = 0; i < 50; ++i) ASSERT_TRUE(file.WriteInt("Colors", "Color" + std::to_string(i), i));
-    EXPECT_FALSE(std::filesystem::exists(file.Path()));  // nothing written yet
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(file.WriteInt("Colors", "Color" + std::to_string(i), i));
+    EXPECT_FALSE(std::filesystem::exists(file.Path()));           // nothing written yet
     EXPECT_EQ(file.ReadInt("Colors", "color7").value_or(-1), 7);  // but readable at once
     EXPECT_TRUE(file.EndBatch());
     SettingsFile other(SettingsScope::User, "Grafyon");

@@ -16,8 +16,10 @@ namespace grafyon::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "grafyon-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "grafyon-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
         m_path = pattern;
     }
     ~TempDir() {
@@ -38,7 +40,8 @@ private:
 class ScopedEnv {
 public:
     ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
+        if (const char* old = std::getenv(name))
+            m_old = old;
         if (value) {
             ::setenv(name, value->c_str(), 1);
         } else {
@@ -78,7 +81,8 @@ private:
 
 inline void WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void WriteTextFile(const std::string& path, const std::string& text) {

@@ -20,7 +20,9 @@ struct NoteSpec {
     std::vector<StringEntry> strings;
 };
 
-void Align4(ByteWriter& w) { w.PadTo((w.Size() + 3) / 4 * 4); }
+void Align4(ByteWriter& w) {
+    w.PadTo((w.Size() + 3) / 4 * 4);
+}
 
 // The description records, laid out as the build's note template lays them out.
 std::vector<std::uint8_t> BuildDescription(const NoteSpec& spec, bool big) {
@@ -29,7 +31,8 @@ std::vector<std::uint8_t> BuildDescription(const NoteSpec& spec, bool big) {
     if (spec.fixed) {
         u16(VERSION_RECORD_FIXED);
         u16(8);
-        for (std::uint16_t c : *spec.fixed) u16(c);
+        for (std::uint16_t c : *spec.fixed)
+            u16(c);
     }
     if (spec.translation) {
         u16(VERSION_RECORD_TRANSLATION);
@@ -89,10 +92,10 @@ std::vector<std::uint8_t> BuildElf(const std::vector<Note>& notes, bool is64, bo
     u16(3);   // shared object
     u16(62);  // machine
     u32(1);
-    addr(0);                                    // entry
-    addr(sectionHeaders ? 0 : tableOffset);     // program headers
-    addr(sectionHeaders ? tableOffset : 0);     // section headers
-    u32(0);                                     // flags
+    addr(0);                                 // entry
+    addr(sectionHeaders ? 0 : tableOffset);  // program headers
+    addr(sectionHeaders ? tableOffset : 0);  // section headers
+    u32(0);                                  // flags
     u16(static_cast<std::uint16_t>(headerSize));
     u16(is64 ? 56 : 32);
     u16(sectionHeaders ? 0 : 1);
@@ -116,13 +119,15 @@ std::vector<std::uint8_t> BuildElf(const std::vector<Note>& notes, bool is64, bo
         addr(0);
     } else {
         u32(4);  // PT_NOTE
-        if (is64) u32(4);
+        if (is64)
+            u32(4);
         addr(noteOffset);
         addr(0);
         addr(0);
         addr(area.Size());
         addr(area.Size());
-        if (!is64) u32(4);
+        if (!is64)
+            u32(4);
         addr(4);
     }
     return w.Take();
@@ -154,8 +159,8 @@ protected:
         return path;
     }
     std::string WriteNote(const NoteSpec& spec, bool is64 = true, bool big = false) {
-        return Write(BuildElf({{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE, BuildDescription(spec, big)}},
-                              is64, big));
+        return Write(BuildElf(
+            {{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE, BuildDescription(spec, big)}}, is64, big));
     }
 
     test::TempDir m_dir;
@@ -166,7 +171,8 @@ TEST_F(VersionQueryTest, BuildNumberFollowsTheFourthComponent) {
     const struct {
         std::array<std::uint16_t, 4> version;
         int build;
-    } cases[] = {{{1, 0, 32, 1}, 32}, {{1, 0, 63, 0}, 63}, {{1, 0, 5, 2}, 261}, {{3, 7, 0, 4}, 768}};
+    } cases[] = {
+        {{1, 0, 32, 1}, 32}, {{1, 0, 63, 0}, 63}, {{1, 0, 5, 2}, 261}, {{3, 7, 0, 4}, 768}};
     for (const auto& c : cases) {
         Outputs out;
         EXPECT_EQ(Query(WriteNote(StandardNote(c.version)), out),
@@ -205,8 +211,8 @@ TEST_F(VersionQueryTest, LanguageSelectorPicksTheStringTable) {
                     {"040904e4", "BuildDate", "ansi"},
                     {"000004b0", "BuildDate", "neutral"}};
     const std::string path = WriteNote(spec);
-    const std::pair<int, std::string> cases[] = {
-        {0, "german"}, {-3, "german"}, {2, "german"}, {3, "english"}, {4, "ansi"}, {7, "neutral"}};
+    const std::pair<int, std::string> cases[] = {{0, "german"},  {-3, "german"}, {2, "german"},
+                                                 {3, "english"}, {4, "ansi"},    {7, "neutral"}};
     for (const auto& [language, date] : cases) {
         Outputs out;
         EXPECT_EQ(Query(path, out, language), VERSION_HAS_BUILD_DATE) << language;
@@ -221,8 +227,9 @@ TEST_F(VersionQueryTest, NoNoteOrNoElfLeavesOutputsUntouched) {
     paths.push_back(Write({}));
     paths.push_back(m_dir / "does-not-exist.so");
     // Our owner with another note type is not the version note.
-    paths.push_back(Write(BuildElf(
-        {{VERSION_NOTE_OWNER, 99, BuildDescription(StandardNote({1, 2, 3, 0}), false)}}, true, false)));
+    paths.push_back(Write(
+        BuildElf({{VERSION_NOTE_OWNER, 99, BuildDescription(StandardNote({1, 2, 3, 0}), false)}},
+                 true, false)));
     for (const std::string& path : paths) {
         Outputs out;
         EXPECT_EQ(Query(path, out), 0) << path;
@@ -237,10 +244,11 @@ TEST_F(VersionQueryTest, FindsTheNoteAmongOthersInEveryElfFlavour) {
     const std::vector<std::uint8_t> gnu(16, 7);
     for (bool is64 : {true, false}) {
         for (bool big : {false, true}) {
-            const std::string path = Write(BuildElf(
-                {{"GNU", 3, gnu},
-                 {VERSION_NOTE_OWNER, VERSION_NOTE_TYPE, BuildDescription(StandardNote({2, 5, 9, 0}), big)}},
-                is64, big));
+            const std::string path =
+                Write(BuildElf({{"GNU", 3, gnu},
+                                {VERSION_NOTE_OWNER, VERSION_NOTE_TYPE,
+                                 BuildDescription(StandardNote({2, 5, 9, 0}), big)}},
+                               is64, big));
             Outputs out;
             EXPECT_EQ(Query(path, out), VERSION_FROM_FIXED_BLOCK | VERSION_HAS_BUILD_DATE)
                 << is64 << big;
@@ -250,18 +258,20 @@ TEST_F(VersionQueryTest, FindsTheNoteAmongOthersInEveryElfFlavour) {
         }
     }
     // Without section headers the note is found through the program headers.
-    const std::string segmentOnly = Write(BuildElf(
-        {{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE, BuildDescription(StandardNote({1, 0, 4, 0}), false)}},
-        true, false, false));
+    const std::string segmentOnly =
+        Write(BuildElf({{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE,
+                         BuildDescription(StandardNote({1, 0, 4, 0}), false)}},
+                       true, false, false));
     Outputs out;
     EXPECT_EQ(Query(segmentOnly, out), VERSION_FROM_FIXED_BLOCK | VERSION_HAS_BUILD_DATE);
     EXPECT_EQ(out.build, 4);
 }
 
 TEST_F(VersionQueryTest, TruncatedAndCorruptFilesNeverReadPastTheEnd) {
-    const std::vector<std::uint8_t> good = BuildElf(
-        {{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE, BuildDescription(StandardNote({1, 0, 1, 0}), false)}},
-        true, false);
+    const std::vector<std::uint8_t> good =
+        BuildElf({{VERSION_NOTE_OWNER, VERSION_NOTE_TYPE,
+                   BuildDescription(StandardNote({1, 0, 1, 0}), false)}},
+                 true, false);
     // Every prefix of the file: either the full answer (the tables are at the end, so
     // only the whole file has them) or nothing, never a crash.
     for (std::size_t size = 0; size < good.size(); size += 3) {

@@ -15,7 +15,9 @@
 namespace grafyon::environment {
 
 namespace {
-QString Text(int id) { return QString::fromStdString(VarnokastellString(id)); }
+QString Text(int id) {
+    return QString::fromStdString(VarnokastellString(id));
+}
 }  // namespace
 
 EnvironmentVariablesDialog::EnvironmentVariablesDialog(QWidget* parent) : QDialog(parent) {
@@ -54,8 +56,10 @@ EnvironmentVariablesDialog::EnvironmentVariablesDialog(QWidget* parent) : QDialo
 
 QString EnvironmentVariablesDialog::BrowseStart(const QString& text) {
     QString start = text;
-    while (start.endsWith(QLatin1Char(' '))) start.chop(1);
-    if (start.endsWith(QLatin1Char('/')) && start.size() > 1) start.chop(1);
+    while (start.endsWith(QLatin1Char(' ')))
+        start.chop(1);
+    if (start.endsWith(QLatin1Char('/')) && start.size() > 1)
+        start.chop(1);
     return start;
 }
 

@@ -7,6 +7,6 @@ void QuenvartexilaVersion(std::string& name, int& major, int& minor, int& build,
                           std::string& buildDate) {
     name = QuenarString(1);
     grafyon::QueryModuleVersion(
-        grafyon::ModulePathOf(reinterpret_cast<const void*>(&QuenvartexilaVersion)), 0, major, minor,
-        build, buildDate);
+        grafyon::ModulePathOf(reinterpret_cast<const void*>(&QuenvartexilaVersion)), 0, major,
+        minor, build, buildDate);
 }

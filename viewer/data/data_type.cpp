@@ -20,27 +20,32 @@ struct TypeInfo {
 };
 
 constexpr TypeInfo TYPES[] = {
-    {DATA_TYPE_CHAR, "CHAR", 1, 1},       {DATA_TYPE_UCHAR, "UCHAR", 1, 1},
-    {DATA_TYPE_SHORT, "SHORT", 2, 2},     {DATA_TYPE_USHORT, "USHORT", 2, 2},
-    {DATA_TYPE_LONG, "LONG", 4, 4},       {DATA_TYPE_ULONG, "ULONG", 4, 4},
-    {DATA_TYPE_DLONG, "DLONG", 8, 8},     {DATA_TYPE_UDLONG, "UDLONG", 8, 8},
-    {DATA_TYPE_FLOAT, "FLOAT", 4, 4},     {DATA_TYPE_DOUBLE, "DOUBLE", 8, 8},
-    {DATA_TYPE_BOOL8, "BOOL8", 1, 1},     {DATA_TYPE_BOOL16, "BOOL16", 2, 2},
-    {DATA_TYPE_BOOL32, "BOOL32", 4, 4},   {DATA_TYPE_BOOL64, "BOOL64", 8, 8},
-    {DATA_TYPE_YMDHMS, "YMDHMS", 0, 0},   {DATA_TYPE_REAL6, "REAL6", 6, 0},
+    {DATA_TYPE_CHAR, "CHAR", 1, 1},        {DATA_TYPE_UCHAR, "UCHAR", 1, 1},
+    {DATA_TYPE_SHORT, "SHORT", 2, 2},      {DATA_TYPE_USHORT, "USHORT", 2, 2},
+    {DATA_TYPE_LONG, "LONG", 4, 4},        {DATA_TYPE_ULONG, "ULONG", 4, 4},
+    {DATA_TYPE_DLONG, "DLONG", 8, 8},      {DATA_TYPE_UDLONG, "UDLONG", 8, 8},
+    {DATA_TYPE_FLOAT, "FLOAT", 4, 4},      {DATA_TYPE_DOUBLE, "DOUBLE", 8, 8},
+    {DATA_TYPE_BOOL8, "BOOL8", 1, 1},      {DATA_TYPE_BOOL16, "BOOL16", 2, 2},
+    {DATA_TYPE_BOOL32, "BOOL32", 4, 4},    {DATA_TYPE_BOOL64, "BOOL64", 8, 8},
+    {DATA_TYPE_YMDHMS, "YMDHMS", 0, 0},    {DATA_TYPE_REAL6, "REAL6", 6, 0},
     {DATA_TYPE_LDOUBLE, "LDOUBLE", 10, 0}, {DATA_TYPE_TEXT, "TEXT", 0, 0},
 };
 
 const TypeInfo* Find(std::uint32_t code) {
     const std::uint32_t base = BaseDataType(code);
     for (const TypeInfo& t : TYPES) {
-        if (t.code == base) return &t;
+        if (t.code == base)
+            return &t;
     }
     return nullptr;
 }
 
-double DecodeChar(const std::uint8_t* p, std::uint64_t m) { return static_cast<std::int8_t>(*p & m); }
-double DecodeUChar(const std::uint8_t* p, std::uint64_t m) { return static_cast<std::uint8_t>(*p & m); }
+double DecodeChar(const std::uint8_t* p, std::uint64_t m) {
+    return static_cast<std::int8_t>(*p & m);
+}
+double DecodeUChar(const std::uint8_t* p, std::uint64_t m) {
+    return static_cast<std::uint8_t>(*p & m);
+}
 double DecodeShort(const std::uint8_t* p, std::uint64_t m) {
     return static_cast<std::int16_t>(LoadU16LE(p) & m);
 }
@@ -59,9 +64,15 @@ double DecodeDLong(const std::uint8_t* p, std::uint64_t m) {
 double DecodeUDLong(const std::uint8_t* p, std::uint64_t m) {
     return static_cast<double>(LoadU64LE(p) & m);
 }
-double DecodeFloat(const std::uint8_t* p, std::uint64_t) { return LoadF32LE(p); }
-double DecodeDouble(const std::uint8_t* p, std::uint64_t) { return LoadF64LE(p); }
-double DecodeBool8(const std::uint8_t* p, std::uint64_t m) { return (*p & m) != 0 ? 1.0 : 0.0; }
+double DecodeFloat(const std::uint8_t* p, std::uint64_t) {
+    return LoadF32LE(p);
+}
+double DecodeDouble(const std::uint8_t* p, std::uint64_t) {
+    return LoadF64LE(p);
+}
+double DecodeBool8(const std::uint8_t* p, std::uint64_t m) {
+    return (*p & m) != 0 ? 1.0 : 0.0;
+}
 double DecodeBool16(const std::uint8_t* p, std::uint64_t m) {
     return (LoadU16LE(p) & m) != 0 ? 1.0 : 0.0;
 }
@@ -93,7 +104,8 @@ std::uint32_t DataTypeDisplaySize(std::uint32_t code) {
 }
 
 std::uint32_t ReadableValueSize(std::uint32_t code) {
-    if (code & DATA_TYPE_BIG_ENDIAN) return 0;
+    if (code & DATA_TYPE_BIG_ENDIAN)
+        return 0;
     const TypeInfo* t = Find(code);
     return t ? t->readableSize : 0;
 }
@@ -114,39 +126,59 @@ bool IsFloatType(std::uint32_t code) {
 }
 
 ValueDecoder DecoderFor(std::uint32_t code) {
-    if (ReadableValueSize(code) == 0) return nullptr;
+    if (ReadableValueSize(code) == 0)
+        return nullptr;
     switch (BaseDataType(code)) {
-        case DATA_TYPE_CHAR: return &DecodeChar;
-        case DATA_TYPE_UCHAR: return &DecodeUChar;
-        case DATA_TYPE_SHORT: return &DecodeShort;
-        case DATA_TYPE_USHORT: return &DecodeUShort;
-        case DATA_TYPE_LONG: return &DecodeLong;
-        case DATA_TYPE_ULONG: return &DecodeULong;
-        case DATA_TYPE_DLONG: return &DecodeDLong;
-        case DATA_TYPE_UDLONG: return &DecodeUDLong;
-        case DATA_TYPE_FLOAT: return &DecodeFloat;
-        case DATA_TYPE_DOUBLE: return &DecodeDouble;
-        case DATA_TYPE_BOOL8: return &DecodeBool8;
-        case DATA_TYPE_BOOL16: return &DecodeBool16;
-        case DATA_TYPE_BOOL32: return &DecodeBool32;
-        case DATA_TYPE_BOOL64: return &DecodeBool64;
-        default: return nullptr;
+        case DATA_TYPE_CHAR:
+            return &DecodeChar;
+        case DATA_TYPE_UCHAR:
+            return &DecodeUChar;
+        case DATA_TYPE_SHORT:
+            return &DecodeShort;
+        case DATA_TYPE_USHORT:
+            return &DecodeUShort;
+        case DATA_TYPE_LONG:
+            return &DecodeLong;
+        case DATA_TYPE_ULONG:
+            return &DecodeULong;
+        case DATA_TYPE_DLONG:
+            return &DecodeDLong;
+        case DATA_TYPE_UDLONG:
+            return &DecodeUDLong;
+        case DATA_TYPE_FLOAT:
+            return &DecodeFloat;
+        case DATA_TYPE_DOUBLE:
+            return &DecodeDouble;
+        case DATA_TYPE_BOOL8:
+            return &DecodeBool8;
+        case DATA_TYPE_BOOL16:
+            return &DecodeBool16;
+        case DATA_TYPE_BOOL32:
+            return &DecodeBool32;
+        case DATA_TYPE_BOOL64:
+            return &DecodeBool64;
+        default:
+            return nullptr;
     }
 }
 
 std::uint64_t WidenMask(std::uint32_t code, std::uint32_t mask) {
     const std::uint32_t base = BaseDataType(code);
-    const bool wide = base == DATA_TYPE_DLONG || base == DATA_TYPE_UDLONG || base == DATA_TYPE_BOOL64;
-    if (wide && mask == 0xFFFFFFFFu) return ~std::uint64_t{0};
+    const bool wide =
+        base == DATA_TYPE_DLONG || base == DATA_TYPE_UDLONG || base == DATA_TYPE_BOOL64;
+    if (wide && mask == 0xFFFFFFFFu)
+        return ~std::uint64_t{0};
     return mask;
 }
 
 double DecodeValue(const std::uint8_t* raw, std::uint32_t code, std::uint32_t mask, double factor,
                    double offset) {
     const ValueDecoder decode = DecoderFor(code);
-    if (decode == nullptr) return 0.0;
+    if (decode == nullptr)
+        return 0.0;
     const double value = decode(raw, WidenMask(code, mask));
-    if (code & DATA_TYPE_NOT_CALIBRATED) return value;
+    if (code & DATA_TYPE_NOT_CALIBRATED)
+        return value;
     return value * factor + offset;
 }
 
@@ -163,7 +195,8 @@ int FormatValue(std::uint32_t code, double value, std::span<const std::uint8_t> 
         text = FormatC("%.0f", std::round(value) + 0.0);  // + 0.0 turns -0 into 0
     } else if (IsFloatType(code)) {
         std::optional<std::string> formatted = FormatDoubleChecked(floatFormat, value);
-        if (!formatted) return FORMAT_VALUE_ERROR;
+        if (!formatted)
+            return FORMAT_VALUE_ERROR;
         text = std::move(*formatted);
     } else {
         return FORMAT_VALUE_ERROR;
@@ -174,7 +207,8 @@ int FormatValue(std::uint32_t code, double value, std::span<const std::uint8_t> 
     }
     if (text.size() > maxLength - 1) {
         std::size_t cut = maxLength - 1;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut;
         out = text.substr(0, cut);
         return FORMAT_VALUE_CUT;
     }

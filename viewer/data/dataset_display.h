@@ -29,7 +29,8 @@ struct DatasetDisplay {
 
     // Stores the range and marks the points dirty; false when nothing changed.
     bool SetDisplayRange(double minimum, double maximum) {
-        if (minimum == displayMinimum && maximum == displayMaximum) return false;
+        if (minimum == displayMinimum && maximum == displayMaximum)
+            return false;
         displayMinimum = minimum;
         displayMaximum = maximum;
         pointsDirty = true;

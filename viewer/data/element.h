@@ -34,7 +34,8 @@ inline constexpr std::uint32_t ELEMENT_VERSION_1 = 0x00010001;
 inline constexpr std::uint32_t ELEMENT_VERSION_2 = 0x00020001;
 
 inline bool IsDatasetKind(std::uint32_t kind) {
-    return kind == ELEMENT_DATASET || kind == ELEMENT_DATASET_EXTENDED || kind == ELEMENT_DATASET_LIST;
+    return kind == ELEMENT_DATASET || kind == ELEMENT_DATASET_EXTENDED ||
+           kind == ELEMENT_DATASET_LIST;
 }
 
 // Head of every element. The fixed payload as read is kept, so bytes that nothing

@@ -167,11 +167,10 @@ std::string ExpectedLogPattern(int count) {
     const std::string stamp = R"(\d{2}\.\d{2}\.\d{4} - \d{2}:\d{2}:\d{2})";
     std::string pattern;
     for (int i = 0; i < count; ++i) {
-        pattern +=
-            "\r\n" + stamp + ": ######################## Grafy ########################\r\n";
+        pattern += "\r\n" + stamp + ": ######################## Grafy ########################\r\n";
         for (const std::string& step : STEPS) {
-            if (i > 0 && (step.starts_with("ReadFontFromRegistry") ||
-                          step.starts_with("GetSystemFont")))
+            if (i > 0 &&
+                (step.starts_with("ReadFontFromRegistry") || step.starts_with("GetSystemFont")))
                 continue;
             std::string escaped;
             for (char c : step) {

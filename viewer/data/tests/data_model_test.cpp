@@ -3,8 +3,8 @@
 
 #include <clocale>
 
-#include "scoped_german_locale.h"
 #include <cmath>
+#include "scoped_german_locale.h"
 
 #include "viewer/data/data_type.h"
 #include "viewer/data/measurement_description.h"
@@ -21,9 +21,9 @@ TEST(DataType, NamesAndBothSizeRules) {
 
     const struct {
         std::uint32_t code, display, readable;
-    } cases[] = {{1, 1, 1},      {0x103, 2, 2},  {0x203, 2, 0}, {7, 8, 8},    {8, 8, 8},
-                 {9, 4, 4},      {10, 8, 8},     {14, 8, 8},    {15, 0, 0},   {16, 0, 0},
-                 {17, 6, 0},     {18, 10, 0},    {241, 0, 0},   {0x212, 10, 0}, {99, 0, 0}};
+    } cases[] = {{1, 1, 1},  {0x103, 2, 2}, {0x203, 2, 0}, {7, 8, 8},      {8, 8, 8},
+                 {9, 4, 4},  {10, 8, 8},    {14, 8, 8},    {15, 0, 0},     {16, 0, 0},
+                 {17, 6, 0}, {18, 10, 0},   {241, 0, 0},   {0x212, 10, 0}, {99, 0, 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(DataTypeDisplaySize(c.code), c.display) << std::hex << c.code;
         EXPECT_EQ(ReadableValueSize(c.code), c.readable) << std::hex << c.code;
@@ -98,7 +98,8 @@ TEST(DataType, FloatFormattingIgnoresTheProcessLocale) {
 
 std::string Repeat(const std::string& piece, int count) {
     std::string text;
-    for (int i = 0; i < count; ++i) text += piece;
+    for (int i = 0; i < count; ++i)
+        text += piece;
     return text;
 }
 
@@ -239,7 +240,8 @@ TEST(MeasurementDescription, CountersQueriesAndRemoval) {
 
     std::size_t pos = 0;
     int seen = 0;
-    for (Dataset* ds = d.FirstDataset(pos); ds; ds = d.NextDataset(pos)) ++seen;
+    for (Dataset* ds = d.FirstDataset(pos); ds; ds = d.NextDataset(pos))
+        ++seen;
     EXPECT_EQ(seen, 4);
     EXPECT_EQ(d.FindFirst(ELEMENT_DATASET, pos), first);
     EXPECT_EQ(d.FindNext(ELEMENT_DATASET, pos), last);

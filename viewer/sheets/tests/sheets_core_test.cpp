@@ -5,10 +5,10 @@
 #include <limits>
 #include <memory>
 
+#include "scoped_german_locale.h"
 #include "test_support.h"
 #include "viewer/data/measurement_description.h"
 #include "viewer/settings/settings_values.h"
-#include "scoped_german_locale.h"
 #include "viewer/sheets/diagram_values.h"
 #include "viewer/sheets/field_parse.h"
 #include "viewer/sheets/language_setting.h"

@@ -12,11 +12,13 @@ namespace {
 
 // Tries s, then 2s, 5s and 10s until the step is at least p pixels apart.
 double WidenStep(double s, double pixelsPerUnit, int p) {
-    if (std::trunc(pixelsPerUnit * s) >= p) return s;
+    if (std::trunc(pixelsPerUnit * s) >= p)
+        return s;
     double step = s;
     for (double m : {2.0, 5.0, 10.0}) {
         step = s * m;
-        if (std::trunc(pixelsPerUnit * step) >= p) break;
+        if (std::trunc(pixelsPerUnit * step) >= p)
+            break;
     }
     return step;
 }
@@ -25,13 +27,16 @@ double WidenStep(double s, double pixelsPerUnit, int p) {
 
 double BaseStep(double range, int& exponent) {
     exponent = 0;
-    if (!(range > 0.0) || !std::isfinite(range)) return 0.0;
+    if (!(range > 0.0) || !std::isfinite(range))
+        return 0.0;
     exponent = static_cast<int>(std::ceil(std::log10(range))) - 1;
     exponent = std::clamp(exponent, -307, 307);
     double s = std::pow(10.0, exponent);
     // log10 can be off by one near powers of ten.
-    while (s >= range && exponent > -307) s = std::pow(10.0, --exponent);
-    while (s * 10.0 < range && exponent < 307) s = std::pow(10.0, ++exponent);
+    while (s >= range && exponent > -307)
+        s = std::pow(10.0, --exponent);
+    while (s * 10.0 < range && exponent < 307)
+        s = std::pow(10.0, ++exponent);
     return s;
 }
 
@@ -39,7 +44,8 @@ TickSet ComputeDiagramTicks(int pixels, double minimum, double maximum, int minP
                             bool /*integerFlag*/) {
     TickSet t;
     const double range = maximum - minimum;
-    if (!(range > 0.0) || !std::isfinite(range) || pixels < 1) return t;
+    if (!(range > 0.0) || !std::isfinite(range) || pixels < 1)
+        return t;
     int exponent = 0;
     const double perUnit = pixels / range;
     t.major = WidenStep(BaseStep(range, exponent), perUnit, minPixelDistance);
@@ -54,14 +60,16 @@ TickSet ComputeDiagramTicks(int pixels, double minimum, double maximum, int minP
 }
 
 int CountDecimals(double v) {
-    if (!std::isfinite(v)) return 0;
+    if (!std::isfinite(v))
+        return 0;
     v = std::fabs(v);
     const int digits = v >= 1.0 ? static_cast<int>(std::trunc(std::log10(v))) + 1 : 1;
     int k = 0;
     double scale = 1.0;
     while (k + digits < 15) {
         const double x = v * scale;
-        if (std::fabs(x - std::nearbyint(x)) < 1e-10) break;
+        if (std::fabs(x - std::nearbyint(x)) < 1e-10)
+            break;
         ++k;
         scale *= 10.0;
     }
@@ -73,7 +81,8 @@ int CAxisScale::Compute(int pixels, int minPixelDistance, bool integerLabels) {
     m_integerLabels = integerLabels;
     m_decimals = 0;
     const double range = m_maximum - m_minimum;
-    if (!(range > 0.0) || !std::isfinite(range) || pixels < 1) return m_decimals;
+    if (!(range > 0.0) || !std::isfinite(range) || pixels < 1)
+        return m_decimals;
     int exponent = 0;
     double s = BaseStep(range, exponent);
     if (integerLabels && exponent < 1) {

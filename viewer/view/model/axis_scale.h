@@ -33,14 +33,17 @@ std::string AxisTickLabel(double v, double step, int decimals);
 // maxLines, stopping when the value no longer advances. Calls visit(value).
 template <class Visit>
 void ForEachMultiple(double minimum, double maximum, double step, int maxLines, Visit visit) {
-    if (!(step > 0.0) || !(maximum > minimum)) return;
+    if (!(step > 0.0) || !(maximum > minimum))
+        return;
     double index = __builtin_ceil(minimum / step);
     double previous = -__builtin_inf();
     for (int lines = 0; lines < maxLines; ++lines, index += 1.0) {
         const double v = index * step;
-        if (v >= maximum || v <= previous) break;
+        if (v >= maximum || v <= previous)
+            break;
         previous = v;
-        if (v > minimum) visit(v);
+        if (v > minimum)
+            visit(v);
     }
 }
 

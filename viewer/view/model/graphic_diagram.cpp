@@ -24,7 +24,8 @@ void CGraphicDiagram::UpdatePlotRect() {
 }
 
 TickSet CGraphicDiagram::Ticks() const {
-    if (curve == nullptr) return {};
+    if (curve == nullptr)
+        return {};
     return ComputeDiagramTicks(m_plot.Height(), curve->display.displayMinimum,
                                curve->display.displayMaximum, 4, false);
 }
@@ -38,7 +39,8 @@ std::string CGraphicDiagram::MinimumLabel() const {
 }
 
 std::string CGraphicDiagram::Title() const {
-    if (curve == nullptr) return {};
+    if (curve == nullptr)
+        return {};
     return curve->label + "[" + curve->unit + "]";
 }
 

@@ -30,7 +30,7 @@ public:
     // label width.
     void UpdatePlotRect();
 
-    Dataset* curve = nullptr;                     // the curve in front, drawn last
+    Dataset* curve = nullptr;                          // the curve in front, drawn last
     const std::vector<Dataset*>* curveList = nullptr;  // all curves in view mode 1
     int labelWidth = 6;
     int yGrid = 0;

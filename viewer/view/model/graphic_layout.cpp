@@ -14,17 +14,23 @@ namespace grafyon {
 
 namespace {
 
-double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
+double Finite(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
 
 std::int64_t TruncSample(double v) {
-    if (!(v > 0.0)) return 0;
-    if (v > 9.0e18) return static_cast<std::int64_t>(9.0e18);
+    if (!(v > 0.0))
+        return 0;
+    if (v > 9.0e18)
+        return static_cast<std::int64_t>(9.0e18);
     return static_cast<std::int64_t>(v);
 }
 
 }  // namespace
 
-CGraphicLayout::CGraphicLayout() { ResizeDiagrams(2); }
+CGraphicLayout::CGraphicLayout() {
+    ResizeDiagrams(2);
+}
 
 CGraphicLayout::~CGraphicLayout() = default;
 
@@ -35,26 +41,32 @@ void CGraphicLayout::Bind(ValueSource* access, MeasurementDescription* datasets)
     m_layoutDirty = true;
 }
 
-std::uint64_t CGraphicLayout::Samples() const { return m_datasets ? m_datasets->FrameCount() : 0; }
+std::uint64_t CGraphicLayout::Samples() const {
+    return m_datasets ? m_datasets->FrameCount() : 0;
+}
 
 double CGraphicLayout::Step() const {
-    if (m_datasets == nullptr) return 1.0;
+    if (m_datasets == nullptr)
+        return 1.0;
     const std::vector<TimeSegmentElement*> segments = m_datasets->TimeSegments();
-    if (segments.empty()) return 1.0;
+    if (segments.empty())
+        return 1.0;
     const double step = segments.front()->sampleStep;
     return std::isfinite(step) && step > 0.0 ? step : 1.0;
 }
 
 int CGraphicLayout::SetClientRect(int left, int top, int right, int bottom) {
     const GraphicRect rect{left, top, right, bottom};
-    if (rect == m_client) return 0;
+    if (rect == m_client)
+        return 0;
     m_client = rect;
     m_layoutDirty = true;
     return 1;
 }
 
 void CGraphicLayout::ResizeDiagrams(int count) {
-    while (static_cast<int>(m_diagrams.size()) > count) m_diagrams.pop_back();
+    while (static_cast<int>(m_diagrams.size()) > count)
+        m_diagrams.pop_back();
     while (static_cast<int>(m_diagrams.size()) < count) {
         auto diagram = std::make_unique<CGraphicDiagram>();
         diagram->yGrid = m_diagrams.empty() ? 0 : m_diagrams.back()->yGrid;
@@ -65,7 +77,8 @@ void CGraphicLayout::ResizeDiagrams(int count) {
 
 int CGraphicLayout::SetViewMode(int mode) {
     mode = mode == 1 ? 1 : 0;
-    if (mode == m_viewMode) return 0;
+    if (mode == m_viewMode)
+        return 0;
     m_viewMode = mode;
     ResizeDiagrams(mode == 1 ? 1 : m_diagramsPerPage);
     AssignCurvesToDiagrams();
@@ -81,7 +94,8 @@ int CGraphicLayout::SetDiagramCount(int count) {
         m_diagramsPerPage = count;
         return changed ? 1 : 0;
     }
-    if (count == m_diagramsPerPage && count == DiagramCount()) return 0;
+    if (count == m_diagramsPerPage && count == DiagramCount())
+        return 0;
     m_diagramsPerPage = count;
     ResizeDiagrams(count);
     AssignCurvesToDiagrams();
@@ -92,13 +106,15 @@ int CGraphicLayout::SetDiagramCount(int count) {
 int CGraphicLayout::SetYGrid(int on) {
     on = on ? 1 : 0;
     const int last = m_diagrams.empty() ? 0 : m_diagrams.back()->yGrid;
-    for (auto& d : m_diagrams) d->yGrid = on;
+    for (auto& d : m_diagrams)
+        d->yGrid = on;
     return on != last ? 1 : 0;
 }
 
 int CGraphicLayout::SetTopAxis(int on) {
     on = on ? 1 : 0;
-    if (on == m_topAxisOn) return 0;
+    if (on == m_topAxisOn)
+        return 0;
     m_topAxisOn = on;
     m_layoutDirty = true;
     return 1;
@@ -106,7 +122,8 @@ int CGraphicLayout::SetTopAxis(int on) {
 
 int CGraphicLayout::SetBottomAxis(int on) {
     on = on ? 1 : 0;
-    if (on == m_bottomAxisOn) return 0;
+    if (on == m_bottomAxisOn)
+        return 0;
     m_bottomAxisOn = on;
     m_layoutDirty = true;
     return 1;
@@ -114,15 +131,16 @@ int CGraphicLayout::SetBottomAxis(int on) {
 
 int CGraphicLayout::SetAxisInSamples(int on) {
     on = on ? 1 : 0;
-    if (on == m_axisInSamples) return 0;
+    if (on == m_axisInSamples)
+        return 0;
     m_axisInSamples = on;
     m_layoutDirty = true;
     return 1;
 }
 
 int CGraphicLayout::ApplyCurves(const std::vector<Dataset*>& datasets, bool force) {
-    bool rebuild = force || datasets.size() != m_curves.size() ||
-                   DiagramCount() != m_diagramCountAtAssignment;
+    bool rebuild =
+        force || datasets.size() != m_curves.size() || DiagramCount() != m_diagramCountAtAssignment;
     if (!rebuild) {
         std::size_t curve = 0;
         for (Dataset* d : datasets) {
@@ -134,12 +152,15 @@ int CGraphicLayout::ApplyCurves(const std::vector<Dataset*>& datasets, bool forc
             ++curve;
         }
     }
-    if (!rebuild) return 0;
+    if (!rebuild)
+        return 0;
     const int oldIndex = m_firstCurve;
-    Dataset* remembered = oldIndex < CurveCount() ? m_curves[static_cast<std::size_t>(oldIndex)] : nullptr;
+    Dataset* remembered =
+        oldIndex < CurveCount() ? m_curves[static_cast<std::size_t>(oldIndex)] : nullptr;
     m_curves.clear();
     for (Dataset* d : datasets) {
-        if (d->active) m_curves.push_back(d);
+        if (d->active)
+            m_curves.push_back(d);
         d->display.activeAtLastAssignment = d->active ? 1 : 0;
     }
     m_diagramCountAtAssignment = DiagramCount();
@@ -157,7 +178,8 @@ int CGraphicLayout::ApplyCurves(const std::vector<Dataset*>& datasets, bool forc
 }
 
 void CGraphicLayout::AssignCurvesToDiagrams() {
-    if (m_curves.empty()) m_firstCurve = 0;
+    if (m_curves.empty())
+        m_firstCurve = 0;
     for (std::size_t i = 0; i < m_diagrams.size(); ++i) {
         CGraphicDiagram& d = *m_diagrams[i];
         if (m_viewMode == 1) {
@@ -172,7 +194,8 @@ void CGraphicLayout::AssignCurvesToDiagrams() {
 }
 
 int CGraphicLayout::ActivateCurve(int index) {
-    if (index < 0 || index >= CurveCount()) return 0;
+    if (index < 0 || index >= CurveCount())
+        return 0;
     m_firstCurve = index;
     AssignCurvesToDiagrams();
     m_layoutDirty = true;
@@ -180,9 +203,12 @@ int CGraphicLayout::ActivateCurve(int index) {
 }
 
 int CGraphicLayout::MoveActiveCurve(int delta) {
-    if (delta == 0) return 0;
-    if (delta < 0 && m_firstCurve == 0) return 0;
-    if (delta > 0 && CurveCount() - m_diagramsPerPage - m_firstCurve < 1) return 0;
+    if (delta == 0)
+        return 0;
+    if (delta < 0 && m_firstCurve == 0)
+        return 0;
+    if (delta > 0 && CurveCount() - m_diagramsPerPage - m_firstCurve < 1)
+        return 0;
     const int index = std::clamp(m_firstCurve + delta, 0, std::max(0, CurveCount() - 1));
     return ActivateCurve(index);
 }
@@ -192,21 +218,27 @@ int CGraphicLayout::ObjectCount() const {
 }
 
 CGraphicObject* CGraphicLayout::ObjectAt(int index) const {
-    if (index < 0) return nullptr;
+    if (index < 0)
+        return nullptr;
     if (m_topAxisOn) {
-        if (index == 0) return const_cast<CGraphicXAxis*>(&m_topAxis);
+        if (index == 0)
+            return const_cast<CGraphicXAxis*>(&m_topAxis);
         --index;
     }
-    if (index < DiagramCount()) return m_diagrams[static_cast<std::size_t>(index)].get();
+    if (index < DiagramCount())
+        return m_diagrams[static_cast<std::size_t>(index)].get();
     index -= DiagramCount();
-    if (m_bottomAxisOn && index == 0) return const_cast<CGraphicXAxis*>(&m_bottomAxis);
+    if (m_bottomAxisOn && index == 0)
+        return const_cast<CGraphicXAxis*>(&m_bottomAxis);
     return nullptr;
 }
 
 CGraphicObject* CGraphicLayout::HitTest(int x, int y) const {
-    if (m_topAxisOn && m_topAxis.Rect().Contains(x, y)) return const_cast<CGraphicXAxis*>(&m_topAxis);
+    if (m_topAxisOn && m_topAxis.Rect().Contains(x, y))
+        return const_cast<CGraphicXAxis*>(&m_topAxis);
     for (const auto& d : m_diagrams) {
-        if (d->Rect().Contains(x, y)) return d->curve ? d.get() : nullptr;
+        if (d->Rect().Contains(x, y))
+            return d->curve ? d.get() : nullptr;
     }
     if (m_bottomAxisOn && m_bottomAxis.Rect().Contains(x, y)) {
         return const_cast<CGraphicXAxis*>(&m_bottomAxis);
@@ -215,13 +247,15 @@ CGraphicObject* CGraphicLayout::HitTest(int x, int y) const {
 }
 
 void CGraphicLayout::EnsureRange() {
-    if (m_rangeDirty) RecomputeRange();
+    if (m_rangeDirty)
+        RecomputeRange();
 }
 
 void CGraphicLayout::RecomputeRange() {
     m_rangeDirty = false;
     const double step = Step();
-    const std::int64_t samples = static_cast<std::int64_t>(std::min<std::uint64_t>(Samples(), INT64_MAX / 2));
+    const std::int64_t samples =
+        static_cast<std::int64_t>(std::min<std::uint64_t>(Samples(), INT64_MAX / 2));
     if (m_startMode == START_TIME) {
         m_startTime = m_startValue;
         m_firstSample = TimeToSample(m_startValue, step);
@@ -233,14 +267,16 @@ void CGraphicLayout::RecomputeRange() {
     switch (m_intervalMode) {
         case INTERVAL_VALUES:
             m_lastSample = TruncSample(m_intervalValue) + m_firstSample - 1;
-            if (m_lastSample < 0) m_lastSample = m_firstSample + 2;
+            if (m_lastSample < 0)
+                m_lastSample = m_firstSample + 2;
             break;
         case INTERVAL_MAX_INDEX:
             m_lastSample = m_intervalValue < 0.0 ? m_firstSample + 2 : TruncSample(m_intervalValue);
             break;
         case INTERVAL_TIME:
         case INTERVAL_MAX_TIME:
-            m_endTime = m_intervalMode == INTERVAL_TIME ? m_startTime + m_intervalValue : m_intervalValue;
+            m_endTime =
+                m_intervalMode == INTERVAL_TIME ? m_startTime + m_intervalValue : m_intervalValue;
             if (m_endTime > m_startTime) {
                 m_lastSample = TimeToSampleCeil(m_endTime, step);
                 endFromSample = false;
@@ -252,7 +288,8 @@ void CGraphicLayout::RecomputeRange() {
             m_lastSample = samples - 1;
             break;
     }
-    if (endFromSample) m_endTime = static_cast<double>(m_lastSample) * step;
+    if (endFromSample)
+        m_endTime = static_cast<double>(m_lastSample) * step;
 
     // The window always holds at least two samples inside the recording.
     if (samples <= 1) {
@@ -294,7 +331,8 @@ double CGraphicLayout::EndTime() {
 
 int CGraphicLayout::SetStartMode(int mode) {
     mode = mode == START_TIME ? START_TIME : START_SAMPLE;
-    if (mode == m_startMode) return 0;
+    if (mode == m_startMode)
+        return 0;
     m_startMode = mode;
     m_rangeDirty = true;
     return 1;
@@ -302,15 +340,18 @@ int CGraphicLayout::SetStartMode(int mode) {
 
 int CGraphicLayout::SetStart(double value) {
     value = Finite(value);
-    if (value < 0.0) value = 0.0;
+    if (value < 0.0)
+        value = 0.0;
     const double samples = static_cast<double>(Samples());
     if (m_startMode == START_TIME) {
         const double limit = (samples - 2.0) * Step();
-        if (limit < value) value = std::max(0.0, limit);
+        if (limit < value)
+            value = std::max(0.0, limit);
     } else if (value > samples - 2.0) {
         value = std::max(0.0, samples - 2.0);
     }
-    if (value == m_startValue) return 0;
+    if (value == m_startValue)
+        return 0;
     m_startValue = value;
     m_rangeDirty = true;
     return 1;
@@ -318,7 +359,8 @@ int CGraphicLayout::SetStart(double value) {
 
 int CGraphicLayout::SetIntervalMode(int mode) {
     mode = std::clamp(mode, 0, 4);
-    if (mode == m_intervalMode) return 0;
+    if (mode == m_intervalMode)
+        return 0;
     m_intervalMode = mode;
     m_rangeDirty = true;
     return 1;
@@ -331,33 +373,42 @@ int CGraphicLayout::SetInterval(double value) {
     switch (m_intervalMode) {
         case INTERVAL_VALUES: {
             const double first = static_cast<double>(FirstSample());
-            if (value < 2.0) value = 2.0;
-            if (first + value > samples) value = samples - first;
+            if (value < 2.0)
+                value = 2.0;
+            if (first + value > samples)
+                value = samples - first;
             break;
         }
         case INTERVAL_MAX_INDEX: {
             const double first = static_cast<double>(FirstSample());
-            if (value < first + 1.0) value = first + 1.0;
-            if (value > samples - 1.0) value = samples - 1.0;
+            if (value < first + 1.0)
+                value = first + 1.0;
+            if (value > samples - 1.0)
+                value = samples - 1.0;
             break;
         }
         case INTERVAL_TIME: {
             const double start = StartTime();
-            if (value < step) value = step;
-            if (start + value > (samples - 1.0) * step) value = (samples - 1.0) * step - start;
+            if (value < step)
+                value = step;
+            if (start + value > (samples - 1.0) * step)
+                value = (samples - 1.0) * step - start;
             break;
         }
         case INTERVAL_MAX_TIME: {
             const double start = StartTime();
-            if (start > value) value = start + step;
+            if (start > value)
+                value = start + step;
             const double duration = (samples - 1.0) * step;
-            if (value > duration) value = duration;
+            if (value > duration)
+                value = duration;
             break;
         }
         default:
             break;
     }
-    if (value == m_intervalValue) return 0;
+    if (value == m_intervalValue)
+        return 0;
     m_intervalValue = value;
     m_rangeDirty = true;
     return 1;
@@ -369,7 +420,8 @@ int CGraphicLayout::SetFirstSample(std::int64_t sample) {
     const double value = m_startMode == START_TIME ? static_cast<double>(sample) * Step()
                                                    : static_cast<double>(sample);
     m_layoutDirty = true;
-    if (value == m_startValue) return 0;
+    if (value == m_startValue)
+        return 0;
     m_startValue = value;
     m_rangeDirty = true;
     return 1;
@@ -378,15 +430,25 @@ int CGraphicLayout::SetFirstSample(std::int64_t sample) {
 int CGraphicLayout::SetLastSample(std::int64_t sample) {
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     const std::int64_t first = FirstSample();
-    if (sample <= first) sample = first + 1;
-    if (sample >= samples) sample = samples - 1;
+    if (sample <= first)
+        sample = first + 1;
+    if (sample >= samples)
+        sample = samples - 1;
     const double step = Step();
     double value = 0.0;
     switch (m_intervalMode) {
-        case INTERVAL_VALUES: value = static_cast<double>(sample - first + 1); break;
-        case INTERVAL_MAX_INDEX: value = static_cast<double>(sample); break;
-        case INTERVAL_TIME: value = step * static_cast<double>(sample - first + 1); break;
-        case INTERVAL_MAX_TIME: value = step * static_cast<double>(sample); break;
+        case INTERVAL_VALUES:
+            value = static_cast<double>(sample - first + 1);
+            break;
+        case INTERVAL_MAX_INDEX:
+            value = static_cast<double>(sample);
+            break;
+        case INTERVAL_TIME:
+            value = step * static_cast<double>(sample - first + 1);
+            break;
+        case INTERVAL_MAX_TIME:
+            value = step * static_cast<double>(sample);
+            break;
         default:
             // "All values" has no last sample of its own: it becomes "maximum index".
             m_intervalMode = INTERVAL_MAX_INDEX;
@@ -395,7 +457,8 @@ int CGraphicLayout::SetLastSample(std::int64_t sample) {
             return 1;
     }
     m_layoutDirty = true;
-    if (value == m_intervalValue) return 0;
+    if (value == m_intervalValue)
+        return 0;
     m_intervalValue = value;
     m_rangeDirty = true;
     return 1;
@@ -405,11 +468,18 @@ int CGraphicLayout::FullRange() {
     int changed = SetStart(0.0);
     const double samples = static_cast<double>(Samples());
     switch (m_intervalMode) {
-        case INTERVAL_VALUES: changed |= SetInterval(samples); break;
-        case INTERVAL_MAX_INDEX: changed |= SetInterval(samples - 1.0); break;
+        case INTERVAL_VALUES:
+            changed |= SetInterval(samples);
+            break;
+        case INTERVAL_MAX_INDEX:
+            changed |= SetInterval(samples - 1.0);
+            break;
         case INTERVAL_TIME:
-        case INTERVAL_MAX_TIME: changed |= SetInterval(Step() * (samples - 1.0)); break;
-        default: break;
+        case INTERVAL_MAX_TIME:
+            changed |= SetInterval(Step() * (samples - 1.0));
+            break;
+        default:
+            break;
     }
     return changed;
 }
@@ -417,8 +487,10 @@ int CGraphicLayout::FullRange() {
 int CGraphicLayout::SetTimeWindow(double startTime, double endTime) {
     startTime = Finite(startTime);
     endTime = Finite(endTime);
-    if (startTime == endTime) return 0;
-    if (startTime > endTime) std::swap(startTime, endTime);
+    if (startTime == endTime)
+        return 0;
+    if (startTime > endTime)
+        std::swap(startTime, endTime);
     int changed = SetStartMode(START_TIME);
     changed |= SetIntervalMode(INTERVAL_MAX_TIME);
     changed |= SetStart(startTime);
@@ -428,12 +500,16 @@ int CGraphicLayout::SetTimeWindow(double startTime, double endTime) {
 
 std::pair<double, double> CGraphicLayout::VisibleExtremes(const Dataset& curve, std::int64_t first,
                                                           std::int64_t count) {
-    if (curve.minimum == curve.maximum || m_access == nullptr) return {curve.minimum, curve.maximum};
-    return m_access->Extremes(curve, static_cast<std::uint64_t>(first), static_cast<std::uint64_t>(count));
+    if (curve.minimum == curve.maximum || m_access == nullptr)
+        return {curve.minimum, curve.maximum};
+    return m_access->Extremes(curve, static_cast<std::uint64_t>(first),
+                              static_cast<std::uint64_t>(count));
 }
 
-int CGraphicLayout::Autoscale(std::int64_t first, std::int64_t count, bool equalized, bool reference) {
-    if (m_curves.empty()) return 0;
+int CGraphicLayout::Autoscale(std::int64_t first, std::int64_t count, bool equalized,
+                              bool reference) {
+    if (m_curves.empty())
+        return 0;
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     first = std::clamp<std::int64_t>(first, 0, std::max<std::int64_t>(0, samples - 1));
     count = std::clamp<std::int64_t>(count, 0, samples - first);
@@ -452,59 +528,75 @@ int CGraphicLayout::Autoscale(std::int64_t first, std::int64_t count, bool equal
             lo = std::min(lo, a);
             hi = std::max(hi, b);
         }
-        for (auto& r : ranges) r = {lo, hi};
+        for (auto& r : ranges)
+            r = {lo, hi};
     }
     int changed = 0;
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
         double minimum = 0.0, maximum = 0.0;
         ScaleRange(ranges[i].first, ranges[i].second, minimum, maximum);
-        if (m_curves[i]->display.SetDisplayRange(minimum, maximum)) changed = 1;
+        if (m_curves[i]->display.SetDisplayRange(minimum, maximum))
+            changed = 1;
     }
-    if (changed) m_layoutDirty = true;
+    if (changed)
+        m_layoutDirty = true;
     return changed;
 }
 
 int CGraphicLayout::YAutoscale(CGraphicDiagram& diagram) {
-    if (diagram.curve == nullptr) return 0;
+    if (diagram.curve == nullptr)
+        return 0;
     const std::int64_t first = FirstSample();
     const auto [lo, hi] = VisibleExtremes(*diagram.curve, first, LastSample() - first + 1);
     double minimum = 0.0, maximum = 0.0;
     ScaleRange(lo, hi, minimum, maximum);
     const int changed = diagram.curve->display.SetDisplayRange(minimum, maximum) ? 1 : 0;
-    if (changed) m_layoutDirty = true;
+    if (changed)
+        m_layoutDirty = true;
     return changed;
 }
 
 int CGraphicLayout::ManualScale(Dataset& curve, double minimum, double maximum) {
-    if (!std::isfinite(minimum) || !std::isfinite(maximum)) return 0;
+    if (!std::isfinite(minimum) || !std::isfinite(maximum))
+        return 0;
     if (minimum == maximum) {
         ConstantRange(minimum, minimum, maximum);
     } else if (minimum > maximum) {
         std::swap(minimum, maximum);
     }
     const int changed = curve.display.SetDisplayRange(minimum, maximum) ? 1 : 0;
-    if (changed) m_layoutDirty = true;
+    if (changed)
+        m_layoutDirty = true;
     return changed;
 }
 
 void CGraphicLayout::SetCursorValueFormat(const CursorValueFormat& format) {
     m_cursorFormat = format;
-    for (auto& d : m_diagrams) d->cursorValueFormat = format;
+    for (auto& d : m_diagrams)
+        d->cursorValueFormat = format;
 }
 
-void CGraphicLayout::InitialView(const InitialViewSettings& s, const std::vector<std::uint32_t>& colours) {
+void CGraphicLayout::InitialView(const InitialViewSettings& s,
+                                 const std::vector<std::uint32_t>& colours) {
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     const double step = Step();
     std::int64_t count = 2;
     switch (s.startIntervalMode) {
-        case 0: count = s.numOfValues; break;
-        case 1: count = TruncSample(Finite(s.timeInterval) / step); break;
+        case 0:
+            count = s.numOfValues;
+            break;
+        case 1:
+            count = TruncSample(Finite(s.timeInterval) / step);
+            break;
         case 2: {
             const double q = std::clamp(s.valueInterval, 1, 100);
-            count = TruncSample((std::trunc(100.0 / q + 0.5) + static_cast<double>(samples) - 1.0) * q * 0.01);
+            count = TruncSample((std::trunc(100.0 / q + 0.5) + static_cast<double>(samples) - 1.0) *
+                                q * 0.01);
             break;
         }
-        case 3: count = samples; break;
+        case 3:
+            count = samples;
+            break;
         case 4: {
             // Sixteen samples per usable pixel column: detailed enough to read, cheap to draw.
             // Without a usable width every sample is shown.
@@ -512,10 +604,13 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s, const std::vector
             count = usable > 0 ? std::min(samples, 16 * usable) : samples;
             break;
         }
-        default: break;
+        default:
+            break;
     }
-    if (count < 2) count = 2;
-    if (count > samples) count = samples;
+    if (count < 2)
+        count = 2;
+    if (count > samples)
+        count = samples;
 
     SetViewMode(s.viewMode);
     SetDiagramCount(s.diagramsPerPage);
@@ -523,7 +618,8 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s, const std::vector
     std::vector<Dataset*> datasets;
     if (m_datasets) {
         for (Dataset* d : m_datasets->Datasets()) {
-            if (d->Kind() == ELEMENT_DATASET) datasets.push_back(d);
+            if (d->Kind() == ELEMENT_DATASET)
+                datasets.push_back(d);
         }
     }
     for (std::size_t k = 0; k < datasets.size() && !colours.empty(); ++k) {
@@ -565,8 +661,10 @@ void CGraphicLayout::UpdateAxisTexts() {
             const double width = axis->plotRight - axis->plotLeft;
             const double span = axis->endValue - axis->startValue;
             auto column = [&](double v) {
-                if (!(span > 0.0)) return axis->plotLeft;
-                return axis->plotLeft + static_cast<int>(std::trunc((v - axis->startValue) / span * width));
+                if (!(span > 0.0))
+                    return axis->plotLeft;
+                return axis->plotLeft +
+                       static_cast<int>(std::trunc((v - axis->startValue) / span * width));
             };
             if (firstWhole <= axis->endValue) {
                 axis->startLabel = FormatC("%.0f", firstWhole);
@@ -595,10 +693,14 @@ void CGraphicLayout::UpdateAxisTexts() {
 
 int CGraphicLayout::LayoutPass(int textHeight, int charUnit, bool full) {
     m_layoutDirty = false;
-    if (m_datasets == nullptr || m_datasets->Datasets().empty()) return LAYOUT_NO_FILE;
-    if (m_curves.empty()) return LAYOUT_NO_CURVES;
-    if (Samples() == 0) return LAYOUT_NO_DATA;
-    if (m_client.IsEmpty() || m_access == nullptr || m_diagrams.empty()) return LAYOUT_INTERNAL;
+    if (m_datasets == nullptr || m_datasets->Datasets().empty())
+        return LAYOUT_NO_FILE;
+    if (m_curves.empty())
+        return LAYOUT_NO_CURVES;
+    if (Samples() == 0)
+        return LAYOUT_NO_DATA;
+    if (m_client.IsEmpty() || m_access == nullptr || m_diagrams.empty())
+        return LAYOUT_INTERNAL;
 
     const int rows = DiagramCount();
     const int axes = m_topAxisOn + m_bottomAxisOn;
@@ -609,7 +711,8 @@ int CGraphicLayout::LayoutPass(int textHeight, int charUnit, bool full) {
     const int stackGaps = m_gap * (axes + rows - 1);
     const int available = clientHeight - 2 * m_margin - stackGaps - axes * axisHeight;
     const int rowHeight = available / rows;
-    if (axes > 0) axisHeight = (clientHeight - rowHeight * rows - 2 * m_margin - stackGaps) / axes;
+    if (axes > 0)
+        axisHeight = (clientHeight - rowHeight * rows - 2 * m_margin - stackGaps) / axes;
 
     const int right = m_client.right - m_margin - m_client.left;
     int y = m_margin;
@@ -639,17 +742,21 @@ int CGraphicLayout::LayoutPass(int textHeight, int charUnit, bool full) {
     }
 
     const bool rowHeightChanged = full && rowHeight != m_rowHeight;
-    if (full) m_rowHeight = rowHeight;
+    if (full)
+        m_rowHeight = rowHeight;
     RecomputeRange();
     UpdateAxisTexts();
-    if (m_bandBuilder) m_bandBuilder(m_bands, plot, m_startTime, m_endTime);
-    if (full) RefreshPointBuffers(rowHeightChanged);
+    if (m_bandBuilder)
+        m_bandBuilder(m_bands, plot, m_startTime, m_endTime);
+    if (full)
+        RefreshPointBuffers(rowHeightChanged);
     UpdateCursor();
     return 0;
 }
 
 void CGraphicLayout::RefreshPointBuffers(bool rowHeightChanged) {
-    if (m_diagrams.empty()) return;
+    if (m_diagrams.empty())
+        return;
     const int width2 = 2 * m_client.Width();
     const std::size_t size = static_cast<std::size_t>(std::max(0, width2));
     // A buffer is valid for one window, width and row height; curves off screen keep theirs
@@ -662,20 +769,24 @@ void CGraphicLayout::RefreshPointBuffers(bool rowHeightChanged) {
             curve->display.pointCount = 0;
             curve->display.pointsDirty = true;
         }
-        if (stale) curve->display.pointsDirty = true;
+        if (stale)
+            curve->display.pointsDirty = true;
     }
     m_previousWidth = width2;
     m_bufferedStart = m_startTime;
     m_bufferedEnd = m_endTime;
-    if (!m_pointFiller) return;
+    if (!m_pointFiller)
+        return;
     const auto fill = [this](Dataset& curve, const GraphicRect& plot) {
-        if (!curve.display.pointsDirty) return;
+        if (!curve.display.pointsDirty)
+            return;
         curve.display.pointsDirty = false;
         m_pointFiller(curve, plot, m_startTime, m_endTime);
     };
     for (const auto& d : m_diagrams) {
         if (m_viewMode == 1) {
-            for (Dataset* curve : m_curves) fill(*curve, d->PlotRect());
+            for (Dataset* curve : m_curves)
+                fill(*curve, d->PlotRect());
         } else if (d->curve != nullptr) {
             fill(*d->curve, d->PlotRect());
         }
@@ -683,7 +794,8 @@ void CGraphicLayout::RefreshPointBuffers(bool rowHeightChanged) {
 }
 
 void CGraphicLayout::UpdateCursor() {
-    if (m_diagrams.empty() || cursorSample < 0 || !cursorOn) return;
+    if (m_diagrams.empty() || cursorSample < 0 || !cursorOn)
+        return;
     const double step = Step();
     cursorTime = static_cast<double>(cursorSample) * step;
     const GraphicRect& plot = m_diagrams.front()->PlotRect();

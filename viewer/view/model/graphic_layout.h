@@ -51,7 +51,7 @@ struct InitialViewSettings {
     int startIntervalMode = 0;  // 0 values, 1 time, 2 percent, 3 all, 4 speed optimized
     std::int64_t numOfValues = 1000;
     double timeInterval = 1.0;
-    int valueInterval = 100;  // percent
+    int valueInterval = 100;   // percent
     int curveScalingMode = 0;  // 1 = equalized
     int scalingRefMode = 0;
     CursorValueFormat cursorValueFormat;
@@ -59,8 +59,8 @@ struct InitialViewSettings {
 };
 
 // Fills one curve's point buffer for the time window and its plot rectangle.
-using PointFiller = std::function<void(Dataset& curve, const GraphicRect& plot, double startTime,
-                                       double endTime)>;
+using PointFiller =
+    std::function<void(Dataset& curve, const GraphicRect& plot, double startTime, double endTime)>;
 // Computes the pixel columns of the range bands for the time window and plot.
 using BandBuilder = std::function<void(std::vector<RangeBand>& bands, const GraphicRect& plot,
                                        double startTime, double endTime)>;
@@ -115,7 +115,8 @@ public:
     int YAutoscale(CGraphicDiagram& diagram);
     int ManualScale(Dataset& curve, double minimum, double maximum);
     void SetCursorValueFormat(const CursorValueFormat& format);
-    void InitialView(const InitialViewSettings& settings, const std::vector<std::uint32_t>& colours);
+    void InitialView(const InitialViewSettings& settings,
+                     const std::vector<std::uint32_t>& colours);
 
     // Places every object for the client rectangle and refreshes what depends on it;
     // 0 or one of the LAYOUT_ errors.

@@ -21,7 +21,7 @@ public:
     int position;
     int axisSpacing = 3;
     int extraSpacing = 0;
-    int mode = 1;  // 1 = time labels, 0 = sample labels
+    int mode = 1;          // 1 = time labels, 0 = sample labels
     std::string unitText;  // the title
     std::string startLabel;
     std::string endLabel;

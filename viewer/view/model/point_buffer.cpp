@@ -11,7 +11,8 @@ namespace {
 
 // Appends unless the buffer is full; the buffer was sized for the client width.
 void Append(DatasetDisplay& d, CurvePoint p) {
-    if (static_cast<std::size_t>(d.pointCount) >= d.points.size()) return;
+    if (static_cast<std::size_t>(d.pointCount) >= d.points.size())
+        return;
     d.points[static_cast<std::size_t>(d.pointCount++)] = p;
 }
 
@@ -19,7 +20,8 @@ void Append(DatasetDisplay& d, CurvePoint p) {
 
 int ValueToRow(double v, double displayMinimum, double displayMaximum, const GraphicRect& plot) {
     const double range = displayMaximum - displayMinimum;
-    if (!(range > 0.0) || !std::isfinite(range)) return plot.bottom;
+    if (!(range > 0.0) || !std::isfinite(range))
+        return plot.bottom;
     v = std::clamp(v, displayMaximum - 25.0 * range, displayMinimum + 25.0 * range);
     return plot.bottom + static_cast<int>(std::trunc((v - displayMinimum) / range *
                                                      static_cast<double>(plot.top - plot.bottom)));
@@ -32,10 +34,12 @@ void BuildColumnPoints(DatasetDisplay& d, const std::vector<ColumnRange>& column
     d.bufferPlotTop = plot.top;
     bool havePrevious = false;
     CurvePoint previous;
-    const std::size_t width = std::min<std::size_t>(columns.size(), static_cast<std::size_t>(std::max(0, plot.Width())));
+    const std::size_t width =
+        std::min<std::size_t>(columns.size(), static_cast<std::size_t>(std::max(0, plot.Width())));
     for (std::size_t i = 0; i < width; ++i) {
         const ColumnRange& c = columns[i];
-        if (c.empty || !std::isfinite(c.minimum) || !std::isfinite(c.maximum)) continue;
+        if (c.empty || !std::isfinite(c.minimum) || !std::isfinite(c.maximum))
+            continue;
         const int x = plot.left + static_cast<int>(i);
         CurvePoint first{x, ValueToRow(c.maximum, d.displayMinimum, d.displayMaximum, plot)};
         CurvePoint second{x, ValueToRow(c.minimum, d.displayMinimum, d.displayMaximum, plot)};
@@ -66,12 +70,15 @@ void BuildFlatPoints(DatasetDisplay& d, double value, const GraphicRect& plot, d
     }
     d.flatPixel = row;
     auto column = [&](double t) {
-        const double c = plot.left + std::trunc((t - startTime) / (endTime - startTime) * plot.Width());
-        return static_cast<int>(std::clamp(c, static_cast<double>(plot.left), static_cast<double>(plot.right - 1)));
+        const double c =
+            plot.left + std::trunc((t - startTime) / (endTime - startTime) * plot.Width());
+        return static_cast<int>(
+            std::clamp(c, static_cast<double>(plot.left), static_cast<double>(plot.right - 1)));
     };
     const double from = std::max(0.0, startTime);
     const double to = std::min(endTime, lastTime);
-    if (to < from) return;
+    if (to < from)
+        return;
     Append(d, {column(from), row});
     Append(d, {column(to), row});
 }

@@ -16,26 +16,32 @@ bool NearInteger(double q, double& nearest) {
 }
 
 std::int64_t Clamp(double q) {
-    if (!(q > 0.0)) return 0;  // also NaN
-    if (q > MAX_SAMPLE) return static_cast<std::int64_t>(MAX_SAMPLE);
+    if (!(q > 0.0))
+        return 0;  // also NaN
+    if (q > MAX_SAMPLE)
+        return static_cast<std::int64_t>(MAX_SAMPLE);
     return static_cast<std::int64_t>(q);
 }
 
 }  // namespace
 
 std::int64_t TimeToSample(double t, double step) {
-    if (!(step > 0.0) || !std::isfinite(step)) return 0;
+    if (!(step > 0.0) || !std::isfinite(step))
+        return 0;
     const double q = t / step;
     double nearest = 0.0;
-    if (NearInteger(q, nearest)) return Clamp(nearest);
+    if (NearInteger(q, nearest))
+        return Clamp(nearest);
     return Clamp(std::trunc(q));
 }
 
 std::int64_t TimeToSampleCeil(double t, double step) {
-    if (!(step > 0.0) || !std::isfinite(step)) return 0;
+    if (!(step > 0.0) || !std::isfinite(step))
+        return 0;
     const double q = t / step;
     double nearest = 0.0;
-    if (NearInteger(q, nearest)) return Clamp(nearest);
+    if (NearInteger(q, nearest))
+        return Clamp(nearest);
     return Clamp(std::ceil(q));
 }
 

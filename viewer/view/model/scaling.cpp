@@ -11,7 +11,8 @@ namespace grafyon {
 
 void RoundRangeOutward(double& lo, double& hi) {
     const bool reversed = lo > hi;
-    if (reversed) std::swap(lo, hi);
+    if (reversed)
+        std::swap(lo, hi);
     if (lo == hi) {
         lo -= 1.0;
         hi += 1.0;
@@ -20,19 +21,23 @@ void RoundRangeOutward(double& lo, double& hi) {
         const double magnitude = std::max(std::fabs(lo), std::fabs(hi));
         if (std::isfinite(d) && d > magnitude * 1e-12) {
             double u = 1.0;
-            for (int i = 0; i < 700 && u >= d / 2.0; ++i) u *= 0.1;
-            for (int i = 0; i < 700 && u < d * 0.05; ++i) u *= 10.0;
+            for (int i = 0; i < 700 && u >= d / 2.0; ++i)
+                u *= 0.1;
+            for (int i = 0; i < 700 && u < d * 0.05; ++i)
+                u *= 10.0;
             double r = std::fmod(lo, u);
             lo = lo >= 0.0 ? lo - r : lo - (r + u);
             r = std::fmod(hi, u);
             hi = hi < 0.0 ? hi - r : hi + u - r;
         }
     }
-    if (reversed) std::swap(lo, hi);
+    if (reversed)
+        std::swap(lo, hi);
 }
 
 void ConstantRange(double v, double& minimum, double& maximum) {
-    if (!std::isfinite(v)) v = 0.0;
+    if (!std::isfinite(v))
+        v = 0.0;
     maximum = v >= 0.0 ? std::trunc(v + 1.0) : std::trunc(v);
     minimum = maximum - v == 1.0 ? maximum - 2.0 : maximum - 1.0;
     if (!(minimum < maximum)) {
@@ -44,20 +49,24 @@ void ConstantRange(double v, double& minimum, double& maximum) {
 }
 
 void ScaleRange(double lo, double hi, double& minimum, double& maximum) {
-    if (!std::isfinite(lo)) lo = 0.0;
-    if (!std::isfinite(hi)) hi = 0.0;
+    if (!std::isfinite(lo))
+        lo = 0.0;
+    if (!std::isfinite(hi))
+        hi = 0.0;
     if (lo == hi) {
         ConstantRange(lo, minimum, maximum);
         return;
     }
-    if (lo > hi) std::swap(lo, hi);
+    if (lo > hi)
+        std::swap(lo, hi);
     RoundRangeOutward(lo, hi);
     minimum = lo;
     maximum = hi;
 }
 
 std::string MinMaxLabel(double value, int precision) {
-    if (std::fabs(value) < 999999.0) return FormatC("%.*f", precision, value);
+    if (std::fabs(value) < 999999.0)
+        return FormatC("%.*f", precision, value);
     return FormatC("%.*g", precision, value);
 }
 
@@ -75,9 +84,12 @@ std::string CursorValueFormat::Text() const {
 
 std::string CursorValueFormat::Apply(double value) const {
     switch (conversion) {
-        case 'f': return FormatC("%*.*f", width, precision, value);
-        case 'e': return FormatC("%*.*e", width, precision, value);
-        default: return FormatC("%*.*g", width, precision, value);
+        case 'f':
+            return FormatC("%*.*f", width, precision, value);
+        case 'e':
+            return FormatC("%*.*e", width, precision, value);
+        default:
+            return FormatC("%*.*g", width, precision, value);
     }
 }
 

@@ -28,7 +28,7 @@ struct CursorValueFormat {
     char conversion = 'g';
 
     static CursorValueFormat Build(int width, int precision, int type);
-    std::string Text() const;             // e.g. "%10.6g"
+    std::string Text() const;               // e.g. "%10.6g"
     std::string Apply(double value) const;  // formatted without going through stored text
 };
 

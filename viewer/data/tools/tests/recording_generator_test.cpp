@@ -386,7 +386,8 @@ TEST_F(RecordingGeneratorTest, BooleanChannelsStoredAsFloatsKeepTheirLevels) {
     tks.channels = {DefaultChannelOfType(DATA_TYPE_BOOL16, 0),
                     DefaultChannelOfType(DATA_TYPE_BOOL8, 1)};
     tks.channels[1].signal = SignalShape::STEPS;
-    for (GeneratedChannel& c : tks.channels) c.period = 50;
+    for (GeneratedChannel& c : tks.channels)
+        c.period = 50;
     const std::vector<GeneratedChannel> held = ChannelsOf(tks);
     ASSERT_EQ(held[0].dataType, DATA_TYPE_FLOAT);
     EXPECT_TRUE(held[0].booleanLevels);
