@@ -11,51 +11,27 @@
 #include "viewer/view/graphic_painter.h"
 #include "viewer/view/model/graphic_layout.h"
 #include "viewer/view/model/point_buffer.h"
-#include "viewer/view/model/value_source.h"
+#include "viewer/view/test_support/test_recording.h"
 
 namespace grafyon {
 namespace {
 
-// value(frame) = factor * sin(frame / 50) + offset, brute force everywhere.
-class SineValues : public ValueSource {
-public:
-    double Value(const Dataset& d, std::uint64_t f) const {
-        return d.factor * std::sin(static_cast<double>(f) / 50.0) + d.offset;
-    }
-    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first,
-                                       std::uint64_t count) override {
-        double lo = INFINITY, hi = -INFINITY;
-        for (std::uint64_t f = first; f < first + count; ++f) {
-            lo = std::min(lo, Value(d, f));
-            hi = std::max(hi, Value(d, f));
+// The shared recording with value(frame) = factor * sin(frame / 50) + offset, its
+// datasets "Channel 0", "Channel 1", ... in "bar" between -factor and factor, drawn into
+// 640 x 480 pixels.
+struct Scene : test::TestRecording {
+    explicit Scene(int datasets, std::uint64_t frames = 2000)
+        : TestRecording(frames, 0.001, datasets) {
+        values.SetFormula([](const Dataset& d, std::uint64_t f) {
+            return d.factor * std::sin(static_cast<double>(f) / 50.0) + d.offset;
+        });
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            Dataset& d = *list[i];
+            d.name = d.label = "Channel " + std::to_string(i);
+            d.unit = "bar";
+            d.minimum = -d.factor;
+            d.maximum = d.factor;
         }
-        return {lo, hi};
-    }
-    std::optional<double> ValueAt(const Dataset& d, std::uint64_t frame) override {
-        return Value(d, frame);
-    }
-    std::uint64_t ProposedSampleCount(int pixels, const Dataset&) override { return 16u * pixels; }
-};
-
-struct Scene {
-    explicit Scene(int datasets, std::uint64_t frames = 2000) {
-        description.Append(std::make_unique<HeaderElement>());
-        auto segment = std::make_unique<TimeSegmentElement>();
-        segment->frameCount = frames;
-        segment->sampleStep = 0.001;
-        segment->carrierName = "Time";
-        segment->carrierUnit = "sec";
-        description.Append(std::move(segment));
-        for (int i = 0; i < datasets; ++i) {
-            auto d = std::make_unique<Dataset>();
-            d->name = d->label = "Channel " + std::to_string(i);
-            d->unit = "bar";
-            d->factor = 1.0 + i;
-            d->minimum = -d->factor;
-            d->maximum = d->factor;
-            list.push_back(static_cast<Dataset*>(description.Append(std::move(d))));
-        }
-        layout.Bind(&values, &description);
         layout.SetClientRect(0, 0, 641, 481);
         layout.SetPointFiller(
             [this](Dataset& curve, const GraphicRect& plot, double t0, double t1) {
@@ -90,10 +66,6 @@ struct Scene {
         return image;
     }
 
-    MeasurementDescription description;
-    SineValues values;
-    std::vector<Dataset*> list;
-    CGraphicLayout layout;
     CGraphicPainter painter;
     QFont font;
     int result = -1;

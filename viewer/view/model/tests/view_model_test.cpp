@@ -10,65 +10,14 @@
 #include "viewer/view/model/range_list.h"
 #include "viewer/view/model/sample_time.h"
 #include "viewer/view/model/scaling.h"
-#include "viewer/view/model/value_source.h"
+#include "viewer/view/test_support/test_recording.h"
 
 namespace grafyon {
 namespace {
 
-// Values come from a formula per dataset: value(frame) = slope * frame + base.
-class FakeValues : public ValueSource {
-public:
-    std::pair<double, double> Extremes(const Dataset& d, std::uint64_t first,
-                                       std::uint64_t count) override {
-        ++extremesCalls;
-        const double a = Value(d, first);
-        const double b = Value(d, first + count - 1);
-        return {std::min(a, b), std::max(a, b)};
-    }
-    std::optional<double> ValueAt(const Dataset& d, std::uint64_t frame) override {
-        if (unreadable)
-            return std::nullopt;
-        return Value(d, frame);
-    }
-    std::uint64_t ProposedSampleCount(int pixels, const Dataset&) override {
-        return 16u * static_cast<std::uint64_t>(pixels);
-    }
-    double Value(const Dataset& d, std::uint64_t frame) const {
-        return d.factor * static_cast<double>(frame) + d.offset;
-    }
-    int extremesCalls = 0;
-    bool unreadable = false;
-};
-
-// A description with one segment of the given frames and step and n datasets whose
-// overall extremes follow the fake's formula.
-struct Recording {
-    Recording(std::uint64_t frames, double step, int datasets) {
-        description.Append(std::make_unique<HeaderElement>());
-        auto segment = std::make_unique<TimeSegmentElement>();
-        segment->frameCount = frames;
-        segment->sampleStep = step;
-        segment->carrierName = "Time";
-        segment->carrierUnit = "sec";
-        description.Append(std::move(segment));
-        for (int i = 0; i < datasets; ++i) {
-            auto d = std::make_unique<Dataset>();
-            d->name = d->label = "ch" + std::to_string(i);
-            d->unit = "V";
-            d->factor = i + 1;  // slope
-            d->offset = 0.0;
-            d->minimum = 0.0;
-            d->maximum = static_cast<double>(frames - 1) * (i + 1);
-            list.push_back(static_cast<Dataset*>(description.Append(std::move(d))));
-        }
-        layout.Bind(&values, &description);
-        layout.SetClientRect(0, 0, 801, 601);
-    }
-    MeasurementDescription description;
-    FakeValues values;
-    std::vector<Dataset*> list;
-    CGraphicLayout layout;
-};
+// One segment of the given frames and step and n datasets with value(frame) =
+// (index + 1) × frame.
+using Recording = test::TestRecording;
 
 TEST(SampleTime, ToleratesBinaryFractions) {
     int truncatedEarly = 0;
