@@ -5,7 +5,7 @@
 
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/model/graphic_layout.h"
-#include "zoom_history.h"
+#include "viewer/view/model/zoom_history.h"
 
 namespace grafyon {
 

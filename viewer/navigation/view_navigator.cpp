@@ -19,8 +19,8 @@
 #include "scroll_position.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
+#include "viewer/view/model/zoom_history.h"
 #include "zoom_center.h"
-#include "zoom_history.h"
 
 namespace grafyon {
 

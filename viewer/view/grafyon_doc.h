@@ -11,9 +11,9 @@
 #include "model/data_access_adapter.h"
 #include "model/graphic_layout.h"
 #include "model/range_list.h"
+#include "model/zoom_history.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/measurement_description.h"
-#include "viewer/navigation/zoom_history.h"
 
 namespace grafyon {
 

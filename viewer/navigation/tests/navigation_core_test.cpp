@@ -3,11 +3,11 @@
 
 #include <utility>
 
-#include "navigation_fixture.h"
 #include "viewer/navigation/command_state.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/scroll_position.h"
 #include "viewer/navigation/zoom_center.h"
+#include "viewer/view/test_support/test_scene.h"
 
 namespace grafyon {
 namespace {
@@ -123,99 +123,6 @@ TEST(Zoom, ATwoSampleRecordingNeverMoves) {
     EXPECT_EQ(TenthLeft(s.layout, s.history), 0);
     EXPECT_EQ(GoToEnd(s.layout, s.history), 0);
     EXPECT_EQ(s.Window(), Window(0, 1));
-}
-
-TEST(History, TwelveZoomsThenTwelveUndosStopAtTheOldestKeptSnapshot) {
-    Scene s(1000000, 1, 1000000);
-    std::vector<Window> windows{s.Window()};
-    for (int i = 0; i < 12; ++i) {
-        ASSERT_EQ(ZoomIn(s.layout, s.history), HINT_VISIBLE_RANGE) << i;
-        windows.push_back(s.Window());
-    }
-    EXPECT_EQ(s.history.Count(), ZOOM_HISTORY_MAX_COUNT);
-    EXPECT_EQ(s.history.Index(), 10);
-    int undone = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (s.history.Undo(s.layout) != 0)
-            ++undone;
-    }
-    EXPECT_EQ(undone, 10);
-    EXPECT_EQ(s.history.Index(), 0);
-    EXPECT_FALSE(s.history.CanUndo());
-    // The first view and the first zoom fell out of the history.
-    EXPECT_EQ(s.Window(), windows[2]);
-    EXPECT_EQ(s.history.Redo(s.layout), HINT_VISIBLE_RANGE);
-    EXPECT_EQ(s.Window(), windows[3]);
-}
-
-TEST(History, AZoomAfterTwoUndosDiscardsTheRedoEntries) {
-    Scene s(10000, 1, 10000);
-    ZoomIn(s.layout, s.history);
-    ZoomIn(s.layout, s.history);
-    ZoomIn(s.layout, s.history);
-    ASSERT_EQ(s.history.Count(), 4);
-    s.history.Undo(s.layout);
-    s.history.Undo(s.layout);
-    EXPECT_TRUE(s.history.CanRedo());
-    const Window afterUndo = s.Window();
-    ZoomOut(s.layout, s.history);
-    EXPECT_EQ(s.history.Count(), 3);
-    EXPECT_EQ(s.history.Index(), 2);
-    EXPECT_FALSE(s.history.CanRedo());
-    EXPECT_EQ(s.history.Redo(s.layout), 0);
-    EXPECT_NE(s.Window(), afterUndo);
-}
-
-TEST(History, ASnapshotEqualToTheCurrentEntryKeepsTheRedoEntries) {
-    Scene s(1000, 1, 100);
-    s.layout.cursorOn = 1;
-    PageRight(s.layout, s.history);
-    s.history.Undo(s.layout);
-    ASSERT_TRUE(s.history.CanRedo());
-    s.Place();
-    const GraphicRect plot = s.layout.Diagram(0).PlotRect();
-    // A cursor click changes no window and no range: the redo entry survives.
-    EXPECT_EQ(CursorClick(s.layout, s.history, plot.left + 10, plot.top + 5), HINT_CURSOR);
-    EXPECT_TRUE(s.history.CanRedo());
-    EXPECT_EQ(s.history.Redo(s.layout), HINT_VISIBLE_RANGE);
-    EXPECT_EQ(s.Window(), Window(100, 199));
-    EXPECT_FALSE(s.history.Take(s.layout));
-}
-
-TEST(History, UndoRestoresDisplayRangesWithARedraw) {
-    Scene s(1000, 2, 100);
-    Dataset& d = *s.list[0];
-    const double minimum = d.display.displayMinimum;
-    const double maximum = d.display.displayMaximum;
-    ASSERT_TRUE(d.display.SetDisplayRange(minimum + 1, maximum + 1));
-    ASSERT_TRUE(s.history.Take(s.layout));
-    EXPECT_EQ(s.history.Undo(s.layout), HINT_REDRAW);
-    EXPECT_EQ(d.display.displayMinimum, minimum);
-    EXPECT_EQ(d.display.displayMaximum, maximum);
-    EXPECT_TRUE(d.display.pointsDirty);
-    EXPECT_EQ(s.history.Redo(s.layout), HINT_REDRAW);
-    EXPECT_EQ(d.display.displayMinimum, minimum + 1);
-
-    // A dataset no longer at its place is left alone.
-    ZoomSnapshot snapshot = CZoomHistory::Capture(s.layout);
-    snapshot.ranges[0].minimum = -500;
-    snapshot.ranges[0].dataset = s.list[1];
-    EXPECT_EQ(CZoomHistory::Apply(snapshot, s.layout), 0);
-    EXPECT_EQ(d.display.displayMinimum, minimum + 1);
-    snapshot.ranges[0].position = 99;
-    EXPECT_EQ(CZoomHistory::Apply(snapshot, s.layout), 0);
-}
-
-TEST(History, ClearEmptiesTheHistory) {
-    Scene s(1000, 1, 100);
-    PageRight(s.layout, s.history);
-    s.history.Clear();
-    EXPECT_EQ(s.history.Index(), -1);
-    EXPECT_EQ(s.history.Count(), 0);
-    EXPECT_EQ(s.history.Undo(s.layout), 0);
-    EXPECT_EQ(s.history.Redo(s.layout), 0);
-    EXPECT_TRUE(s.history.Take(s.layout));
-    EXPECT_EQ(s.history.Index(), 0);
 }
 
 TEST(ShowAll, FullRangeAutoscalesAndSnapshots) {

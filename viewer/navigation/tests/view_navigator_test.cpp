@@ -16,9 +16,9 @@
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/view_navigator.h"
-#include "viewer/navigation/zoom_history.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
+#include "viewer/view/model/zoom_history.h"
 
 namespace grafyon {
 namespace {

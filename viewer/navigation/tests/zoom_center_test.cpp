@@ -1,9 +1,9 @@
 // The zoom-and-centre mouse mode on a placed layout: bands, clicks and centre modes.
 #include <gtest/gtest.h>
 
-#include "navigation_fixture.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/zoom_center.h"
+#include "viewer/view/test_support/test_scene.h"
 
 namespace grafyon {
 namespace {

@@ -1,8 +1,8 @@
 // Snapshots of the time window and the display ranges, undo and redo.
 #include "zoom_history.h"
 
+#include "graphic_layout.h"
 #include "viewer/data/measurement_description.h"
-#include "viewer/view/model/graphic_layout.h"
 
 namespace grafyon {
 
