@@ -25,7 +25,8 @@ namespace grafyon::app {
 
 namespace {
 
-CGrafyonApp* g_instance = nullptr;
+// The application whose settings report the about box's plain-function callback reads.
+CGrafyonApp* g_reportingApp = nullptr;
 
 // Open results with which a document may be exported: success and "one frame only".
 constexpr int OPEN_RESULT_SUCCESS = 0;
@@ -45,18 +46,14 @@ QString FromUtf8(const std::string& text) {
 
 CGrafyonApp::CGrafyonApp(GrafyonAppHooks hooks)
     : m_hooks(std::move(hooks)), m_executablePath(grafyon::ExecutablePath()) {
-    if (g_instance == nullptr)
-        g_instance = this;
+    if (g_reportingApp == nullptr)
+        g_reportingApp = this;
 }
 
 CGrafyonApp::~CGrafyonApp() {
     FreeLanguageModule();
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-CGrafyonApp* CGrafyonApp::Instance() {
-    return g_instance;
+    if (g_reportingApp == this)
+        g_reportingApp = nullptr;
 }
 
 std::string CGrafyonApp::LocalFilterFolderPath() {
@@ -404,7 +401,7 @@ int CGrafyonApp::VersionCallback(int request, std::string& name, int& major, int
 }
 
 int CGrafyonApp::ReportCallback(int lineNumber, std::string& text) {
-    const CGrafyonApp* app = Instance();
+    const CGrafyonApp* app = g_reportingApp;
     if (app == nullptr || !app->m_hooks.settings.settingsReportLine)
         return 0;
     return app->m_hooks.settings.settingsReportLine(lineNumber, text) ? 1 : 0;

@@ -9,6 +9,7 @@
 #include "viewer/app/grafyon_command_line_info.h"
 #include "viewer/app/language_module.h"
 #include "viewer/app/recent_file_list.h"
+#include "viewer/app/viewer_identity.h"
 
 class QMainWindow;
 class QTranslator;
@@ -19,9 +20,8 @@ namespace grafyon::app {
 inline constexpr int LOCAL_FILTER_PATH_ID = 16;   // QUENAR_LOCAL_FILTER_PATH
 inline constexpr int GLOBAL_FILTER_PATH_ID = 17;  // QUENAR_GLOBAL_FILTER_PATH
 
-// The caller number the viewer passes to the environment library.
-inline constexpr int ENVIRONMENT_CALLER = 8;
-// Environment properties of the about box's branding files.
+// Environment properties of the about box's branding files, asked for under the about
+// box's own caller number.
 inline constexpr int ENVIRONMENT_ABOUT_CALLER = 2;
 inline constexpr int PROPERTY_OEM_ADDRESS = 3;
 inline constexpr int PROPERTY_OEM_SMALL_BITMAP = 4;
@@ -31,7 +31,6 @@ inline constexpr char SPLASH_INI_SUFFIX[] = "/oem/OEMSPLASH.INI";
 inline constexpr char SPLASH_BITMAP_NAME[] = "Grafy.bmp";
 inline constexpr char SPLASH_APP_NAME[] = "Grafy";
 inline constexpr int SPLASH_DISPLAY_MS = 1500;
-inline constexpr char APP_NAME[] = "Grafy";
 
 // Where the viewer keeps its settings and the language code.
 inline constexpr char SETTINGS_FILE_NAME[] = "Grafyon";
@@ -76,9 +75,6 @@ public:
     // carry: the running executable unless a test names another.
     void SetExecutablePath(std::string path) { m_executablePath = std::move(path); }
     const std::string& ExecutablePath() const { return m_executablePath; }
-
-    // The application object of the process, or null.
-    static CGrafyonApp* Instance();
 
     // The about box's version callback: request 1 the environment library, 2 the export
     // library (answer 1); any other request 0.

@@ -23,7 +23,7 @@
 #include "file_filter.h"
 #include "frame_strings.h"
 #include "toolbars_dialog.h"
-#include "viewer/app/grafyon_app.h"
+#include "viewer/app/viewer_identity.h"
 #include "viewer/app/viewer_strings.h"
 #include "viewer/help/user_manual.h"
 #include "viewer/navigation/navigation_commands.h"
@@ -44,9 +44,6 @@ namespace grafyon {
 
 namespace {
 
-// The caller number the viewer passes to the environment library.
-constexpr int WORKSPACE_CALLER = 8;
-
 // Lock-key bits of the X11 key state that Qt passes along as native modifiers.
 constexpr quint32 X11_LOCK_MASK = 0x02;
 constexpr quint32 X11_NUM_LOCK_MASK = 0x10;
@@ -61,8 +58,8 @@ void SetPrompt(QAction* action, int commandId) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(ViewerRuntime& runtime, QWidget* parent)
-    : QMainWindow(parent), m_runtime(runtime) {
+CMainFrame::CMainFrame(ViewerRuntime& runtime, RecentFileHooks recentFiles, QWidget* parent)
+    : QMainWindow(parent), m_runtime(runtime), m_recentFiles(std::move(recentFiles)) {
     CGrafyonDoc& document = *runtime.document;
     m_view = new CGrafyonView(this);  // owned by the frame through Qt's parent
     setCentralWidget(m_view);
@@ -324,10 +321,9 @@ void CMainFrame::RebuildRecentFiles() {
         action->deleteLater();
     }
     m_recentActions.clear();
-    const app::CGrafyonApp* application = app::CGrafyonApp::Instance();
-    if (application == nullptr)
+    if (!m_recentFiles.entries)
         return;
-    const std::vector<std::string>& entries = application->RecentFiles().Entries();
+    const std::vector<std::string> entries = m_recentFiles.entries();
     QAction* before = m_actions[ID_APP_EXIT];
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const QString path = QString::fromStdString(entries[i]);
@@ -346,16 +342,15 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    app::CGrafyonApp* application = app::CGrafyonApp::Instance();
-    if (application == nullptr)
+    if (!m_recentFiles.entries)
         return;
-    const auto& entries = application->RecentFiles().Entries();
+    const std::vector<std::string> entries = m_recentFiles.entries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
         return;
     const QString path = QString::fromStdString(entries[static_cast<std::size_t>(index)]);
     // An entry that no longer opens leaves the list.
-    if (!OpenFile(path))
-        application->RemoveFromRecentFileList(static_cast<std::size_t>(index));
+    if (!OpenFile(path) && m_recentFiles.remove)
+        m_recentFiles.remove(static_cast<std::size_t>(index));
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
@@ -367,8 +362,8 @@ bool CMainFrame::OpenFile(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!opened)
         return false;
-    if (app::CGrafyonApp* application = app::CGrafyonApp::Instance())
-        application->AddToRecentFileList(path.toStdString());
+    if (m_recentFiles.add)
+        m_recentFiles.add(path.toStdString());
     return true;
 }
 
@@ -433,7 +428,7 @@ void CMainFrame::OnToolbars() {
 }
 
 void CMainFrame::OnWorkspace() {
-    VarnokastellEdit(WORKSPACE_CALLER, 0, 0);
+    VarnokastellEdit(app::ENVIRONMENT_CALLER, 0, 0);
 }
 
 void CMainFrame::OnHelp() {

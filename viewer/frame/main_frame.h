@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "recent_file_hooks.h"
 #include "viewer/ranges/first_range_border.h"
 
 class QAction;
@@ -45,7 +46,8 @@ inline constexpr int ID_RANGE_SHOW = 32814;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(ViewerRuntime& runtime, QWidget* parent = nullptr);
+    explicit CMainFrame(ViewerRuntime& runtime, RecentFileHooks recentFiles = {},
+                        QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CGrafyonView& View() { return *m_view; }
@@ -100,6 +102,7 @@ private:
     bool DocumentUsable() const;
 
     ViewerRuntime& m_runtime;
+    RecentFileHooks m_recentFiles;
     CGrafyonView* m_view = nullptr;
     CViewNavigator* m_navigator = nullptr;
     FirstRangeBorder m_firstBorder;

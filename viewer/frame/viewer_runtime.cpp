@@ -1,17 +1,7 @@
-// Start-up and exit hooks of the viewer: settings, font, colours, document and main window.
+// What the running viewer holds, and how its settings shape a freshly opened document.
 #include "viewer_runtime.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
-#include <QMainWindow>
-
-#include "main_frame.h"
-#include "viewer/app/grafyon_app.h"
-#include "viewer/app/message_box.h"
 #include "viewer/app/viewer_strings.h"
-#include "viewer/settings/settings_report.h"
-#include "viewer/settings/ui/font_conversion.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/view_strings.h"
 
@@ -56,49 +46,6 @@ QString DocumentMessageText(int stringNumber, const QString& path) {
     if (stringNumber == CANNOT_OPEN_FILE_MESSAGE)
         return app::ViewerString(app::GRAFY_STR_CANNOT_OPEN_FILE).arg(path);
     return ViewString(stringNumber);
-}
-
-app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime) {
-    app::GrafyonAppHooks hooks;
-    app::SettingsHooks& s = hooks.settings;
-    s.readRegistryKeys = [&runtime] { viewer::ReadViewerSettings(runtime.settings); };
-    s.writeRegistryKeys = [&runtime] { viewer::WriteViewerSettings(runtime.settings); };
-    s.readFontFromRegistry = [&runtime] { return viewer::ReadSystemFont(runtime.font); };
-    s.useSystemFont = [&runtime] {
-        runtime.font =
-            viewer::LogFontFromQFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    };
-    s.writeFontToRegistry = [&runtime] { viewer::WriteSystemFont(runtime.font); };
-    s.initCurveColors = [&runtime] { runtime.colours.Read(); };
-    s.writeCurveColors = [&runtime] {
-        runtime.colours.Write();
-        runtime.colours.Clear();
-    };
-    s.settingsReportLine = [&runtime](int line, std::string& text) {
-        return viewer::SettingsReportLine(line, runtime.settings, runtime.font.faceName, text);
-    };
-
-    app::DocumentHooks& d = hooks.document;
-    d.createMainWindow = [&runtime]() -> std::unique_ptr<QMainWindow> {
-        CGrafyonDoc* document = runtime.document.get();
-        document->SetMessageSink([](int number, const QString& path) {
-            app::ShowMessageBox(DocumentMessageText(number, path), app::MessageIcon::Error);
-        });
-        return std::make_unique<CMainFrame>(runtime);
-    };
-    d.newDocument = [&runtime] { return runtime.document->OnNewDocument(); };
-    d.openDocumentFile = [&runtime](const std::string& path) {
-        runtime.document->SetInitialView(InitialViewFrom(runtime.settings),
-                                         CurveColourValues(runtime.colours));
-        return runtime.document->OnOpenDocument(QString::fromStdString(path));
-    };
-    d.firstDocumentState = [&runtime] {
-        app::DocumentState state;
-        state.holdsData = runtime.document->HoldsData();
-        state.openResult = runtime.document->OpenStatus();
-        return state;
-    };
-    return hooks;
 }
 
 }  // namespace grafyon

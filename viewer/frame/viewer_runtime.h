@@ -6,15 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "viewer/app/app_hooks.h"
 #include "viewer/settings/curve_colors.h"
 #include "viewer/settings/log_font.h"
 #include "viewer/settings/viewer_settings.h"
 #include "viewer/view/model/graphic_layout.h"
 
 #include <QString>
-
-class QWidget;
 
 namespace grafyon {
 
@@ -39,9 +36,5 @@ std::vector<std::uint32_t> CurveColourValues(const viewer::CurveColors& colours)
 
 // The text of a document message: "cannot be opened" with the path, or a numbered text.
 QString DocumentMessageText(int stringNumber, const QString& path);
-
-// Connects start-up and exit to the settings, the font, the colours, the document and the
-// main window of runtime.
-app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime);
 
 }  // namespace grafyon

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
@@ -140,6 +141,44 @@ TEST(MainFrame, OpenUsesTheSettingsForTheFirstView) {
     CGraphicLayout& layout = f.runtime.document->Layout();
     EXPECT_EQ(layout.LastSample() - layout.FirstSample() + 1, 250);
     EXPECT_EQ(layout.DiagramsPerPage(), 3);
+}
+
+TEST(MainFrame, TheHandedInRecentFileListFillsTheFileMenuAndLearnsOpens) {
+    TempDir dir;
+    ScopedConfigDirs config;
+    ViewerRuntime runtime;
+    const std::string good = WriteRecording(dir, "good.mdf", 3000);
+    const std::string gone = dir / "gone.mdf";
+    std::vector<std::string> list{gone, good};
+    std::vector<std::string> added;
+    RecentFileHooks hooks;
+    hooks.entries = [&list] { return list; };
+    hooks.add = [&added](const std::string& path) { added.push_back(path); };
+    hooks.remove = [&list](std::size_t index) { list.erase(list.begin() + index); };
+    runtime.document->SetMessageSink([](int, const QString&) {});
+    CMainFrame frame(runtime, hooks);
+
+    QMenu* file = frame.menuBar()->actions().constFirst()->menu();
+    ASSERT_NE(file, nullptr);
+    const auto recentEntry = [file](const std::string& path) -> QAction* {
+        emit file->aboutToShow();
+        for (QAction* action : file->actions()) {
+            if (action->text().endsWith(QString::fromStdString(path)))
+                return action;
+        }
+        return nullptr;
+    };
+    ASSERT_NE(recentEntry(gone), nullptr);
+    ASSERT_NE(recentEntry(good), nullptr);
+    EXPECT_EQ(recentEntry(gone)->text(), "&1 " + QString::fromStdString(gone));
+
+    // An entry that no longer opens leaves the list; one that opens is recorded again.
+    recentEntry(gone)->trigger();
+    EXPECT_EQ(list, std::vector<std::string>{good});
+    EXPECT_TRUE(added.empty());
+    recentEntry(good)->trigger();
+    EXPECT_TRUE(runtime.document->HoldsData());
+    EXPECT_EQ(added, std::vector<std::string>{good});
 }
 
 std::vector<int> ToolBarCommands(const CMainFrame& frame, QToolBar* bar) {

@@ -1,4 +1,5 @@
-// Entry point of the viewer: platform choice, application object, exit status.
+// Entry point of the viewer: platform choice, the application shell wired to the main
+// window and the document, exit status.
 #include <QApplication>
 
 #include <string>
@@ -9,6 +10,7 @@
 #include "viewer/app/grafyon_app.h"
 #include "viewer/app/termination_signals.h"
 #include "viewer/frame/viewer_runtime.h"
+#include "viewer_hooks.h"
 
 int main(int argc, char** argv) {
     // Without a display the run is a batch run: Qt must not even try to connect to one.
@@ -23,8 +25,10 @@ int main(int argc, char** argv) {
     grafyon::app::TerminationSignals terminationSignals;
 
     // Settings, font, colours and the document outlive the application object, which
-    // reaches them through the hooks.
+    // reaches them through the hooks. The main window's recent-file list is the
+    // application's, so the hooks are connected once the application exists.
     grafyon::ViewerRuntime runtime;
-    grafyon::app::CGrafyonApp app(grafyon::MakeViewerHooks(runtime));
+    grafyon::app::CGrafyonApp app;
+    app.Hooks() = grafyon::MakeViewerHooks(runtime, grafyon::RecentFilesOf(app));
     return app.Run(parameters);
 }

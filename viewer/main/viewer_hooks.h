@@ -1,0 +1,22 @@
+// The wiring of the viewer: the application shell's hooks connected to the settings, the
+// font, the colours, the document and the main window.
+#pragma once
+
+#include "viewer/app/app_hooks.h"
+#include "viewer/frame/recent_file_hooks.h"
+
+namespace grafyon {
+
+namespace app {
+class CGrafyonApp;
+}  // namespace app
+
+struct ViewerRuntime;
+
+// The application's recent-file list, for the main window.
+RecentFileHooks RecentFilesOf(app::CGrafyonApp& application);
+
+// Connects start-up and exit to what runtime holds; the main window gets recentFiles.
+app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, RecentFileHooks recentFiles);
+
+}  // namespace grafyon
