@@ -61,12 +61,18 @@ void CGraphicPainter::Bind(CGraphicLayout* layout) {
 
 void CGraphicPainter::RebuildObjects() {
     m_objects.clear();
+    m_drawings.clear();
     if (m_layout == nullptr)
         return;
     for (int i = 0; i < m_layout->ObjectCount(); ++i) {
         if (CGraphicObject* object = m_layout->ObjectAt(i))
             m_objects.push_back(object);
     }
+}
+
+const DiagramDrawing* CGraphicPainter::Drawing(const CGraphicDiagram& diagram) const {
+    const auto found = m_drawings.find(&diagram);
+    return found == m_drawings.end() ? nullptr : &found->second;
 }
 
 int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip) {
@@ -97,7 +103,7 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
             if (!ToQRect(object->Rect()).intersects(clip))
                 continue;
             if (object->Type() == GRAPHIC_DIAGRAM_TYPE) {
-                DrawDiagram(painter, static_cast<CGraphicDiagram&>(*object), flags, charUnit);
+                DrawDiagram(painter, static_cast<const CGraphicDiagram&>(*object), flags);
             } else if (object->Type() == GRAPHIC_X_AXIS_TYPE) {
                 DrawAxis(painter, static_cast<CGraphicXAxis&>(*object), flags);
             }
@@ -125,8 +131,7 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
     line(y + gap - 1, Qt::black);
 }
 
-void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, int flags,
-                                  int /*charUnit*/) const {
+void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags) {
     const QRect rect = ToQRect(diagram.Rect());
     if (flags & DRAW_BACKGROUNDS)
         painter.fillRect(rect, Colour(diagram.backgroundColour));
@@ -217,10 +222,11 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, i
     painter.drawText(QPoint(left, diagram.Rect().top + metrics.ascent()), maxText);
     painter.drawText(QPoint(left, diagram.Rect().bottom - textHeight - 1 + metrics.ascent()),
                      minText);
-    diagram.titleOffset = metrics.horizontalAdvance(maxText);
+    const int titleOffset = metrics.horizontalAdvance(maxText);
+    m_drawings[&diagram].titleOffset = titleOffset;
 
     const QString title = QString::fromStdString(diagram.Title());
-    const QRect titleRect(QPoint(diagram.Rect().left + diagram.titleOffset + 5, diagram.Rect().top),
+    const QRect titleRect(QPoint(diagram.Rect().left + titleOffset + 5, diagram.Rect().top),
                           QPoint(diagram.Rect().right - 3 - 1, plot.top - 2 - 1));
     if (titleRect.width() > 0 && titleRect.height() > 0) {
         painter.save();
@@ -317,8 +323,8 @@ QImage InvertedPart(const QImage& image, const QRect& rect) {
 
 }  // namespace
 
-void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram,
-                                 const QImage* below) const {
+void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagram,
+                                 const QImage* below) {
     Dataset* front = diagram.curve;
     if (front == nullptr || !m_layout->cursorOn || m_layout->cursorColumn < 0)
         return;
@@ -358,9 +364,10 @@ void CGraphicPainter::DrawCursor(QPainter& painter, CGraphicDiagram& diagram,
             painter.drawLine(plot.left, row, plot.right - 1, row);
         painter.restore();
     }
-    diagram.cursorDrawn = 1;
-    diagram.lastCursorColumn = column;
-    diagram.lastCursorRow = row;
+    DiagramDrawing& drawn = m_drawings[&diagram];
+    drawn.cursorDrawn = true;
+    drawn.cursorColumn = column;
+    drawn.cursorRow = row;
 
     const QRect box = ValueBox(diagram);
     if (box.width() <= 0 || box.height() <= 0)

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 
+#include <map>
 #include <vector>
 
 class QPainter;
@@ -21,6 +22,14 @@ inline constexpr int DRAW_CURSORS = 2;
 inline constexpr int DRAW_OBJECTS = 4;
 inline constexpr int DRAW_BACKGROUNDS = 8;
 inline constexpr int DRAW_ALL = 15;
+
+// What the painter last drew in one diagram.
+struct DiagramDrawing {
+    int titleOffset = 0;       // pixel width of the maximum label; the title starts right of it
+    bool cursorDrawn = false;  // the inverted cursor cross is on the target
+    int cursorColumn = -1;
+    int cursorRow = -1;
+};
 
 class CGraphicPainter {
 public:
@@ -43,17 +52,22 @@ public:
     // cursor column and rows plus the value boxes), for partial repaints.
     std::vector<QRect> CursorRegions(const QFont& font) const;
 
+    // The drawing state of one of the bound layout's diagrams; null before it was drawn.
+    const DiagramDrawing* Drawing(const CGraphicDiagram& diagram) const;
+
     bool forceFull = false;
 
 private:
     void DrawSeparator(QPainter& painter, int y, int width) const;
-    void DrawDiagram(QPainter& painter, CGraphicDiagram& diagram, int flags, int charUnit) const;
+    void DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags);
     void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
-    void DrawCursor(QPainter& painter, CGraphicDiagram& diagram, const QImage* below) const;
+    void DrawCursor(QPainter& painter, const CGraphicDiagram& diagram, const QImage* below);
     QRect ValueBox(const CGraphicDiagram& diagram) const;
 
     CGraphicLayout* m_layout = nullptr;
     std::vector<CGraphicObject*> m_objects;
+    // Per diagram of the layout; emptied whenever the objects are read again.
+    std::map<const CGraphicDiagram*, DiagramDrawing> m_drawings;
 };
 
 // Text height and character unit of a font, as the layout pass measures them.

@@ -43,12 +43,8 @@ public:
     int labelKind = 3;
     int minMaxLabels = 1;
     int labelPrecision = 2;
-    int titleOffset = 0;
     CursorValueFormat cursorValueFormat;
     int cursorBoxWidth = 0;
-    int cursorDrawn = 0;
-    int lastCursorColumn = -1;
-    int lastCursorRow = -1;
 
     // The tick set of the front curve over the plot height.
     TickSet Ticks() const;

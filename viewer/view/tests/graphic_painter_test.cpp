@@ -135,14 +135,16 @@ TEST(GraphicPainter, LongTitlesAreRightAlignedAndCut) {
     s.list[0]->label = std::string(200, 'W');
     QImage image = s.Paint();
     const CGraphicDiagram& d = s.layout.Diagram(0);
-    const int titleLeft = d.Rect().left + d.titleOffset + 5;
+    ASSERT_NE(s.painter.Drawing(d), nullptr);
+    const int titleOffset = s.painter.Drawing(d)->titleOffset;
+    const int titleLeft = d.Rect().left + titleOffset + 5;
     const int first = InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2, titleLeft,
                                        d.Rect().right, 0xFF0000);
     EXPECT_GE(first, titleLeft);
     EXPECT_LE(first, titleLeft + 3);  // the cut text starts at the rectangle's left edge
     // Nothing of the title is drawn left of its rectangle (besides the maximum label).
     EXPECT_EQ(InkColumnsInRows(image, d.Rect().top, d.PlotRect().top - 2,
-                               d.Rect().left + d.titleOffset + 3, titleLeft, 0xFF0000),
+                               d.Rect().left + titleOffset + 3, titleLeft, 0xFF0000),
               -1);
 
     s.list[0]->label = "Short";
@@ -167,6 +169,11 @@ TEST(GraphicPainter, CursorInvertsOnlyItsStrips) {
     const GraphicRect& plot = s.layout.Diagram(0).PlotRect();
     const int column = s.layout.cursorColumn;
     ASSERT_GE(column, plot.left);
+    // The painter, not the model, remembers where it drew the cross.
+    const DiagramDrawing* drawn = s.painter.Drawing(s.layout.Diagram(0));
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_TRUE(drawn->cursorDrawn);
+    EXPECT_EQ(drawn->cursorColumn, column);
     // White plot background becomes black under the cross.
     int inverted = 0;
     for (int y = plot.top; y < plot.bottom; ++y) {
