@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
 
     grafyon::CGrafyonDoc document;
     grafyon::InitialViewSettings settings;
-    settings.startIntervalMode = 3;  // all samples
+    settings.window = grafyon::InitialWindow::AllSamples;
     settings.diagramsPerPage = 4;
     document.SetInitialView(settings, {0xFF0000, 0x008000, 0x0000FF, 0x800080});
     grafyon::CGrafyonView view;

@@ -39,7 +39,7 @@ struct SettingsHooks {
 // What the first document of the template holds after the shell command ran.
 struct DocumentState {
     bool holdsData = false;  // a description with at least one element and one dataset
-    int openResult = -100;   // the status of the last open: 0 success, 30 one frame only
+    int openResult = -100;   // the opener's status of the last open, as a number
 };
 
 // The document and its frame window.

@@ -71,22 +71,22 @@ std::string CGrafyonApp::LocalFilterFolderPath() {
 }
 
 bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
-    // 1-2: command line, then the switches that matter before anything else.
+    // The command line, then the switches that matter before anything else.
     m_commandLine.ParseCommandLine(parameters);
     m_hideMainWindow = m_commandLine.m_hide;
     SetTraceFlags(m_commandLine.m_debugMonitor, m_commandLine.m_debugFile);
 
-    // 3
+    // The trace log's header.
     LogHeader(APP_NAME);
 
-    // 4-7: OLE, control hosting, 3D controls and the registry key have nothing to set up
-    // on Linux; the lines stay because support staff know them.
+    // Component hosting, control styles and the registry key have nothing to set up on
+    // Linux; the trace lines stay because support staff know them.
     GRAFYON_TRACE("AfxOleInit() ausgefuehrt");
     GRAFYON_TRACE("AfxEnableControlContainer() ausgefuehrt");
     GRAFYON_TRACE("Enable3dControls() ausgefuehrt");
     GRAFYON_TRACE("SetRegistryKey() ausgefuehrt");
 
-    // 8
+    // The recent-file list.
     {
         const SettingsFile settings(SettingsScope::User, SETTINGS_FILE_NAME);
         m_recentFiles.Read(settings);
@@ -94,14 +94,14 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     }
     GRAFYON_TRACE("LoadStdProfileSettings() ausgefuehrt");
 
-    // 9-10
+    // The environment library and the family's folder.
     VarnokastellInitial(ENVIRONMENT_CALLER, 1, 0);
     GRAFYON_TRACE("VarnokastellInitial() ausgefuehrt");
     VarnokastellGetProperty(ENVIRONMENT_CALLER, VRNK_VANTORELLINE_PATH, m_familyFolder);
     GRAFYON_TRACE("VarnokastellGetProperty(VRNK_VANTORELLINE_PATH) ausgefuehrt");
 
-    // 11: the program folder is read-only on Linux, so the local filters live in the
-    // user's data folder, whatever the settings say.
+    // The export filter folders. The program folder is read-only on Linux, so the local
+    // filters live in the user's data folder, whatever the settings say.
     m_localFilterFolder = LocalFilterFolderPath();
     if (!m_localFilterFolder.empty()) {
         std::error_code ec;
@@ -120,7 +120,7 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     }
     GRAFYON_TRACE("QuenvartexilaPathInitial(QUENAR_GLOBAL_FILTER_PATH) ausgefuehrt");
 
-    // 12
+    // The settings, then the language of the texts.
     if (m_hooks.settings.readRegistryKeys)
         m_hooks.settings.readRegistryKeys();
     m_settingsRead = true;
@@ -128,46 +128,46 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     SetResourceLanguage();
     GRAFYON_TRACE("SetResourceLanguage() ausgefuehrt");
 
-    // 13
+    // The splash screen.
     if (m_commandLine.m_showSplash)
         ShowSplash();
 
-    // 14-15
+    // The user-interface font and the curve colours.
     InitUserInterfaceFont();
     if (m_hooks.settings.initCurveColors)
         m_hooks.settings.initCurveColors();
     m_colorsRead = true;
     GRAFYON_TRACE("InitCurveColors() ausgefuehrt");
 
-    // 16-18: one document template; automation and shell registration do not exist here.
+    // One document template; automation and shell registration do not exist here.
     GRAFYON_TRACE("New SingleDocTemplate() ausgefuehrt");
     GRAFYON_TRACE("AddDocTemplate() ausgefuehrt");
     GRAFYON_TRACE("m_server.ConnectTemplate() ausgefuehrt");
     GRAFYON_TRACE("EnableShellOpen() ausgefuehrt");
     GRAFYON_TRACE("RegisterShellFileTypes() ausgefuehrt");
 
-    // 19
+    // The about box's branding.
     InitAboutDialog();
     GRAFYON_TRACE("InitAboutDialog() ausgefuehrt");
 
-    // 20-21: "/Embedding" and "/Automation" start the program normally, as nothing could
-    // drive or end an invisible automation server on Linux.
+    // Automation registration: "/Embedding" and "/Automation" start the program normally,
+    // as nothing could drive or end an invisible automation server on Linux.
     GRAFYON_TRACE("m_server.UpdateRegistry(OAT_DISPATCH_OBJECT) ausgefuehrt");
     GRAFYON_TRACE("UpdateRegistryAll() ausgefuehrt");
 
-    // 22
+    // The main window, and the file of the command line or an empty document.
     if (!ProcessShellCommand())
         return false;
     GRAFYON_TRACE("ProcessShellCommand() ausgefuehrt");
 
-    // 23
+    // What the document holds now.
     GRAFYON_TRACE("GetFirstDocPosition() ausgefuehrt");
     const DocumentState document = m_hooks.document.firstDocumentState
                                        ? m_hooks.document.firstDocumentState()
                                        : DocumentState{};
     GRAFYON_TRACE("GetNextDoc() ausgefuehrt");
 
-    // 24
+    // The export the command line asked for, when a measurement is open.
     const bool opened = document.holdsData && (document.openResult == OPEN_RESULT_SUCCESS ||
                                                document.openResult == OPEN_RESULT_SINGLE_FRAME);
     const bool exportRequested = m_commandLine.m_expectFilterName;
@@ -179,7 +179,7 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
         GRAFYON_TRACE("StartExportFilter() ausgefuehrt");
     }
 
-    // 25
+    // An unattended run ends here, with an exit status that tells its outcome.
     if (m_commandLine.m_autoExit) {
         GRAFYON_TRACE("Automatic Exit");
         // No window will show why an unattended run failed: standard error names it.
@@ -200,7 +200,7 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
         return false;
     }
 
-    // 26
+    // The main window shows and takes dropped files.
     m_mainWindow->setVisible(!m_hideMainWindow);
     GRAFYON_TRACE("ShowWindow() ausgefuehrt");
     m_mainWindow->update();

@@ -24,8 +24,8 @@ std::string LanguageModulePath(std::string_view executablePath, std::string_view
 
 enum class LanguageCheck {
     Usable,    // readable and of the executable's version
-    Missing,   // cannot be read: message 4103
-    OutOfDate  // another version (or none to compare): message 4104
+    Missing,   // cannot be read: GRAFY_STR_LANGUAGE_MISSING
+    OutOfDate  // another version (or none to compare): GRAFY_STR_LANGUAGE_OUT_OF_DATE
 };
 
 // Compares the version texts "%d.%02d (Build %02d)" of executable and module.

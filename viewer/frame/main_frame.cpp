@@ -70,7 +70,7 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, RecentFileHooks recentFiles, QWid
     const viewer::ViewerSettings& s = runtime.settings;
     m_navigator->SetCursorMode(s.cursorMode != 0);
     m_navigator->SetZoomAndCenterMode(s.zoomAndCenterMode != 0);
-    m_navigator->SetCenterMode(s.centerMode);
+    m_navigator->SetCenterMode(CenterModeFromSetting(s.centerMode));
     m_navigator->SetCursorFormatSettings(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
                                          s.cursorValueFormatType);
     connect(m_navigator, &CViewNavigator::ModesChanged, this, &CMainFrame::StoreModes);
@@ -472,7 +472,7 @@ void CMainFrame::OnOptions() {
     // The handling modes act at once.
     m_navigator->SetCursorMode(s.cursorMode != 0);
     m_navigator->SetZoomAndCenterMode(s.zoomAndCenterMode != 0);
-    m_navigator->SetCenterMode(s.centerMode);
+    m_navigator->SetCenterMode(CenterModeFromSetting(s.centerMode));
     UpdateCommandUI();
     if (!changes.fontOrFormat)
         return;
@@ -493,7 +493,7 @@ void CMainFrame::OnPropertiesRequested(CGraphicObject* target, bool isDiagram) {
     CGrafyonDoc& document = *m_runtime.document;
     CGraphicLayout& layout = document.Layout();
     // The diagram of all curves has no single curve to scale: its curves are on the sheet.
-    if (layout.ViewMode() == 1) {
+    if (layout.GetViewMode() == ViewMode::AllCurves) {
         OpenDiagramSheet(sheets::DIAGRAM_PAGE_CURVES);
         return;
     }

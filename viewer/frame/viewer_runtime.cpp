@@ -17,20 +17,20 @@ CursorValueFormat CursorFormatFrom(const viewer::ViewerSettings& s) {
 
 InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& s) {
     InitialViewSettings v;
-    v.viewMode = s.diagramViewMode;
+    v.viewMode = ViewModeFromSetting(s.diagramViewMode);
     v.diagramsPerPage = s.numOfDiagrams;
-    v.yGrid = s.showYGrid ? 1 : 0;
-    v.topAxis = s.xAxisDisplayOnTop ? 1 : 0;
-    v.bottomAxis = s.xAxisDisplayOnBottom ? 1 : 0;
-    v.axisInSamples = s.xAxisScaleMode;
-    v.startIntervalMode = s.xAxisStartIntervalMode;
+    v.yGrid = s.showYGrid;
+    v.topAxis = s.xAxisDisplayOnTop;
+    v.bottomAxis = s.xAxisDisplayOnBottom;
+    v.axisInSamples = s.xAxisScaleMode != 0;
+    v.window = InitialWindowFromSetting(s.xAxisStartIntervalMode);
     v.numOfValues = s.xAxisNumOfValues;
     v.timeInterval = s.xAxisTimeInterval;
     v.valueInterval = s.xAxisValueInterval;
-    v.curveScalingMode = s.curveScalingMode;
-    v.scalingRefMode = s.scalingReferenceMode;
+    v.equalizedScaling = s.curveScalingMode != 0;
+    v.scaleToFullRange = s.scalingReferenceMode != 0;
     v.cursorValueFormat = CursorFormatFrom(s);
-    v.cursorMode = s.cursorMode;
+    v.cursorMode = s.cursorMode != 0;
     return v;
 }
 

@@ -58,7 +58,7 @@ bool CommandEnabled(int id, const CommandContext& context) {
             return context.historyCount - context.historyIndex - 1 > 0;
         case NAV_CMD_CURSOR_STEP_LEFT:
         case NAV_CMD_CURSOR_STEP_RIGHT:
-            return context.cursorMode != 0;
+            return context.cursorMode;
         default:
             return true;
     }
@@ -70,9 +70,9 @@ bool CommandCheckable(int id) {
 
 bool CommandChecked(int id, const CommandContext& context) {
     if (id == NAV_CMD_ZOOM_CENTER_MODE)
-        return context.zoomAndCenterMode != 0;
+        return context.zoomAndCenterMode;
     if (id == NAV_CMD_CURSOR_MODE)
-        return context.cursorMode != 0;
+        return context.cursorMode;
     return false;
 }
 

@@ -9,8 +9,8 @@ struct CommandContext {
     bool documentUsable = false;
     int historyIndex = -1;
     int historyCount = 0;
-    int cursorMode = 0;
-    int zoomAndCenterMode = 0;
+    bool cursorMode = false;
+    bool zoomAndCenterMode = false;
 };
 
 // Whether id is one of the navigation commands (including the popup items).

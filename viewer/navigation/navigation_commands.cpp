@@ -172,13 +172,13 @@ int ShowAll(CGraphicLayout& layout, CZoomHistory& history) {
 }
 
 int SetCursorMode(CGraphicLayout& layout, NavigationModes& modes, bool on) {
-    modes.cursorMode = on ? 1 : 0;
+    modes.cursorMode = on;
     if (on)
-        modes.zoomAndCenterMode = 0;
+        modes.zoomAndCenterMode = false;
     layout.cursorMode = modes.cursorMode;
     if (!Navigable(layout))
         return 0;
-    const int wasOn = layout.cursorOn;
+    const bool wasOn = layout.cursorOn;
     const std::int64_t wasSample = layout.cursorSample;
     layout.cursorOn = modes.cursorMode;
     if (on)
@@ -278,7 +278,7 @@ int NavigateEnd(CGraphicLayout& layout, CZoomHistory& history, const NavigationM
 int MoveCurve(CGraphicLayout& layout, int delta) {
     if (!Navigable(layout) || delta == 0)
         return 0;
-    if (layout.ViewMode() != 1)
+    if (layout.GetViewMode() != ViewMode::AllCurves)
         return layout.MoveActiveCurve(delta) ? HINT_CURVES : 0;
     const int index = layout.FirstCurveIndex();
     const int count = layout.CurveCount();
@@ -291,7 +291,7 @@ int MoveCurve(CGraphicLayout& layout, int delta) {
 }
 
 int MoveCurvePage(CGraphicLayout& layout, int direction) {
-    if (!Navigable(layout) || layout.ViewMode() == 1 || direction == 0)
+    if (!Navigable(layout) || layout.GetViewMode() == ViewMode::AllCurves || direction == 0)
         return 0;
     const int delta = (direction > 0 ? 1 : -1) * layout.DiagramsPerPage();
     return layout.MoveActiveCurve(delta) ? HINT_CURVES : 0;

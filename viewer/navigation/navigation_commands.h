@@ -41,15 +41,24 @@ inline constexpr int NAV_CMD_POPUP_DEACTIVATE = 32811;
 inline constexpr int NAV_CMD_CURVE_PAGE_DOWN = 32817;
 inline constexpr int NAV_CMD_CURVE_PAGE_UP = 32818;
 
-inline constexpr int CENTER_MODE_BOTH = 0;
-inline constexpr int CENTER_MODE_HORIZONTAL = 1;
-inline constexpr int CENTER_MODE_INACTIVE = 2;
+// What a click of the zoom-and-centre mode centres; the numbers are those of "Center Mode".
+enum class CenterMode {
+    Both = 0,        // the time window and the display range of the diagram's curve
+    Horizontal = 1,  // only the time window
+    Inactive = 2,    // nothing
+};
+
+// The stored "Center Mode", out-of-range numbers taken as the nearest mode.
+constexpr CenterMode CenterModeFromSetting(int stored) {
+    return stored <= 0 ? CenterMode::Both
+                       : (stored == 1 ? CenterMode::Horizontal : CenterMode::Inactive);
+}
 
 // The three mode settings that steer the navigation.
 struct NavigationModes {
-    int cursorMode = 0;
-    int zoomAndCenterMode = 0;
-    int centerMode = CENTER_MODE_BOTH;
+    bool cursorMode = false;
+    bool zoomAndCenterMode = false;
+    CenterMode centerMode = CenterMode::Both;
 };
 
 // Every function below does nothing and returns 0 when the layout is not bound to a

@@ -71,7 +71,7 @@ int ScrollHorizontal(CGraphicLayout& layout, CZoomHistory& history, ScrollAction
 
 ScrollBarState VerticalBar(CGraphicLayout& layout) {
     ScrollBarState bar;
-    if (!Navigable(layout) || layout.ViewMode() == 1)
+    if (!Navigable(layout) || layout.GetViewMode() == ViewMode::AllCurves)
         return bar;
     const int count = layout.CurveCount();
     const int perPage = layout.DiagramsPerPage();
@@ -83,7 +83,7 @@ ScrollBarState VerticalBar(CGraphicLayout& layout) {
 }
 
 int ScrollVertical(CGraphicLayout& layout, ScrollAction action, std::int64_t thumb) {
-    if (!Navigable(layout) || layout.ViewMode() == 1)
+    if (!Navigable(layout) || layout.GetViewMode() == ViewMode::AllCurves)
         return 0;
     const ScrollBarState bar = VerticalBar(layout);
     const std::int64_t position = ScrollTarget(bar, action, thumb, 1);

@@ -193,8 +193,8 @@ void CViewNavigator::OnDocumentUpdate(int hint) {
             // The first view is the history's first entry.
             if (m_document.ZoomHistory().Count() == 0)
                 m_document.ZoomHistory().Take(layout);
-            const int zoomMode = m_modes.zoomAndCenterMode;
-            grafyon::SetCursorMode(layout, m_modes, m_modes.cursorMode != 0);
+            const bool zoomMode = m_modes.zoomAndCenterMode;
+            grafyon::SetCursorMode(layout, m_modes, m_modes.cursorMode);
             if (zoomMode != m_modes.zoomAndCenterMode)
                 emit ModesChanged();
         }
@@ -321,9 +321,9 @@ bool CViewNavigator::Execute(int commandId) {
 
 void CViewNavigator::SetCursorMode(bool on) {
     if (!m_documentAlive) {
-        m_modes.cursorMode = on ? 1 : 0;
+        m_modes.cursorMode = on;
         if (on)
-            m_modes.zoomAndCenterMode = 0;
+            m_modes.zoomAndCenterMode = false;
         return;
     }
     CGraphicLayout& layout = m_document.Layout();
@@ -336,14 +336,10 @@ void CViewNavigator::SetCursorMode(bool on) {
 }
 
 void CViewNavigator::SetZoomAndCenterMode(bool on) {
-    m_modes.zoomAndCenterMode = on ? 1 : 0;
+    m_modes.zoomAndCenterMode = on;
     if (!on)
         CancelBand();
     UpdateActions();
-}
-
-void CViewNavigator::SetCenterMode(int mode) {
-    m_modes.centerMode = std::clamp(mode, CENTER_MODE_BOTH, CENTER_MODE_INACTIVE);
 }
 
 void CViewNavigator::SetCursorFormatSettings(int width, int precision, int type) {
@@ -408,7 +404,7 @@ bool CViewNavigator::OpenContextMenu(const QPoint& viewportPoint) {
     m_document.SetPopupTarget(target, isDiagram);
     m_menu->clear();
     m_menu->addAction(Action(NAV_CMD_POPUP_PROPERTIES));
-    if (isDiagram && layout.ViewMode() == 0) {
+    if (isDiagram && layout.GetViewMode() == ViewMode::CurvePerDiagram) {
         m_menu->addAction(Action(NAV_CMD_POPUP_Y_AUTOSCALE));
         m_menu->addAction(Action(NAV_CMD_POPUP_INFORMATIONS));
         m_menu->addAction(Action(NAV_CMD_POPUP_DEACTIVATE));
@@ -515,7 +511,7 @@ void CViewNavigator::FinishBand(const QPoint& point) {
         std::min(m_bandOrigin.x(), point.x()), std::min(m_bandOrigin.y(), point.y()),
         std::max(m_bandOrigin.x(), point.x()), std::max(m_bandOrigin.y(), point.y())};
     const QPoint origin = m_bandOrigin;
-    const int centerMode = m_modes.centerMode;
+    const CenterMode centerMode = m_modes.centerMode;
     Run([&](CGraphicLayout& l, CZoomHistory& h) {
         return ZoomOrCenter(l, h, *target, band, origin.x(), origin.y(), centerMode);
     });
@@ -553,7 +549,7 @@ void CViewNavigator::OnVerticalAction(int action) {
     bool known = false;
     const ScrollAction scroll = ToScrollAction(action, known);
     CGraphicLayout& layout = m_document.Layout();
-    if (!known || !Navigable(layout) || layout.ViewMode() == 1)
+    if (!known || !Navigable(layout) || layout.GetViewMode() == ViewMode::AllCurves)
         return;
     QScrollBar* bar = m_view.verticalScrollBar();
     const double startTime = layout.StartTime();

@@ -43,12 +43,11 @@ public:
 
     // The mode settings, kept by the main window across documents.
     void SetCursorMode(bool on);
-    bool CursorMode() const { return m_modes.cursorMode != 0; }
+    bool CursorMode() const { return m_modes.cursorMode; }
     void SetZoomAndCenterMode(bool on);
-    bool ZoomAndCenterMode() const { return m_modes.zoomAndCenterMode != 0; }
-    // 0 centres vertically and horizontally, 1 only horizontally, 2 not at all.
-    void SetCenterMode(int mode);
-    int CenterMode() const { return m_modes.centerMode; }
+    bool ZoomAndCenterMode() const { return m_modes.zoomAndCenterMode; }
+    void SetCenterMode(CenterMode mode) { m_modes.centerMode = mode; }
+    CenterMode GetCenterMode() const { return m_modes.centerMode; }
     // The cursor value format settings that F5 applies.
     void SetCursorFormatSettings(int width, int precision, int type);
 

@@ -144,7 +144,7 @@ bool FractionSpan(double a, double b, double& lo, double& hi) {
 }
 
 int ZoomOrCenter(CGraphicLayout& layout, CZoomHistory& history, CGraphicObject& target,
-                 const GraphicRect& band, int x, int y, int centerMode) {
+                 const GraphicRect& band, int x, int y, CenterMode centerMode) {
     if (!Navigable(layout))
         return 0;
     const bool diagram = target.Type() == GRAPHIC_DIAGRAM_TYPE;
@@ -162,12 +162,12 @@ int ZoomOrCenter(CGraphicLayout& layout, CZoomHistory& history, CGraphicObject& 
             rangesChanged = ZoomCurves(static_cast<CGraphicDiagram&>(target), band);
         ZoomTime(layout, columns, band);
     } else {
-        if (centerMode == CENTER_MODE_INACTIVE)
+        if (centerMode == CenterMode::Inactive)
             return 0;
-        if (diagram && centerMode == CENTER_MODE_BOTH) {
+        if (diagram && centerMode == CenterMode::Both) {
             rangesChanged = CentreCurves(static_cast<CGraphicDiagram&>(target), y);
         }
-        if (centerMode == CENTER_MODE_BOTH || centerMode == CENTER_MODE_HORIZONTAL) {
+        if (centerMode == CenterMode::Both || centerMode == CenterMode::Horizontal) {
             CentreTime(layout, columns, x);
         }
     }

@@ -1,6 +1,7 @@
 // The zoom-and-centre mouse mode: rubber-band zoom and click-to-centre on diagrams and axes.
 #pragma once
 
+#include "navigation_commands.h"
 #include "viewer/view/model/graphic_rect.h"
 
 namespace grafyon {
@@ -27,6 +28,6 @@ bool FractionSpan(double a, double b, double& lo, double& hi);
 // them on the press by the centre mode. When anything changed a snapshot is taken;
 // HINT_REDRAW when a display range changed, else HINT_VISIBLE_RANGE, 0 for no change.
 int ZoomOrCenter(CGraphicLayout& layout, CZoomHistory& history, CGraphicObject& target,
-                 const GraphicRect& band, int x, int y, int centerMode);
+                 const GraphicRect& band, int x, int y, CenterMode centerMode);
 
 }  // namespace grafyon

@@ -13,15 +13,15 @@ namespace grafyon::sheets {
 
 DiagramValues DiagramValuesFrom(CGraphicLayout& layout, const MeasurementDescription& description) {
     DiagramValues v;
-    v.viewMode = layout.ViewMode();
+    v.viewMode = layout.GetViewMode();
     v.diagramsPerPage = layout.DiagramsPerPage();
-    v.yGrid = layout.DiagramCount() > 0 && layout.Diagram(layout.DiagramCount() - 1).yGrid != 0;
+    v.yGrid = layout.DiagramCount() > 0 && layout.Diagram(layout.DiagramCount() - 1).yGrid;
     v.startMode = layout.GetStartMode();
     v.startValue = layout.GetStartValue();
     v.intervalMode = layout.GetIntervalMode();
     v.intervalValue = layout.GetIntervalValue();
-    v.topAxis = layout.TopAxisOn() != 0;
-    v.bottomAxis = layout.BottomAxisOn() != 0;
+    v.topAxis = layout.TopAxisOn();
+    v.bottomAxis = layout.BottomAxisOn();
     v.axisInSamples = layout.AxisInSamples();
     for (Dataset* d : description.Datasets()) {
         CurveRow row;
@@ -69,19 +69,19 @@ DiagramChanges ApplyDiagramValues(const DiagramValues& v, CGraphicLayout& layout
 
     if (layout.SetViewMode(v.viewMode)) {
         changes.viewMode = true;
-        settings.diagramViewMode = layout.ViewMode();
+        settings.diagramViewMode = SettingFromViewMode(layout.GetViewMode());
     }
     const int perPage = std::clamp(v.diagramsPerPage, DIAGRAMS_PER_PAGE_MIN, DIAGRAMS_PER_PAGE_MAX);
     if (layout.SetDiagramCount(perPage))
         settings.numOfDiagrams = perPage;
-    if (layout.SetYGrid(v.yGrid ? 1 : 0))
+    if (layout.SetYGrid(v.yGrid))
         settings.showYGrid = v.yGrid;
 
     settings.xAxisDisplayOnTop = v.topAxis;
     settings.xAxisDisplayOnBottom = v.bottomAxis;
-    settings.xAxisScaleMode = v.axisInSamples;
-    layout.SetTopAxis(v.topAxis ? 1 : 0);
-    layout.SetBottomAxis(v.bottomAxis ? 1 : 0);
+    settings.xAxisScaleMode = v.axisInSamples ? 1 : 0;
+    layout.SetTopAxis(v.topAxis);
+    layout.SetBottomAxis(v.bottomAxis);
     layout.SetAxisInSamples(v.axisInSamples);
 
     // Each setter validates against what the ones before it left.

@@ -37,17 +37,17 @@ struct CurveRow {
 // The working copy of the sheet; the pages edit it and OK applies it.
 struct DiagramValues {
     // "General"
-    int viewMode = 0;
+    ViewMode viewMode = ViewMode::CurvePerDiagram;
     int diagramsPerPage = 2;
     bool yGrid = false;
     // "X-Axis"
-    int startMode = START_SAMPLE;
+    StartMode startMode = StartMode::Sample;
     double startValue = 0.0;
-    int intervalMode = INTERVAL_VALUES;
+    IntervalMode intervalMode = IntervalMode::Values;
     double intervalValue = 0.0;
     bool topAxis = false;
     bool bottomAxis = true;
-    int axisInSamples = 0;  // "X_Axis Scale Mode": 0 time, 1 samples
+    bool axisInSamples = false;  // stored as "X_Axis Scale Mode"
     // "Curves", in the document's dataset order as the user arranged it
     std::vector<CurveRow> curves;
 };

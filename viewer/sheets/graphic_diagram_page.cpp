@@ -21,8 +21,9 @@ CGraphicDiagramPage::CGraphicDiagramPage(DiagramValues& values, QWidget* parent)
     single->setObjectName("oneCurvePerDiagramRadio");
     auto* all = new QRadioButton(tr("&One Diagram with all Curves"), mode);
     all->setObjectName("allCurvesRadio");
-    m_viewMode->addButton(single, 0);
-    m_viewMode->addButton(all, 1);
+    // The buttons' ids are the stored numbers of the modes.
+    m_viewMode->addButton(single, SettingFromViewMode(ViewMode::CurvePerDiagram));
+    m_viewMode->addButton(all, SettingFromViewMode(ViewMode::AllCurves));
     modeLayout->addWidget(single);
     modeLayout->addWidget(all);
 
@@ -39,7 +40,7 @@ CGraphicDiagramPage::CGraphicDiagramPage(DiagramValues& values, QWidget* parent)
     layout->addWidget(m_yGrid);
     layout->addStretch(1);
 
-    m_viewMode->button(m_values.viewMode == 1 ? 1 : 0)->setChecked(true);
+    m_viewMode->button(SettingFromViewMode(m_values.viewMode))->setChecked(true);
     m_diagramsPerPage->SetValue(m_values.diagramsPerPage);
     m_yGrid->setChecked(m_values.yGrid);
 }
@@ -49,7 +50,7 @@ bool CGraphicDiagramPage::SaveFields(DataExchange& exchange) {
                           m_values.diagramsPerPage)) {
         return false;
     }
-    m_values.viewMode = m_viewMode->checkedId();
+    m_values.viewMode = ViewModeFromSetting(m_viewMode->checkedId());
     m_values.yGrid = m_yGrid->isChecked();
     return true;
 }

@@ -19,6 +19,19 @@
 
 namespace grafyon::sheets {
 
+namespace {
+
+// The interval combo box lists the modes in their order.
+IntervalMode IntervalModeAt(int index) {
+    return static_cast<IntervalMode>(std::clamp(index, 0, static_cast<int>(IntervalMode::All)));
+}
+
+// The ids of the "Display" radio buttons.
+constexpr int DISPLAY_TIME = 0;
+constexpr int DISPLAY_SAMPLES = 1;
+
+}  // namespace
+
 CGraphicXAxisPage::CGraphicXAxisPage(DiagramValues& values, const CGraphicLayout& layout,
                                      QWidget* parent)
     : CPropertyPage(tr("X-Axis"), parent), m_values(values), m_display(new QButtonGroup(this)) {
@@ -55,8 +68,8 @@ CGraphicXAxisPage::CGraphicXAxisPage(DiagramValues& values, const CGraphicLayout
     time->setObjectName("timeDisplayRadio");
     auto* samples = new QRadioButton(tr("&Samples"), display);
     samples->setObjectName("samplesDisplayRadio");
-    m_display->addButton(time, 0);
-    m_display->addButton(samples, 1);
+    m_display->addButton(time, DISPLAY_TIME);
+    m_display->addButton(samples, DISPLAY_SAMPLES);
     displayLayout->addWidget(time);
     displayLayout->addWidget(samples);
 
@@ -80,33 +93,35 @@ CGraphicXAxisPage::CGraphicXAxisPage(DiagramValues& values, const CGraphicLayout
     pageLayout->addWidget(info);
     pageLayout->addStretch(1);
 
-    m_startMode->setCurrentIndex(m_values.startMode == START_TIME ? 1 : 0);
+    m_startMode->setCurrentIndex(m_values.startMode == StartMode::Time ? 1 : 0);
     m_startValue->setText(QString::fromStdString(FormatNumberField(m_values.startValue)));
-    m_intervalMode->setCurrentIndex(std::clamp(m_values.intervalMode, 0, 4));
+    m_intervalMode->setCurrentIndex(static_cast<int>(m_values.intervalMode));
     m_intervalValue->setText(QString::fromStdString(FormatNumberField(m_values.intervalValue)));
     m_top->setChecked(m_values.topAxis);
     m_bottom->setChecked(m_values.bottomAxis);
-    m_display->button(m_values.axisInSamples ? 1 : 0)->setChecked(true);
+    m_display->button(m_values.axisInSamples ? DISPLAY_SAMPLES : DISPLAY_TIME)->setChecked(true);
     EnableIntervalField();
     connect(m_intervalMode, &QComboBox::currentIndexChanged, this,
             [this](int) { EnableIntervalField(); });
 }
 
 void CGraphicXAxisPage::EnableIntervalField() {
-    m_intervalValue->setEnabled(m_intervalMode->currentIndex() != INTERVAL_ALL);
+    m_intervalValue->setEnabled(IntervalModeAt(m_intervalMode->currentIndex()) !=
+                                IntervalMode::All);
 }
 
 bool CGraphicXAxisPage::SaveFields(DataExchange& exchange) {
     if (!exchange.Number(m_startValue, m_values.startValue))
         return false;
-    const int intervalMode = m_intervalMode->currentIndex();
-    if (intervalMode != INTERVAL_ALL && !exchange.Number(m_intervalValue, m_values.intervalValue))
+    const IntervalMode intervalMode = IntervalModeAt(m_intervalMode->currentIndex());
+    if (intervalMode != IntervalMode::All &&
+        !exchange.Number(m_intervalValue, m_values.intervalValue))
         return false;
-    m_values.startMode = m_startMode->currentIndex();
+    m_values.startMode = m_startMode->currentIndex() == 1 ? StartMode::Time : StartMode::Sample;
     m_values.intervalMode = intervalMode;
     m_values.topAxis = m_top->isChecked();
     m_values.bottomAxis = m_bottom->isChecked();
-    m_values.axisInSamples = m_display->checkedId();
+    m_values.axisInSamples = m_display->checkedId() == DISPLAY_SAMPLES;
     return true;
 }
 

@@ -8,8 +8,8 @@
 namespace grafyon::sheets {
 
 // Edits a working copy of the settings, the font and the language; OK writes them into the
-// caller's objects and the language code into the settings file, and shows message 4125
-// once when the language differs from the one at opening.
+// caller's objects and the language code into the settings file, and shows the message
+// SHEETS_STR_LANGUAGE_RESTART once when the language differs from the one at opening.
 class COptionSheet : public CPropertySheet {
     Q_OBJECT
 public:
@@ -37,7 +37,7 @@ private:
 struct OptionSheetOptions {
     // Where "LanguageID" lives; null means the user's settings file of the viewer.
     SettingsFile* languageFile = nullptr;
-    // Message 4125 and the checks' messages; empty shows message boxes.
+    // The language-restart message and the checks' messages; empty shows message boxes.
     MessageSink message;
 };
 

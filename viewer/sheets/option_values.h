@@ -54,7 +54,7 @@ struct OptionValues {
 struct OptionChanges {
     bool accepted = false;      // the sheet was closed with OK
     bool settings = false;      // a "Start" or "Handling" value: acts on the next document
-    bool fontOrFormat = false;  // rebuild the cursor value format and redraw (hint 200)
+    bool fontOrFormat = false;  // rebuild the cursor value format and redraw
     bool language = false;      // the language differs from the one at opening
     bool Any() const { return settings || fontOrFormat || language; }
 };

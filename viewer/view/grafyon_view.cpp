@@ -100,7 +100,7 @@ void CGrafyonView::EmptyBarsWhenNeeded() {
         return;
     CGraphicLayout& layout = m_document->Layout();
     m_updatingBars = true;
-    if (layout.CurveCount() == 0 || layout.ViewMode() == 1 ||
+    if (layout.CurveCount() == 0 || layout.GetViewMode() == ViewMode::AllCurves ||
         (layout.CurveCount() <= layout.DiagramsPerPage() && layout.FirstCurveIndex() == 0)) {
         verticalScrollBar()->setRange(0, 0);
     }
@@ -137,7 +137,7 @@ void CGrafyonView::UpdateVerticalBar() {
     } else {
         CGraphicLayout& layout = m_document->Layout();
         const int perPage = layout.DiagramsPerPage();
-        if (layout.ViewMode() == 0 &&
+        if (layout.GetViewMode() == ViewMode::CurvePerDiagram &&
             (layout.CurveCount() > perPage || layout.FirstCurveIndex() > 0)) {
             const int maximum = layout.CurveCount() <= perPage
                                     ? layout.FirstCurveIndex() + layout.CurveCount() - 1

@@ -29,7 +29,7 @@ public:
 
     // Gives the layout the size the diagrams have, also while the view is hidden.
     void UpdateClientRect();
-    // Reacts to the document's hints (100, 110, 200, 300, 1000, 2000).
+    // Reacts to the document's hints (the HINT_ constants of the layout).
     void OnUpdate(int hint);
     // While the user drags the frame's border only the separators are repainted.
     void SetSizing(bool sizing);

@@ -254,10 +254,10 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
     CAxisScale scale;
     scale.SetRange(axis.startValue, axis.endValue);
     scale.SetTickLengths(4, 8);
-    const int decimals = scale.Compute(pixels, 4, axis.mode == 0);
+    const int decimals = scale.Compute(pixels, 4, axis.unit == XAxisUnit::Samples);
     const TickSet ticks = scale.Ticks();
     const double span = axis.endValue - axis.startValue;
-    const bool bottom = axis.position == X_AXIS_BOTTOM;
+    const bool bottom = axis.position == XAxisPosition::Bottom;
     auto column = [&](double v) {
         return axis.plotLeft + static_cast<int>(std::trunc((v - axis.startValue) / span * pixels));
     };
@@ -299,7 +299,7 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
 }
 
 QRect CGraphicPainter::ValueBox(const CGraphicDiagram& diagram) const {
-    // Twice the designed width: the value and the cursor's position side by side.
+    // Twice the cursor box width: the value and the cursor's position side by side.
     const int right = diagram.Rect().right - 1;
     const int left = diagram.Rect().right - 2 * diagram.cursorBoxWidth - 5;
     const int top = diagram.Rect().top + 1;

@@ -35,7 +35,7 @@ class CGraphicPainter {
 public:
     // Stores the layout and rebuilds the object list from it.
     void Bind(CGraphicLayout* layout);
-    // Re-reads the layout's objects in stacking order (after hint 2000).
+    // Re-reads the layout's objects in stacking order (after the objects hint).
     void RebuildObjects();
     bool IsBound() const { return m_layout != nullptr; }
 

@@ -432,7 +432,7 @@ TEST_F(AppTest, GermanLocaleWithoutLanguageIdLooksForDeu) {
         EXPECT_TRUE(app.IsLanguageModuleLoaded());
         app.ExitInstance();
     }
-    // Where no .DEU lies beside the program, the search shows in message 4103.
+    // Where no .DEU lies beside the program, the search shows in the "missing" message.
     CGrafyonApp app;
     EXPECT_EQ(StartWithLanguage(app, m_dirs.Dir() / "Grafyon"),
               "Grafy: Requested language does not exist! Using standard language.\n");

@@ -74,12 +74,12 @@ TEST(InitialView, TakesEverySettingThatShapesTheFirstView) {
     s.cursorValueFormatWidth = 14;
     s.cursorValueFormatPrecision = 9;
     const InitialViewSettings v = InitialViewFrom(s);
-    EXPECT_EQ(v.viewMode, 1);
+    EXPECT_EQ(v.viewMode, ViewMode::AllCurves);
     EXPECT_EQ(v.diagramsPerPage, 7);
-    EXPECT_EQ(v.yGrid, 1);
-    EXPECT_EQ(v.topAxis, 1);
-    EXPECT_EQ(v.bottomAxis, 0);
-    EXPECT_EQ(v.startIntervalMode, 1);
+    EXPECT_TRUE(v.yGrid);
+    EXPECT_TRUE(v.topAxis);
+    EXPECT_FALSE(v.bottomAxis);
+    EXPECT_EQ(v.window, InitialWindow::TimeInterval);
     EXPECT_EQ(v.timeInterval, 2.5);
     EXPECT_EQ(v.cursorValueFormat.width, 14);
     EXPECT_EQ(v.cursorValueFormat.precision, 9);

@@ -164,16 +164,16 @@ TEST(ShowAll, FullRangeAndAutoscalingTakeNoSnapshot) {
 TEST(Cursor, ModeOnPlacesTheCursorAndSwitchesTheZoomModeOff) {
     Scene s(1000, 1, 100);
     NavigationModes modes;
-    modes.zoomAndCenterMode = 1;
+    modes.zoomAndCenterMode = true;
     EXPECT_EQ(SetCursorMode(s.layout, modes, true), HINT_CURSOR);
-    EXPECT_EQ(modes.cursorMode, 1);
-    EXPECT_EQ(modes.zoomAndCenterMode, 0);
-    EXPECT_EQ(s.layout.cursorOn, 1);
+    EXPECT_TRUE(modes.cursorMode);
+    EXPECT_FALSE(modes.zoomAndCenterMode);
+    EXPECT_TRUE(s.layout.cursorOn);
     EXPECT_EQ(s.layout.cursorSample, 49);  // 0 + trunc(99 / 2)
     EXPECT_EQ(SetCursorMode(s.layout, modes, true), 0);
 
     EXPECT_EQ(SetCursorMode(s.layout, modes, false), HINT_CURSOR);
-    EXPECT_EQ(s.layout.cursorOn, 0);
+    EXPECT_FALSE(s.layout.cursorOn);
     s.Show(500, 599);
     SetCursorMode(s.layout, modes, true);
     EXPECT_EQ(s.layout.cursorSample, 549);
@@ -268,7 +268,7 @@ TEST(Cursor, HomeEndAndTheKeysFollowTheCursorMode) {
 
 TEST(Cursor, AClickPutsTheCursorOnTheSampleUnderThePlot) {
     Scene s(1000, 2, 100);
-    s.layout.cursorOn = 1;
+    s.layout.cursorOn = true;
     s.Show(100, 199);  // w = 99
     s.history.Take(s.layout);
     const GraphicRect plot = s.layout.Diagram(1).PlotRect();
@@ -304,8 +304,8 @@ TEST(Curves, KeysAndWheelMoveTheCurveInFront) {
 }
 
 TEST(Curves, TheAllCurvesModeBringsEveryCurveToTheFront) {
-    Scene s(100, 3, 50, 0.01, 1, 4);
-    ASSERT_EQ(s.layout.ViewMode(), 1);
+    Scene s(100, 3, 50, 0.01, ViewMode::AllCurves, 4);
+    ASSERT_EQ(s.layout.GetViewMode(), ViewMode::AllCurves);
     EXPECT_EQ(MoveCurve(s.layout, 1), HINT_CURVES);
     EXPECT_EQ(MoveCurve(s.layout, 1), HINT_CURVES);
     EXPECT_EQ(s.layout.FirstCurveIndex(), 2);
@@ -362,9 +362,17 @@ TEST(NoDocument, EveryOperationDoesNothing) {
     EXPECT_EQ(ZoomCenterTarget(layout, 10, 10), nullptr);
     // The mode itself still follows the command.
     EXPECT_EQ(SetCursorMode(layout, modes, true), 0);
-    EXPECT_EQ(modes.cursorMode, 1);
-    EXPECT_EQ(layout.cursorOn, 0);
+    EXPECT_TRUE(modes.cursorMode);
+    EXPECT_FALSE(layout.cursorOn);
     EXPECT_EQ(history.Count(), 0);
+}
+
+TEST(CenterMode, StoredNumbersBeyondTheRangeTakeTheNearestMode) {
+    EXPECT_EQ(CenterModeFromSetting(-1), CenterMode::Both);
+    EXPECT_EQ(CenterModeFromSetting(0), CenterMode::Both);
+    EXPECT_EQ(CenterModeFromSetting(1), CenterMode::Horizontal);
+    EXPECT_EQ(CenterModeFromSetting(2), CenterMode::Inactive);
+    EXPECT_EQ(CenterModeFromSetting(3), CenterMode::Inactive);
 }
 
 TEST(CommandState, EnablingRulesAndCheckMarks) {
@@ -389,12 +397,12 @@ TEST(CommandState, EnablingRulesAndCheckMarks) {
     EXPECT_FALSE(CommandEnabled(NAV_CMD_REDO_ZOOM, c));
     EXPECT_FALSE(CommandEnabled(NAV_CMD_CURSOR_STEP_LEFT, c));
     EXPECT_FALSE(CommandChecked(NAV_CMD_CURSOR_MODE, c));
-    c.cursorMode = 1;
+    c.cursorMode = true;
     EXPECT_TRUE(CommandEnabled(NAV_CMD_CURSOR_STEP_LEFT, c));
     EXPECT_TRUE(CommandEnabled(NAV_CMD_CURSOR_STEP_RIGHT, c));
     EXPECT_TRUE(CommandChecked(NAV_CMD_CURSOR_MODE, c));
     EXPECT_FALSE(CommandChecked(NAV_CMD_ZOOM_CENTER_MODE, c));
-    c.zoomAndCenterMode = 1;
+    c.zoomAndCenterMode = true;
     EXPECT_TRUE(CommandChecked(NAV_CMD_ZOOM_CENTER_MODE, c));
     EXPECT_TRUE(CommandCheckable(NAV_CMD_ZOOM_CENTER_MODE));
     EXPECT_FALSE(CommandCheckable(NAV_CMD_ZOOM_IN));

@@ -38,7 +38,7 @@ struct NavigatorFixture {
         path = QString::fromStdString(options.path);
 
         InitialViewSettings settings;
-        settings.startIntervalMode = 0;
+        settings.window = InitialWindow::NumberOfSamples;
         settings.numOfValues = 1000;
         settings.diagramsPerPage = 2;
         document.SetInitialView(settings, {0xFF0000, 0x00AA00, 0x0000FF});
@@ -153,7 +153,7 @@ TEST(ViewNavigator, HundredCursorStepsRepaintOnlyTheCursor) {
     EXPECT_TRUE(f.navigator->CursorMode());
     EXPECT_TRUE(f.navigator->Action(NAV_CMD_CURSOR_MODE)->isChecked());
     EXPECT_TRUE(f.navigator->Action(NAV_CMD_CURSOR_STEP_RIGHT)->isEnabled());
-    EXPECT_EQ(f.Layout().cursorOn, 1);
+    EXPECT_TRUE(f.Layout().cursorOn);
     EXPECT_EQ(f.Layout().cursorSample, 499);
     f.Paint();
     const int renders = f.view.FullRenderCount();
@@ -185,7 +185,7 @@ TEST(ViewNavigator, HundredCursorStepsRepaintOnlyTheCursor) {
 
     f.Key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_FALSE(f.navigator->CursorMode());
-    EXPECT_EQ(f.Layout().cursorOn, 0);
+    EXPECT_FALSE(f.Layout().cursorOn);
     EXPECT_FALSE(f.navigator->Action(NAV_CMD_CURSOR_STEP_RIGHT)->isEnabled());
 }
 
@@ -258,7 +258,7 @@ TEST(ViewNavigator, AClickInTheZoomModeCentresByTheCentreMode) {
     f.Open();
     f.Key(Qt::Key_End);  // 4000 ... 4999
     f.navigator->SetZoomAndCenterMode(true);
-    f.navigator->SetCenterMode(CENTER_MODE_HORIZONTAL);
+    f.navigator->SetCenterMode(CenterMode::Horizontal);
     Dataset* curve = f.Layout().Diagram(0).curve;
     const double minimum = curve->display.displayMinimum;
     // A band four pixels high is a click: the window centres on it, leftwards.
@@ -270,13 +270,13 @@ TEST(ViewNavigator, AClickInTheZoomModeCentresByTheCentreMode) {
     EXPECT_NEAR(f.Layout().EndTime() - f.Layout().StartTime(), 0.999, 1e-9);
     EXPECT_EQ(curve->display.displayMinimum, minimum);
 
-    f.navigator->SetCenterMode(CENTER_MODE_INACTIVE);
+    f.navigator->SetCenterMode(CenterMode::Inactive);
     const double start = f.Layout().StartTime();
     QTest::mouseClick(f.Viewport(), Qt::LeftButton, Qt::NoModifier, f.PlotPoint(0, 0.9, 0.9));
     EXPECT_EQ(f.Layout().StartTime(), start);
-    EXPECT_EQ(f.navigator->CenterMode(), CENTER_MODE_INACTIVE);
-    f.navigator->SetCenterMode(7);
-    EXPECT_EQ(f.navigator->CenterMode(), CENTER_MODE_INACTIVE);
+    EXPECT_EQ(f.navigator->GetCenterMode(), CenterMode::Inactive);
+    f.navigator->SetCenterMode(CenterModeFromSetting(7));
+    EXPECT_EQ(f.navigator->GetCenterMode(), CenterMode::Inactive);
 }
 
 TEST(ViewNavigator, WheelAndArrowKeysMoveTheCurveInFront) {
@@ -429,7 +429,7 @@ TEST(ViewNavigator, ReopeningStartsAFreshHistoryAndKeepsTheModes) {
     NavigatorFixture f;
     f.navigator->SetCursorMode(true);
     f.Open();
-    EXPECT_EQ(f.Layout().cursorOn, 1);
+    EXPECT_TRUE(f.Layout().cursorOn);
     EXPECT_EQ(f.Layout().cursorSample, 499);
     f.Key(Qt::Key_Plus);
     EXPECT_EQ(f.document.ZoomHistory().Count(), 2);

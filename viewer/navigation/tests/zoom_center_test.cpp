@@ -12,7 +12,8 @@ using test::Scene;
 
 // One sample per second, so times read as sample numbers; window 100 ... 299.
 struct ZoomScene : Scene {
-    explicit ZoomScene(int viewMode = 0) : Scene(1000, 3, 100, 1.0, viewMode, 2) {
+    explicit ZoomScene(ViewMode viewMode = ViewMode::CurvePerDiagram)
+        : Scene(1000, 3, 100, 1.0, viewMode, 2) {
         Show(100, 299);
         history.Clear();
         history.Take(layout);
@@ -21,13 +22,13 @@ struct ZoomScene : Scene {
         minimum = curve->display.displayMinimum;
         maximum = curve->display.displayMaximum;
     }
-    int Press(const GraphicRect& band, int x, int y, int centerMode = CENTER_MODE_BOTH) {
+    int Press(const GraphicRect& band, int x, int y, CenterMode centerMode = CenterMode::Both) {
         CGraphicObject* target = ZoomCenterTarget(layout, x, y);
         if (target == nullptr)
             return -1;
         return ZoomOrCenter(layout, history, *target, band, x, y, centerMode);
     }
-    int Click(int x, int y, int centerMode = CENTER_MODE_BOTH) {
+    int Click(int x, int y, CenterMode centerMode = CenterMode::Both) {
         return Press(GraphicRect{}, x, y, centerMode);
     }
     int XAt(double fraction) const { return plot.left + static_cast<int>(fraction * plot.Width()); }
@@ -82,8 +83,8 @@ TEST(RubberBand, ABandZoomsTheCurveAndTheTimeWindow) {
     const double t1 = 100.0 + 199.0 * (band.right - s.plot.left) / s.plot.Width();
     EXPECT_DOUBLE_EQ(s.layout.StartTime(), t0);
     EXPECT_DOUBLE_EQ(s.layout.EndTime(), t1);
-    EXPECT_EQ(s.layout.GetStartMode(), START_TIME);
-    EXPECT_EQ(s.layout.GetIntervalMode(), INTERVAL_MAX_TIME);
+    EXPECT_EQ(s.layout.GetStartMode(), StartMode::Time);
+    EXPECT_EQ(s.layout.GetIntervalMode(), IntervalMode::MaxTime);
     EXPECT_EQ(s.history.Count(), 2);
     // The other diagram's curve is untouched.
     EXPECT_EQ(s.layout.Diagram(1).curve->display.displayMinimum, s.list[1]->display.displayMinimum);
@@ -127,13 +128,13 @@ TEST(RubberBand, ABandFourPixelsHighIsAClickThatCentres) {
 
 TEST(Centre, CentreModeOneMovesOnlyTheTimeWindowAndModeTwoNothing) {
     ZoomScene s;
-    EXPECT_EQ(s.Click(s.XAt(0.75), s.YAt(0.9), CENTER_MODE_HORIZONTAL), HINT_VISIBLE_RANGE);
+    EXPECT_EQ(s.Click(s.XAt(0.75), s.YAt(0.9), CenterMode::Horizontal), HINT_VISIBLE_RANGE);
     EXPECT_EQ(s.curve->display.displayMinimum, s.minimum);
     EXPECT_EQ(s.curve->display.displayMaximum, s.maximum);
     EXPECT_GT(s.layout.StartTime(), 140.0);
 
     ZoomScene inactive;
-    EXPECT_EQ(inactive.Click(s.XAt(0.75), s.YAt(0.9), CENTER_MODE_INACTIVE), 0);
+    EXPECT_EQ(inactive.Click(s.XAt(0.75), s.YAt(0.9), CenterMode::Inactive), 0);
     EXPECT_DOUBLE_EQ(inactive.layout.StartTime(), 100.0);
     EXPECT_EQ(inactive.curve->display.displayMinimum, inactive.minimum);
     EXPECT_EQ(inactive.history.Count(), 1);
@@ -169,7 +170,7 @@ TEST(Centre, OnTheAxisOnlyTheTimeWindowMoves) {
     EXPECT_EQ(s.curve->display.displayMinimum, s.minimum);
     EXPECT_GT(s.layout.StartTime(), 140.0);
     ZoomScene inactive;
-    EXPECT_EQ(inactive.Click(x, y, CENTER_MODE_INACTIVE), 0);
+    EXPECT_EQ(inactive.Click(x, y, CenterMode::Inactive), 0);
 
     // A drag five pixels wide (of any height) zooms the time window.
     ZoomScene zoom;
@@ -181,7 +182,7 @@ TEST(Centre, OnTheAxisOnlyTheTimeWindowMoves) {
 }
 
 TEST(RubberBand, TheAllCurvesDiagramZoomsEveryActiveCurve) {
-    ZoomScene s(1);
+    ZoomScene s(ViewMode::AllCurves);
     ASSERT_EQ(s.layout.DiagramCount(), 1);
     s.plot = s.layout.Diagram(0).PlotRect();
     s.list[2]->active = false;  // a curve whose flag was cleared is left alone

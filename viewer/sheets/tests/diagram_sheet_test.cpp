@@ -104,7 +104,7 @@ TEST_F(DiagramSheetTest, DiagramsPerPageOutsideOneTo32KeepsTheSheetOpen) {
     EXPECT_EQ(doc.layout.DiagramCount(), 3);
     EXPECT_EQ(doc.settings.numOfDiagrams, 3);
     EXPECT_TRUE(doc.settings.showYGrid);
-    EXPECT_EQ(doc.layout.Diagram(0).yGrid, 1);
+    EXPECT_TRUE(doc.layout.Diagram(0).yGrid);
 }
 
 TEST_F(DiagramSheetTest, ViewModeRoundTrip) {
@@ -114,7 +114,7 @@ TEST_F(DiagramSheetTest, ViewModeRoundTrip) {
         ClickBox(sheet->findChild<QRadioButton*>("allCurvesRadio"));
         EXPECT_TRUE(ClickOk(*sheet));
         EXPECT_TRUE(sheet->Changes().viewMode);
-        EXPECT_EQ(doc.layout.ViewMode(), 1);
+        EXPECT_EQ(doc.layout.GetViewMode(), ViewMode::AllCurves);
         EXPECT_EQ(doc.layout.DiagramCount(), 1);
         EXPECT_EQ(doc.settings.diagramViewMode, 1);
     }
@@ -124,7 +124,7 @@ TEST_F(DiagramSheetTest, ViewModeRoundTrip) {
         EXPECT_EQ(sheet->findChild<SpinEdit*>("diagramsPerPageEdit")->text(), "3");
         ClickBox(sheet->findChild<QRadioButton*>("oneCurvePerDiagramRadio"));
         EXPECT_TRUE(ClickOk(*sheet));
-        EXPECT_EQ(doc.layout.ViewMode(), 0);
+        EXPECT_EQ(doc.layout.GetViewMode(), ViewMode::CurvePerDiagram);
         EXPECT_EQ(doc.layout.DiagramCount(), 3);
         EXPECT_EQ(doc.settings.diagramViewMode, 0);
         EXPECT_EQ(doc.layout.Diagram(2).curve, &DatasetAt(2));
@@ -176,13 +176,13 @@ TEST_F(DiagramSheetTest, XAxisFieldsAxesAndDisplay) {
     ClickBox(sheet->findChild<QCheckBox*>("bottomAxisCheck"));
     ClickBox(sheet->findChild<QRadioButton*>("samplesDisplayRadio"));
     EXPECT_TRUE(ClickOk(*sheet));
-    EXPECT_EQ(doc.layout.GetStartMode(), START_TIME);
-    EXPECT_EQ(doc.layout.GetIntervalMode(), INTERVAL_MAX_TIME);
+    EXPECT_EQ(doc.layout.GetStartMode(), StartMode::Time);
+    EXPECT_EQ(doc.layout.GetIntervalMode(), IntervalMode::MaxTime);
     EXPECT_DOUBLE_EQ(doc.layout.StartTime(), 2.5);
     EXPECT_DOUBLE_EQ(doc.layout.EndTime(), 4.0);
-    EXPECT_EQ(doc.layout.TopAxisOn(), 1);
-    EXPECT_EQ(doc.layout.BottomAxisOn(), 0);
-    EXPECT_EQ(doc.layout.AxisInSamples(), 1);
+    EXPECT_TRUE(doc.layout.TopAxisOn());
+    EXPECT_FALSE(doc.layout.BottomAxisOn());
+    EXPECT_TRUE(doc.layout.AxisInSamples());
     EXPECT_TRUE(doc.settings.xAxisDisplayOnTop);
     EXPECT_FALSE(doc.settings.xAxisDisplayOnBottom);
     EXPECT_EQ(doc.settings.xAxisScaleMode, 1);
@@ -343,7 +343,7 @@ TEST_F(DiagramSheetTest, CancelLeavesLayoutDatasetsAndSettingsAlone) {
     sheet->CurvesPage()->Grid()->SelectAllRows();
     QTest::mouseClick(sheet->findChild<QPushButton*>("disableButton"), Qt::LeftButton);
     QTest::mouseClick(sheet->CancelButton(), Qt::LeftButton);
-    EXPECT_EQ(doc.layout.ViewMode(), 0);
+    EXPECT_EQ(doc.layout.GetViewMode(), ViewMode::CurvePerDiagram);
     EXPECT_EQ(doc.layout.CurveCount(), 4);
     EXPECT_TRUE(DatasetAt(0).active);
     EXPECT_EQ(doc.settings, before);

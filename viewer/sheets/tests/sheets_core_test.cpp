@@ -187,18 +187,18 @@ TEST(LanguageSetting, StoredUnderSettingsAndReadBack) {
 
 TEST(DiagramValues, TakenFromTheLayoutAndTheDatasets) {
     Document doc(1000, 0.01, 3);
-    doc.layout.SetYGrid(1);
-    doc.layout.SetTopAxis(1);
-    doc.layout.SetStartMode(START_TIME);
+    doc.layout.SetYGrid(true);
+    doc.layout.SetTopAxis(true);
+    doc.layout.SetStartMode(StartMode::Time);
     doc.layout.SetStart(1.5);
     doc.description.Datasets()[1]->active = false;
     const DiagramValues v = DiagramValuesFrom(doc.layout, doc.description);
-    EXPECT_EQ(v.viewMode, 0);
+    EXPECT_EQ(v.viewMode, ViewMode::CurvePerDiagram);
     EXPECT_EQ(v.diagramsPerPage, 2);
     EXPECT_TRUE(v.yGrid);
     EXPECT_TRUE(v.topAxis);
     EXPECT_TRUE(v.bottomAxis);
-    EXPECT_EQ(v.startMode, START_TIME);
+    EXPECT_EQ(v.startMode, StartMode::Time);
     EXPECT_EQ(v.startValue, 1.5);
     ASSERT_EQ(v.curves.size(), 3u);
     EXPECT_EQ(v.curves[1].name, "ch1");
@@ -213,9 +213,9 @@ TEST(DiagramValues, TakenFromTheLayoutAndTheDatasets) {
 TEST(DiagramValues, StartIndexFiveWithOneValueGivesTwoValues) {
     Document doc(100, 0.5, 2);
     DiagramValues v = DiagramValuesFrom(doc.layout, doc.description);
-    v.startMode = START_SAMPLE;
+    v.startMode = StartMode::Sample;
     v.startValue = 5;
-    v.intervalMode = INTERVAL_VALUES;
+    v.intervalMode = IntervalMode::Values;
     v.intervalValue = 1;
     const DiagramChanges changes =
         ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
@@ -241,17 +241,17 @@ TEST(DiagramValues, ViewModeRoundTripRestoresTheDiagramsPerPage) {
     EXPECT_EQ(doc.settings.numOfDiagrams, 3);
 
     v = DiagramValuesFrom(doc.layout, doc.description);
-    v.viewMode = 1;
+    v.viewMode = ViewMode::AllCurves;
     DiagramChanges changes = ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
     EXPECT_TRUE(changes.viewMode);
     EXPECT_EQ(doc.layout.DiagramCount(), 1);
     EXPECT_EQ(doc.settings.diagramViewMode, 1);
     EXPECT_EQ(doc.settings.numOfDiagrams, 3);
 
-    // Reopened in mode 1, the page still shows the number entered before.
+    // Reopened with all curves in one diagram, the page still shows the number entered before.
     v = DiagramValuesFrom(doc.layout, doc.description);
     EXPECT_EQ(v.diagramsPerPage, 3);
-    v.viewMode = 0;
+    v.viewMode = ViewMode::CurvePerDiagram;
     changes = ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
     EXPECT_TRUE(changes.viewMode);
     EXPECT_EQ(doc.layout.DiagramCount(), 3);
@@ -267,7 +267,7 @@ TEST(DiagramValues, SettingsFollowOnlyWhatTheLayoutTook) {
     DiagramValues v = DiagramValuesFrom(doc.layout, doc.description);
     v.topAxis = true;
     v.bottomAxis = false;
-    v.axisInSamples = 1;
+    v.axisInSamples = true;
     ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
     // Unchanged diagram count and grid leave their settings alone...
     EXPECT_EQ(doc.settings.numOfDiagrams, 7);
@@ -276,9 +276,9 @@ TEST(DiagramValues, SettingsFollowOnlyWhatTheLayoutTook) {
     EXPECT_TRUE(doc.settings.xAxisDisplayOnTop);
     EXPECT_FALSE(doc.settings.xAxisDisplayOnBottom);
     EXPECT_EQ(doc.settings.xAxisScaleMode, 1);
-    EXPECT_EQ(doc.layout.TopAxisOn(), 1);
-    EXPECT_EQ(doc.layout.BottomAxisOn(), 0);
-    EXPECT_EQ(doc.layout.AxisInSamples(), 1);
+    EXPECT_TRUE(doc.layout.TopAxisOn());
+    EXPECT_FALSE(doc.layout.BottomAxisOn());
+    EXPECT_TRUE(doc.layout.AxisInSamples());
 
     v.yGrid = true;
     v.diagramsPerPage = 99;  // out of range: the layout gets the largest allowed count

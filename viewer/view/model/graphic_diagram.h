@@ -12,6 +12,10 @@ namespace grafyon {
 
 class Dataset;
 
+// What the labels beside the plot show: the display maximum at the top, the minimum at the
+// bottom (the only kind drawn).
+enum class LabelKind { MinimumMaximum };
+
 // Pixel columns of a range band inside the plot.
 struct RangeBand {
     int left = 0;
@@ -31,17 +35,17 @@ public:
     void UpdatePlotRect();
 
     Dataset* curve = nullptr;                          // the curve in front, drawn last
-    const std::vector<Dataset*>* curveList = nullptr;  // all curves in view mode 1
+    const std::vector<Dataset*>* curveList = nullptr;  // every curve, when all share one diagram
     int labelWidth = 6;
-    int yGrid = 0;
+    bool yGrid = false;
     std::uint32_t plotBackground = 0xFFFFFF;
     std::uint32_t plotFrame = 0xC0C0C0;
     std::uint32_t gridColour = 0xC0C0C0;
     std::uint32_t cursorColour = 0xFFFFFF;
     std::uint32_t rangeColour = 0x80FFFF;
     const std::vector<RangeBand>* rangeBands = nullptr;
-    int labelKind = 3;
-    int minMaxLabels = 1;
+    LabelKind labelKind = LabelKind::MinimumMaximum;
+    bool minMaxLabels = true;
     int labelPrecision = 2;
     CursorValueFormat cursorValueFormat;
     int cursorBoxWidth = 0;

@@ -69,18 +69,17 @@ void CGraphicLayout::ResizeDiagrams(int count) {
         m_diagrams.pop_back();
     while (static_cast<int>(m_diagrams.size()) < count) {
         auto diagram = std::make_unique<CGraphicDiagram>();
-        diagram->yGrid = m_diagrams.empty() ? 0 : m_diagrams.back()->yGrid;
+        diagram->yGrid = !m_diagrams.empty() && m_diagrams.back()->yGrid;
         diagram->cursorValueFormat = m_cursorFormat;
         m_diagrams.push_back(std::move(diagram));
     }
 }
 
-int CGraphicLayout::SetViewMode(int mode) {
-    mode = mode == 1 ? 1 : 0;
+int CGraphicLayout::SetViewMode(ViewMode mode) {
     if (mode == m_viewMode)
         return 0;
     m_viewMode = mode;
-    ResizeDiagrams(mode == 1 ? 1 : m_diagramsPerPage);
+    ResizeDiagrams(mode == ViewMode::AllCurves ? 1 : m_diagramsPerPage);
     AssignCurvesToDiagrams();
     m_layoutDirty = true;
     return 1;
@@ -88,7 +87,7 @@ int CGraphicLayout::SetViewMode(int mode) {
 
 int CGraphicLayout::SetDiagramCount(int count) {
     count = std::max(1, count);
-    if (m_viewMode == 1) {
+    if (m_viewMode == ViewMode::AllCurves) {
         // Remembered for the return to one curve per diagram.
         const bool changed = count != m_diagramsPerPage;
         m_diagramsPerPage = count;
@@ -103,16 +102,14 @@ int CGraphicLayout::SetDiagramCount(int count) {
     return 1;
 }
 
-int CGraphicLayout::SetYGrid(int on) {
-    on = on ? 1 : 0;
-    const int last = m_diagrams.empty() ? 0 : m_diagrams.back()->yGrid;
+int CGraphicLayout::SetYGrid(bool on) {
+    const bool last = !m_diagrams.empty() && m_diagrams.back()->yGrid;
     for (auto& d : m_diagrams)
         d->yGrid = on;
     return on != last ? 1 : 0;
 }
 
-int CGraphicLayout::SetTopAxis(int on) {
-    on = on ? 1 : 0;
+int CGraphicLayout::SetTopAxis(bool on) {
     if (on == m_topAxisOn)
         return 0;
     m_topAxisOn = on;
@@ -120,8 +117,7 @@ int CGraphicLayout::SetTopAxis(int on) {
     return 1;
 }
 
-int CGraphicLayout::SetBottomAxis(int on) {
-    on = on ? 1 : 0;
+int CGraphicLayout::SetBottomAxis(bool on) {
     if (on == m_bottomAxisOn)
         return 0;
     m_bottomAxisOn = on;
@@ -129,8 +125,7 @@ int CGraphicLayout::SetBottomAxis(int on) {
     return 1;
 }
 
-int CGraphicLayout::SetAxisInSamples(int on) {
-    on = on ? 1 : 0;
+int CGraphicLayout::SetAxisInSamples(bool on) {
     if (on == m_axisInSamples)
         return 0;
     m_axisInSamples = on;
@@ -182,7 +177,7 @@ void CGraphicLayout::AssignCurvesToDiagrams() {
         m_firstCurve = 0;
     for (std::size_t i = 0; i < m_diagrams.size(); ++i) {
         CGraphicDiagram& d = *m_diagrams[i];
-        if (m_viewMode == 1) {
+        if (m_viewMode == ViewMode::AllCurves) {
             d.curveList = &m_curves;
             d.curve = m_curves.empty() ? nullptr : m_curves[static_cast<std::size_t>(m_firstCurve)];
         } else {
@@ -214,7 +209,7 @@ int CGraphicLayout::MoveActiveCurve(int delta) {
 }
 
 int CGraphicLayout::ObjectCount() const {
-    return DiagramCount() + m_topAxisOn + m_bottomAxisOn;
+    return DiagramCount() + (m_topAxisOn ? 1 : 0) + (m_bottomAxisOn ? 1 : 0);
 }
 
 CGraphicObject* CGraphicLayout::ObjectAt(int index) const {
@@ -256,7 +251,7 @@ void CGraphicLayout::RecomputeRange() {
     const double step = Step();
     const std::int64_t samples =
         static_cast<std::int64_t>(std::min<std::uint64_t>(Samples(), INT64_MAX / 2));
-    if (m_startMode == START_TIME) {
+    if (m_startMode == StartMode::Time) {
         m_startTime = m_startValue;
         m_firstSample = TimeToSample(m_startValue, step);
     } else {
@@ -265,18 +260,18 @@ void CGraphicLayout::RecomputeRange() {
     }
     bool endFromSample = true;
     switch (m_intervalMode) {
-        case INTERVAL_VALUES:
+        case IntervalMode::Values:
             m_lastSample = TruncSample(m_intervalValue) + m_firstSample - 1;
             if (m_lastSample < 0)
                 m_lastSample = m_firstSample + 2;
             break;
-        case INTERVAL_MAX_INDEX:
+        case IntervalMode::MaxIndex:
             m_lastSample = m_intervalValue < 0.0 ? m_firstSample + 2 : TruncSample(m_intervalValue);
             break;
-        case INTERVAL_TIME:
-        case INTERVAL_MAX_TIME:
-            m_endTime =
-                m_intervalMode == INTERVAL_TIME ? m_startTime + m_intervalValue : m_intervalValue;
+        case IntervalMode::Time:
+        case IntervalMode::MaxTime:
+            m_endTime = m_intervalMode == IntervalMode::Time ? m_startTime + m_intervalValue
+                                                             : m_intervalValue;
             if (m_endTime > m_startTime) {
                 m_lastSample = TimeToSampleCeil(m_endTime, step);
                 endFromSample = false;
@@ -284,7 +279,7 @@ void CGraphicLayout::RecomputeRange() {
                 m_lastSample = m_firstSample + 2;
             }
             break;
-        default:
+        case IntervalMode::All:
             m_lastSample = samples - 1;
             break;
     }
@@ -329,8 +324,7 @@ double CGraphicLayout::EndTime() {
     return m_endTime;
 }
 
-int CGraphicLayout::SetStartMode(int mode) {
-    mode = mode == START_TIME ? START_TIME : START_SAMPLE;
+int CGraphicLayout::SetStartMode(StartMode mode) {
     if (mode == m_startMode)
         return 0;
     m_startMode = mode;
@@ -343,7 +337,7 @@ int CGraphicLayout::SetStart(double value) {
     if (value < 0.0)
         value = 0.0;
     const double samples = static_cast<double>(Samples());
-    if (m_startMode == START_TIME) {
+    if (m_startMode == StartMode::Time) {
         const double limit = (samples - 2.0) * Step();
         if (limit < value)
             value = std::max(0.0, limit);
@@ -357,8 +351,7 @@ int CGraphicLayout::SetStart(double value) {
     return 1;
 }
 
-int CGraphicLayout::SetIntervalMode(int mode) {
-    mode = std::clamp(mode, 0, 4);
+int CGraphicLayout::SetIntervalMode(IntervalMode mode) {
     if (mode == m_intervalMode)
         return 0;
     m_intervalMode = mode;
@@ -371,7 +364,7 @@ int CGraphicLayout::SetInterval(double value) {
     const double samples = static_cast<double>(Samples());
     const double step = Step();
     switch (m_intervalMode) {
-        case INTERVAL_VALUES: {
+        case IntervalMode::Values: {
             const double first = static_cast<double>(FirstSample());
             if (value < 2.0)
                 value = 2.0;
@@ -379,7 +372,7 @@ int CGraphicLayout::SetInterval(double value) {
                 value = samples - first;
             break;
         }
-        case INTERVAL_MAX_INDEX: {
+        case IntervalMode::MaxIndex: {
             const double first = static_cast<double>(FirstSample());
             if (value < first + 1.0)
                 value = first + 1.0;
@@ -387,7 +380,7 @@ int CGraphicLayout::SetInterval(double value) {
                 value = samples - 1.0;
             break;
         }
-        case INTERVAL_TIME: {
+        case IntervalMode::Time: {
             const double start = StartTime();
             if (value < step)
                 value = step;
@@ -395,7 +388,7 @@ int CGraphicLayout::SetInterval(double value) {
                 value = (samples - 1.0) * step - start;
             break;
         }
-        case INTERVAL_MAX_TIME: {
+        case IntervalMode::MaxTime: {
             const double start = StartTime();
             if (start > value)
                 value = start + step;
@@ -404,7 +397,7 @@ int CGraphicLayout::SetInterval(double value) {
                 value = duration;
             break;
         }
-        default:
+        case IntervalMode::All:
             break;
     }
     if (value == m_intervalValue)
@@ -417,8 +410,8 @@ int CGraphicLayout::SetInterval(double value) {
 int CGraphicLayout::SetFirstSample(std::int64_t sample) {
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     sample = std::clamp<std::int64_t>(sample, 0, std::max<std::int64_t>(0, samples - 2));
-    const double value = m_startMode == START_TIME ? static_cast<double>(sample) * Step()
-                                                   : static_cast<double>(sample);
+    const double value = m_startMode == StartMode::Time ? static_cast<double>(sample) * Step()
+                                                        : static_cast<double>(sample);
     m_layoutDirty = true;
     if (value == m_startValue)
         return 0;
@@ -437,21 +430,21 @@ int CGraphicLayout::SetLastSample(std::int64_t sample) {
     const double step = Step();
     double value = 0.0;
     switch (m_intervalMode) {
-        case INTERVAL_VALUES:
+        case IntervalMode::Values:
             value = static_cast<double>(sample - first + 1);
             break;
-        case INTERVAL_MAX_INDEX:
+        case IntervalMode::MaxIndex:
             value = static_cast<double>(sample);
             break;
-        case INTERVAL_TIME:
+        case IntervalMode::Time:
             value = step * static_cast<double>(sample - first + 1);
             break;
-        case INTERVAL_MAX_TIME:
+        case IntervalMode::MaxTime:
             value = step * static_cast<double>(sample);
             break;
-        default:
+        case IntervalMode::All:
             // "All values" has no last sample of its own: it becomes "maximum index".
-            m_intervalMode = INTERVAL_MAX_INDEX;
+            m_intervalMode = IntervalMode::MaxIndex;
             m_intervalValue = static_cast<double>(sample);
             m_rangeDirty = m_layoutDirty = true;
             return 1;
@@ -468,17 +461,17 @@ int CGraphicLayout::FullRange() {
     int changed = SetStart(0.0);
     const double samples = static_cast<double>(Samples());
     switch (m_intervalMode) {
-        case INTERVAL_VALUES:
+        case IntervalMode::Values:
             changed |= SetInterval(samples);
             break;
-        case INTERVAL_MAX_INDEX:
+        case IntervalMode::MaxIndex:
             changed |= SetInterval(samples - 1.0);
             break;
-        case INTERVAL_TIME:
-        case INTERVAL_MAX_TIME:
+        case IntervalMode::Time:
+        case IntervalMode::MaxTime:
             changed |= SetInterval(Step() * (samples - 1.0));
             break;
-        default:
+        case IntervalMode::All:
             break;
     }
     return changed;
@@ -491,8 +484,8 @@ int CGraphicLayout::SetTimeWindow(double startTime, double endTime) {
         return 0;
     if (startTime > endTime)
         std::swap(startTime, endTime);
-    int changed = SetStartMode(START_TIME);
-    changed |= SetIntervalMode(INTERVAL_MAX_TIME);
+    int changed = SetStartMode(StartMode::Time);
+    changed |= SetIntervalMode(IntervalMode::MaxTime);
     changed |= SetStart(startTime);
     changed |= SetInterval(endTime);
     return changed;
@@ -581,30 +574,30 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s,
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     const double step = Step();
     std::int64_t count = 2;
-    switch (s.startIntervalMode) {
-        case 0:
+    switch (s.window) {
+        case InitialWindow::NumberOfSamples:
             count = s.numOfValues;
             break;
-        case 1:
+        case InitialWindow::TimeInterval:
             count = TruncSample(Finite(s.timeInterval) / step);
             break;
-        case 2: {
+        case InitialWindow::ValueRange: {
             const double q = std::clamp(s.valueInterval, 1, 100);
             count = TruncSample((std::trunc(100.0 / q + 0.5) + static_cast<double>(samples) - 1.0) *
                                 q * 0.01);
             break;
         }
-        case 3:
+        case InitialWindow::AllSamples:
             count = samples;
             break;
-        case 4: {
+        case InitialWindow::SpeedOptimized: {
             // Sixteen samples per usable pixel column: detailed enough to read, cheap to draw.
             // Without a usable width every sample is shown.
             const std::int64_t usable = m_client.Width() - 2 * m_margin;
             count = usable > 0 ? std::min(samples, 16 * usable) : samples;
             break;
         }
-        default:
+        case InitialWindow::Other:
             break;
     }
     if (count < 2)
@@ -626,18 +619,18 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s,
         datasets[k]->display.colour = colours[k % colours.size()];
     }
     ApplyCurves(datasets, true);
-    Autoscale(0, count, s.curveScalingMode != 0, s.scalingRefMode != 0);
+    Autoscale(0, count, s.equalizedScaling, s.scaleToFullRange);
     ActivateCurve(0);
     SetTopAxis(s.topAxis);
     SetBottomAxis(s.bottomAxis);
     SetAxisInSamples(s.axisInSamples);
-    SetStartMode(START_SAMPLE);
+    SetStartMode(StartMode::Sample);
     SetStart(0.0);
-    if (s.startIntervalMode == 1) {
-        SetIntervalMode(INTERVAL_TIME);
+    if (s.window == InitialWindow::TimeInterval) {
+        SetIntervalMode(IntervalMode::Time);
         SetInterval(s.timeInterval);
     } else {
-        SetIntervalMode(INTERVAL_VALUES);
+        SetIntervalMode(IntervalMode::Values);
         SetLastSample(count - 1);
     }
     SetCursorValueFormat(s.cursorValueFormat);
@@ -652,7 +645,7 @@ void CGraphicLayout::UpdateAxisTexts() {
     for (CGraphicXAxis* axis : {&m_topAxis, &m_bottomAxis}) {
         axis->startLabelColumn = axis->endLabelColumn = -1;
         if (m_axisInSamples) {
-            axis->mode = 0;
+            axis->unit = XAxisUnit::Samples;
             axis->startValue = start / step + 1.0;
             axis->endValue = end / step + 1.0;
             axis->unitText = m_samplesTitle;
@@ -679,7 +672,7 @@ void CGraphicLayout::UpdateAxisTexts() {
                 axis->endLabel.clear();
             }
         } else {
-            axis->mode = 1;
+            axis->unit = XAxisUnit::Time;
             axis->startValue = start;
             axis->endValue = end;
             const std::string unit = m_datasets ? m_datasets->CarrierUnit() : std::string();
@@ -703,7 +696,7 @@ int CGraphicLayout::LayoutPass(int textHeight, int charUnit, bool full) {
         return LAYOUT_INTERNAL;
 
     const int rows = DiagramCount();
-    const int axes = m_topAxisOn + m_bottomAxisOn;
+    const int axes = (m_topAxisOn ? 1 : 0) + (m_bottomAxisOn ? 1 : 0);
     m_topAxis.Measure(textHeight);
     m_bottomAxis.Measure(textHeight);
     int axisHeight = m_bottomAxisOn ? m_bottomAxis.Height() : m_topAxis.Height();
@@ -722,8 +715,8 @@ int CGraphicLayout::LayoutPass(int textHeight, int charUnit, bool full) {
     }
     for (auto& d : m_diagrams) {
         d->SetRect(m_margin, y, right, y + rowHeight);
-        d->labelKind = 3;
-        d->minMaxLabels = 1;
+        d->labelKind = LabelKind::MinimumMaximum;
+        d->minMaxLabels = true;
         d->labelPrecision = 2;
         d->labelWidth = 6;
         d->Measure(textHeight);
@@ -784,7 +777,7 @@ void CGraphicLayout::RefreshPointBuffers(bool rowHeightChanged) {
         m_pointFiller(curve, plot, m_startTime, m_endTime);
     };
     for (const auto& d : m_diagrams) {
-        if (m_viewMode == 1) {
+        if (m_viewMode == ViewMode::AllCurves) {
             for (Dataset* curve : m_curves)
                 fill(*curve, d->PlotRect());
         } else if (d->curve != nullptr) {
@@ -803,7 +796,7 @@ void CGraphicLayout::UpdateCursor() {
     bool readable = true;
     for (const auto& d : m_diagrams) {
         std::vector<Dataset*> curves;
-        if (m_viewMode == 1) {
+        if (m_viewMode == ViewMode::AllCurves) {
             curves = m_curves;
         } else if (d->curve) {
             curves.push_back(d->curve);

@@ -9,6 +9,7 @@
 
 #include "graphic_diagram.h"
 #include "graphic_x_axis.h"
+#include "layout_modes.h"
 #include "scaling.h"
 
 namespace grafyon {
@@ -31,31 +32,22 @@ inline constexpr int LAYOUT_NO_CURVES = -20;
 inline constexpr int LAYOUT_NO_DATA = -30;
 inline constexpr int LAYOUT_INTERNAL = -100;
 
-enum StartMode { START_SAMPLE = 0, START_TIME = 1 };
-enum IntervalMode {
-    INTERVAL_VALUES = 0,
-    INTERVAL_MAX_INDEX = 1,
-    INTERVAL_TIME = 2,
-    INTERVAL_MAX_TIME = 3,
-    INTERVAL_ALL = 4
-};
-
 // The settings the first view of a freshly opened document is set up from.
 struct InitialViewSettings {
-    int viewMode = 0;
+    ViewMode viewMode = ViewMode::CurvePerDiagram;
     int diagramsPerPage = 2;
-    int yGrid = 0;
-    int topAxis = 0;
-    int bottomAxis = 1;
-    int axisInSamples = 0;
-    int startIntervalMode = 0;  // 0 values, 1 time, 2 percent, 3 all, 4 speed optimized
-    std::int64_t numOfValues = 1000;
-    double timeInterval = 1.0;
-    int valueInterval = 100;   // percent
-    int curveScalingMode = 0;  // 1 = equalized
-    int scalingRefMode = 0;
+    bool yGrid = false;
+    bool topAxis = false;
+    bool bottomAxis = true;
+    bool axisInSamples = false;
+    InitialWindow window = InitialWindow::NumberOfSamples;
+    std::int64_t numOfValues = 1000;  // InitialWindow::NumberOfSamples
+    double timeInterval = 1.0;        // InitialWindow::TimeInterval, seconds
+    int valueInterval = 100;          // InitialWindow::ValueRange, percent
+    bool equalizedScaling = false;    // one display range for every curve
+    bool scaleToFullRange = false;    // scale to the whole recording, not the first window
     CursorValueFormat cursorValueFormat;
-    int cursorMode = 0;
+    bool cursorMode = false;
 };
 
 // Fills one curve's point buffer for the time window and its plot rectangle.
@@ -80,12 +72,12 @@ public:
 
     // Geometry and composition; each returns 1 when something changed.
     int SetClientRect(int left, int top, int right, int bottom);
-    int SetViewMode(int mode);
+    int SetViewMode(ViewMode mode);
     int SetDiagramCount(int count);
-    int SetYGrid(int on);
-    int SetTopAxis(int on);
-    int SetBottomAxis(int on);
-    int SetAxisInSamples(int on);
+    int SetYGrid(bool on);
+    int SetTopAxis(bool on);
+    int SetBottomAxis(bool on);
+    int SetAxisInSamples(bool on);
 
     // Curves: the active datasets in document order.
     int ApplyCurves(const std::vector<Dataset*>& datasets, bool force);
@@ -101,9 +93,9 @@ public:
     std::int64_t LastSample();
     double StartTime();
     double EndTime();
-    int SetStartMode(int mode);
+    int SetStartMode(StartMode mode);
     int SetStart(double value);
-    int SetIntervalMode(int mode);
+    int SetIntervalMode(IntervalMode mode);
     int SetInterval(double value);
     int SetFirstSample(std::int64_t sample);
     int SetLastSample(std::int64_t sample);
@@ -132,18 +124,18 @@ public:
     const std::vector<Dataset*>& Curves() const { return m_curves; }
     int CurveCount() const { return static_cast<int>(m_curves.size()); }
     int FirstCurveIndex() const { return m_firstCurve; }
-    int ViewMode() const { return m_viewMode; }
+    ViewMode GetViewMode() const { return m_viewMode; }
     int DiagramsPerPage() const { return m_diagramsPerPage; }
     int DiagramCount() const { return static_cast<int>(m_diagrams.size()); }
     CGraphicDiagram& Diagram(int index) { return *m_diagrams[static_cast<std::size_t>(index)]; }
-    int TopAxisOn() const { return m_topAxisOn; }
-    int BottomAxisOn() const { return m_bottomAxisOn; }
+    bool TopAxisOn() const { return m_topAxisOn; }
+    bool BottomAxisOn() const { return m_bottomAxisOn; }
     CGraphicXAxis& TopAxis() { return m_topAxis; }
     CGraphicXAxis& BottomAxis() { return m_bottomAxis; }
-    int AxisInSamples() const { return m_axisInSamples; }
-    int GetStartMode() const { return m_startMode; }
+    bool AxisInSamples() const { return m_axisInSamples; }
+    StartMode GetStartMode() const { return m_startMode; }
     double GetStartValue() const { return m_startValue; }
-    int GetIntervalMode() const { return m_intervalMode; }
+    IntervalMode GetIntervalMode() const { return m_intervalMode; }
     double GetIntervalValue() const { return m_intervalValue; }
     bool LayoutDirty() const { return m_layoutDirty; }
     int RowHeight() const { return m_rowHeight; }
@@ -160,10 +152,10 @@ public:
 
     // Cursor state (navigation moves it).
     std::int64_t cursorSample = -1;
-    int cursorOn = 0;
+    bool cursorOn = false;
     int cursorColumn = -1;
     double cursorTime = 0.0;
-    int cursorMode = 0;
+    bool cursorMode = false;
 
 private:
     void RecomputeRange();
@@ -182,16 +174,16 @@ private:
     bool m_layoutDirty = true;
     int m_margin = 1;
     int m_gap = 2;
-    int m_viewMode = 0;
-    int m_diagramsPerPage = 2;  // mode 0's count, kept while mode 1 shows one diagram
-    int m_topAxisOn = 0;
-    int m_bottomAxisOn = 1;
-    int m_axisInSamples = 0;
-    int m_startMode = START_SAMPLE;
+    ViewMode m_viewMode = ViewMode::CurvePerDiagram;
+    int m_diagramsPerPage = 2;  // kept while all curves share one diagram
+    bool m_topAxisOn = false;
+    bool m_bottomAxisOn = true;
+    bool m_axisInSamples = false;
+    StartMode m_startMode = StartMode::Sample;
     double m_startValue = 0.0;
     std::int64_t m_firstSample = 0;
     double m_startTime = 0.0;
-    int m_intervalMode = INTERVAL_VALUES;
+    IntervalMode m_intervalMode = IntervalMode::Values;
     double m_intervalValue = 0.0;
     std::int64_t m_lastSample = 0;
     double m_endTime = 0.0;
@@ -202,8 +194,8 @@ private:
     int m_diagramCountAtAssignment = 0;
     CursorValueFormat m_cursorFormat;
     std::vector<std::unique_ptr<CGraphicDiagram>> m_diagrams;
-    CGraphicXAxis m_topAxis{X_AXIS_TOP};
-    CGraphicXAxis m_bottomAxis{X_AXIS_BOTTOM};
+    CGraphicXAxis m_topAxis{XAxisPosition::Top};
+    CGraphicXAxis m_bottomAxis{XAxisPosition::Bottom};
     ValueSource* m_access = nullptr;
     MeasurementDescription* m_datasets = nullptr;
     std::vector<RangeBand> m_bands;

@@ -7,21 +7,23 @@
 
 namespace grafyon {
 
-inline constexpr int X_AXIS_TOP = 1;
-inline constexpr int X_AXIS_BOTTOM = 2;
+// Where an axis stands: above the diagrams or below them.
+enum class XAxisPosition { Top, Bottom };
+// What an axis counts in.
+enum class XAxisUnit { Samples, Time };
 
 class CGraphicXAxis : public CGraphicObject {
 public:
-    explicit CGraphicXAxis(int position) : position(position) {}
+    explicit CGraphicXAxis(XAxisPosition position) : position(position) {}
 
     int Type() const override { return GRAPHIC_X_AXIS_TYPE; }
     // Spacing plus two text lines (one with the single-line flag).
     int Height() const { return axisSpacing + extraSpacing + (singleLine ? 1 : 2) * m_textHeight; }
 
-    int position;
+    XAxisPosition position;
     int axisSpacing = 3;
     int extraSpacing = 0;
-    int mode = 1;          // 1 = time labels, 0 = sample labels
+    XAxisUnit unit = XAxisUnit::Time;
     std::string unitText;  // the title
     std::string startLabel;
     std::string endLabel;
@@ -29,7 +31,7 @@ public:
     int endLabelColumn = -1;
     double startValue = 0.0;
     double endValue = 0.0;
-    int singleLine = 0;
+    bool singleLine = false;
     int plotLeft = 0;
     int plotRight = 0;
 };

@@ -3,15 +3,15 @@
 
 namespace grafyon::test {
 
-Scene::Scene(std::uint64_t frames, int datasets, std::int64_t visible, double step, int viewMode,
-             int diagramsPerPage)
+Scene::Scene(std::uint64_t frames, int datasets, std::int64_t visible, double step,
+             ViewMode viewMode, int diagramsPerPage)
     : TestRecording(frames, step, datasets) {
     InitialViewSettings s;
     s.viewMode = viewMode;
     s.diagramsPerPage = diagramsPerPage;
-    s.startIntervalMode = 0;
+    s.window = InitialWindow::NumberOfSamples;
     s.numOfValues = visible;
-    s.scalingRefMode = 1;
+    s.scaleToFullRange = true;
     layout.InitialView(s, {0x0000FF, 0x00FF00});
     Place();
     history.Take(layout);

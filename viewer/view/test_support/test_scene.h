@@ -15,7 +15,7 @@ namespace grafyon::test {
 // client area; that view is the history's first entry.
 struct Scene : TestRecording {
     Scene(std::uint64_t frames, int datasets, std::int64_t visible, double step = 0.01,
-          int viewMode = 0, int diagramsPerPage = 2);
+          ViewMode viewMode = ViewMode::CurvePerDiagram, int diagramsPerPage = 2);
 
     // Places the objects for the current window, as a paint would.
     void Place() { layout.LayoutPass(12, 6, false); }

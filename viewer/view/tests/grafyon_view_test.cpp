@@ -47,7 +47,7 @@ struct ViewFixture {
     ViewFixture() {
         document.SetMessageSink(messages.Sink());
         InitialViewSettings settings;
-        settings.startIntervalMode = 3;  // all samples
+        settings.window = InitialWindow::AllSamples;
         settings.diagramsPerPage = 4;
         document.SetInitialView(settings, {0xFF0000, 0x00AA00, 0x0000FF});
         view.resize(800, 600);
@@ -99,8 +99,8 @@ TEST(GrafyonView, CursorStepsRepaintOnlyTheirStrips) {
     ASSERT_TRUE(f.document.OnOpenDocument(QString::fromStdString(path)));
     f.Paint();
     CGraphicLayout& layout = f.document.Layout();
-    layout.cursorMode = 1;
-    layout.cursorOn = 1;
+    layout.cursorMode = true;
+    layout.cursorOn = true;
     layout.cursorSample = layout.FirstSample() + 10;
     f.document.UpdateAllViews(HINT_CURSOR);
     f.Paint();

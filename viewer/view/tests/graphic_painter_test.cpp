@@ -52,7 +52,7 @@ struct Scene : test::TestRecording {
                 BuildColumnPoints(curve.display, columns, plot);
             });
         layout.InitialView(InitialViewSettings{}, {0x0000FF, 0x008000, 0xFF0000});
-        layout.SetIntervalMode(INTERVAL_ALL);
+        layout.SetIntervalMode(IntervalMode::All);
         painter.Bind(&layout);
         font.setPixelSize(12);
         font.setFamily("DejaVu Sans");
@@ -158,7 +158,7 @@ TEST(GraphicPainter, LongTitlesAreRightAlignedAndCut) {
 TEST(GraphicPainter, CursorInvertsOnlyItsStrips) {
     Scene s(2);
     QImage image = s.Paint();
-    s.layout.cursorOn = 1;
+    s.layout.cursorOn = true;
     s.layout.cursorSample = 1000;
     s.Paint();  // places the cursor
     image = s.Paint();

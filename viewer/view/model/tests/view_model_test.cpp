@@ -38,7 +38,7 @@ TEST(SampleTime, ToleratesBinaryFractions) {
 
 TEST(VisibleRange, TwoSamplesStayPut) {
     Recording r(2, 0.5, 1);
-    r.layout.SetIntervalMode(INTERVAL_VALUES);
+    r.layout.SetIntervalMode(IntervalMode::Values);
     r.layout.SetInterval(100);
     r.layout.SetFirstSample(5);
     EXPECT_EQ(r.layout.FirstSample(), 0);
@@ -61,7 +61,7 @@ TEST(VisibleRange, OneSampleKeepsAOneStepWindow) {
 
 TEST(VisibleRange, IntervalValidationByMode) {
     Recording r(100, 0.01, 1);
-    r.layout.SetIntervalMode(INTERVAL_VALUES);
+    r.layout.SetIntervalMode(IntervalMode::Values);
     r.layout.SetInterval(1);
     EXPECT_EQ(r.layout.GetIntervalValue(), 2.0);
     r.layout.SetFirstSample(97);  // samples - 3
@@ -71,28 +71,28 @@ TEST(VisibleRange, IntervalValidationByMode) {
     EXPECT_EQ(r.layout.LastSample(), 99);
 
     r.layout.SetFirstSample(10);
-    r.layout.SetIntervalMode(INTERVAL_MAX_INDEX);
+    r.layout.SetIntervalMode(IntervalMode::MaxIndex);
     r.layout.SetInterval(3);
     EXPECT_EQ(r.layout.GetIntervalValue(), 11.0);
     r.layout.SetInterval(500);
     EXPECT_EQ(r.layout.GetIntervalValue(), 99.0);
 
-    r.layout.SetIntervalMode(INTERVAL_TIME);
+    r.layout.SetIntervalMode(IntervalMode::Time);
     r.layout.SetInterval(0.001);
     EXPECT_DOUBLE_EQ(r.layout.GetIntervalValue(), 0.01);
     r.layout.SetInterval(5.0);
     EXPECT_DOUBLE_EQ(r.layout.GetIntervalValue(), 0.99 - 0.1);
     EXPECT_EQ(r.layout.LastSample(), 99);
 
-    r.layout.SetIntervalMode(INTERVAL_MAX_TIME);
+    r.layout.SetIntervalMode(IntervalMode::MaxTime);
     r.layout.SetInterval(0.05);  // before the start: one step after it
     EXPECT_DOUBLE_EQ(r.layout.GetIntervalValue(), 0.11);
     EXPECT_EQ(r.layout.LastSample(), 11);
 
-    r.layout.SetIntervalMode(INTERVAL_ALL);
+    r.layout.SetIntervalMode(IntervalMode::All);
     EXPECT_EQ(r.layout.LastSample(), 99);
     r.layout.SetLastSample(50);
-    EXPECT_EQ(r.layout.GetIntervalMode(), INTERVAL_MAX_INDEX);
+    EXPECT_EQ(r.layout.GetIntervalMode(), IntervalMode::MaxIndex);
     EXPECT_EQ(r.layout.LastSample(), 50);
 
     // Stored garbage never reaches the range.
@@ -105,8 +105,8 @@ TEST(VisibleRange, IntervalValidationByMode) {
 TEST(VisibleRange, TimeWindowAndStartClamping) {
     Recording r(1000, 0.001, 1);
     EXPECT_EQ(r.layout.SetTimeWindow(0.4, 0.123), 1);
-    EXPECT_EQ(r.layout.GetStartMode(), START_TIME);
-    EXPECT_EQ(r.layout.GetIntervalMode(), INTERVAL_MAX_TIME);
+    EXPECT_EQ(r.layout.GetStartMode(), StartMode::Time);
+    EXPECT_EQ(r.layout.GetIntervalMode(), IntervalMode::MaxTime);
     EXPECT_EQ(r.layout.FirstSample(), 123);  // not 122: times are taken to the nearest sample
     EXPECT_EQ(r.layout.LastSample(), 400);
     EXPECT_EQ(r.layout.SetTimeWindow(0.3, 0.3), 0);
@@ -116,10 +116,10 @@ TEST(VisibleRange, TimeWindowAndStartClamping) {
     EXPECT_EQ(r.layout.FirstSample(), 998);
     EXPECT_EQ(r.layout.LastSample(), 999);
 
-    r.layout.SetStartMode(START_SAMPLE);
+    r.layout.SetStartMode(StartMode::Sample);
     r.layout.SetStart(-4);
     EXPECT_EQ(r.layout.FirstSample(), 0);
-    r.layout.SetIntervalMode(INTERVAL_VALUES);
+    r.layout.SetIntervalMode(IntervalMode::Values);
     r.layout.FullRange();
     EXPECT_EQ(r.layout.FirstSample(), 0);
     EXPECT_EQ(r.layout.LastSample(), 999);
@@ -128,7 +128,7 @@ TEST(VisibleRange, TimeWindowAndStartClamping) {
 TEST(VisibleRange, UnusableStepShowsSampleNumbers) {
     Recording r(50, 0.0, 1);
     EXPECT_EQ(r.layout.Step(), 1.0);
-    r.layout.SetIntervalMode(INTERVAL_ALL);
+    r.layout.SetIntervalMode(IntervalMode::All);
     EXPECT_DOUBLE_EQ(r.layout.EndTime(), 49.0);
 }
 
@@ -163,7 +163,7 @@ TEST(Curves, FewerCurvesThanDiagramsAndNavigation) {
 
 TEST(Curves, DeactivatingTheFrontCurveOfTheAllCurvesDiagram) {
     Recording r(100, 0.01, 3);
-    r.layout.SetViewMode(1);
+    r.layout.SetViewMode(ViewMode::AllCurves);
     r.layout.ApplyCurves(r.list, true);
     ASSERT_EQ(r.layout.DiagramCount(), 1);
     EXPECT_EQ(r.layout.Diagram(0).curveList->size(), 3u);
@@ -193,13 +193,13 @@ TEST(Curves, DeactivatingTheFrontCurveOfTheAllCurvesDiagram) {
 TEST(Curves, ViewModeRoundTripKeepsTheDiagramsPerPage) {
     Recording r(100, 0.01, 5);
     r.layout.SetDiagramCount(3);
-    r.layout.SetViewMode(1);
+    r.layout.SetViewMode(ViewMode::AllCurves);
     EXPECT_EQ(r.layout.DiagramCount(), 1);
     EXPECT_EQ(r.layout.DiagramsPerPage(), 3);
-    r.layout.SetViewMode(0);
+    r.layout.SetViewMode(ViewMode::CurvePerDiagram);
     EXPECT_EQ(r.layout.DiagramCount(), 3);
     EXPECT_EQ(r.layout.ObjectCount(), 4);  // bottom axis on by default
-    r.layout.SetTopAxis(1);
+    r.layout.SetTopAxis(true);
     EXPECT_EQ(r.layout.ObjectCount(), 5);
     EXPECT_EQ(r.layout.ObjectAt(0)->Type(), GRAPHIC_X_AXIS_TYPE);
     EXPECT_EQ(r.layout.ObjectAt(1)->Type(), GRAPHIC_DIAGRAM_TYPE);
@@ -333,7 +333,7 @@ TEST(Scaling, AutoscaleOverTheVisibleSamplesAndEqualized) {
 TEST(LayoutPass, GeometryAxesAndCursor) {
     Recording r(1001, 0.001, 2);
     InitialViewSettings s;
-    s.startIntervalMode = 0;
+    s.window = InitialWindow::NumberOfSamples;
     s.numOfValues = 501;
     s.cursorValueFormat = CursorValueFormat::Build(12, 3, 2);
     r.layout.InitialView(s, {0x0000FF, 0x00FF00});
@@ -358,14 +358,14 @@ TEST(LayoutPass, GeometryAxesAndCursor) {
     EXPECT_EQ(axis.startLabel, "0");
     EXPECT_EQ(axis.endLabel, "0.5");
 
-    r.layout.SetAxisInSamples(1);
+    r.layout.SetAxisInSamples(true);
     r.layout.LayoutPass(13, 7, false);
     EXPECT_EQ(axis.unitText, "Samples");
     EXPECT_EQ(axis.startLabel, "1");
     EXPECT_EQ(axis.endLabel, "501");
     EXPECT_EQ(axis.startLabelColumn, axis.plotLeft);
 
-    r.layout.cursorOn = 1;
+    r.layout.cursorOn = true;
     r.layout.cursorSample = 250;
     r.layout.LayoutPass(13, 7, false);
     EXPECT_EQ(r.layout.cursorColumn, plot.left + plot.Width() / 2);
@@ -488,7 +488,7 @@ TEST(InitialView, SpeedOptimizedShowsSixteenSamplesPerColumn) {
     // 801 pixels with a margin of 1 on each side leave 799 usable columns.
     Recording longOne(1'000'000, 0.001, 1);
     InitialViewSettings s;
-    s.startIntervalMode = 4;
+    s.window = InitialWindow::SpeedOptimized;
     longOne.layout.InitialView(s, {});
     EXPECT_EQ(longOne.layout.FirstSample(), 0);
     EXPECT_EQ(longOne.layout.LastSample(), 16 * 799 - 1);
@@ -503,6 +503,24 @@ TEST(InitialView, SpeedOptimizedShowsSixteenSamplesPerColumn) {
     narrow.layout.SetClientRect(0, 0, 1, 601);
     narrow.layout.InitialView(s, {});
     EXPECT_EQ(narrow.layout.LastSample(), 999);
+}
+
+TEST(InitialView, StoredNumbersOfNoModeGiveTwoSamples) {
+    EXPECT_EQ(InitialWindowFromSetting(-1), InitialWindow::Other);
+    EXPECT_EQ(InitialWindowFromSetting(0), InitialWindow::NumberOfSamples);
+    EXPECT_EQ(InitialWindowFromSetting(4), InitialWindow::SpeedOptimized);
+    EXPECT_EQ(InitialWindowFromSetting(5), InitialWindow::Other);
+    Recording r(1000, 0.001, 1);
+    InitialViewSettings s;
+    s.window = InitialWindowFromSetting(7);
+    r.layout.InitialView(s, {});
+    EXPECT_EQ(r.layout.FirstSample(), 0);
+    EXPECT_EQ(r.layout.LastSample(), 1);
+
+    // "Diagram View Mode" knows only 1 as all curves in one diagram.
+    EXPECT_EQ(ViewModeFromSetting(1), ViewMode::AllCurves);
+    EXPECT_EQ(ViewModeFromSetting(2), ViewMode::CurvePerDiagram);
+    EXPECT_EQ(SettingFromViewMode(ViewModeFromSetting(0)), 0);
 }
 
 }  // namespace

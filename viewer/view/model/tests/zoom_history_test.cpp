@@ -70,7 +70,7 @@ TEST(History, AZoomAfterTwoUndosDiscardsTheRedoEntries) {
 
 TEST(History, ASnapshotEqualToTheCurrentEntryKeepsTheRedoEntries) {
     Scene s(1000, 1, 100);
-    s.layout.cursorOn = 1;
+    s.layout.cursorOn = true;
     ASSERT_TRUE(Move(s, 100, 199));
     s.history.Undo(s.layout);
     ASSERT_TRUE(s.history.CanRedo());
