@@ -286,11 +286,6 @@ void CMainFrame::UpdateLockIndicators(quint32 nativeModifiers) {
     show(m_numPane, (nativeModifiers & X11_NUM_LOCK_MASK) != 0);
 }
 
-bool CMainFrame::DocumentUsable() const {
-    const CGrafyonDoc& document = *m_runtime.document;
-    return document.HasUsableData() && m_runtime.document->Layout().Samples() > 0;
-}
-
 void CMainFrame::UpdateCommandUI() {
     UpdateOwnCommands();
     m_navigator->UpdateActions();
@@ -299,14 +294,14 @@ void CMainFrame::UpdateCommandUI() {
 void CMainFrame::UpdateOwnCommands() {
     CGrafyonDoc& document = *m_runtime.document;
     RangeCommandState state;
-    state.documentError = !DocumentUsable();
+    state.documentError = !document.HasUsableData();
     state.datasetCount = static_cast<int>(document.Description().Datasets().size());
     state.cursorMode = m_navigator->CursorMode();
     state.firstBorderSet = m_firstBorder.IsSet();
     state.rangeCount = document.Ranges().Count();
     for (int id : {ID_RANGE_FIRST_BORDER, ID_RANGE_SECOND_BORDER, ID_TOOLS_RANGES, ID_RANGE_SHOW})
         m_actions[id]->setEnabled(RangeCommandEnabled(id, state));
-    m_actions[ID_VIEW_DIAGRAMS]->setEnabled(DocumentUsable());
+    m_actions[ID_VIEW_DIAGRAMS]->setEnabled(document.HasUsableData());
 }
 
 void CMainFrame::StoreModes() {
@@ -442,9 +437,9 @@ void CMainFrame::OnDiagrams() {
 }
 
 std::optional<int> CMainFrame::OpenDiagramSheet(int page) {
-    if (!DocumentUsable())
-        return std::nullopt;
     CGrafyonDoc& document = *m_runtime.document;
+    if (!document.HasUsableData())
+        return std::nullopt;
     CGraphicLayout& layout = document.Layout();
     sheets::DiagramSheetHooks hooks;
     hooks.reorder = [&document](const std::vector<Dataset*>& order) {

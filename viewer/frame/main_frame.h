@@ -99,7 +99,6 @@ private:
     void OnOptions();
     void OnPropertiesRequested(CGraphicObject* target, bool isDiagram);
     void StoreModes();
-    bool DocumentUsable() const;
 
     ViewerRuntime& m_runtime;
     RecentFileHooks m_recentFiles;

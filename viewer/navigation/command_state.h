@@ -5,7 +5,7 @@ namespace grafyon {
 
 // What the rules look at.
 struct CommandContext {
-    // A document that is not in its error state and has at least one dataset.
+    // The document's data can be worked on (CGrafyonDoc::HasUsableData).
     bool documentUsable = false;
     int historyIndex = -1;
     int historyCount = 0;

@@ -158,15 +158,11 @@ QMenu* CViewNavigator::ContextMenu() const {
     return m_menu.get();
 }
 
-bool CViewNavigator::DocumentUsable() const {
-    return m_document.HasUsableData();
-}
-
 void CViewNavigator::UpdateActions() {
     if (!m_documentAlive)
         return;
     CommandContext context;
-    context.documentUsable = DocumentUsable();
+    context.documentUsable = m_document.HasUsableData();
     context.historyIndex = m_document.ZoomHistory().Index();
     context.historyCount = m_document.ZoomHistory().Count();
     context.cursorMode = m_modes.cursorMode;
@@ -455,7 +451,7 @@ bool CViewNavigator::HandleMousePress(QMouseEvent& event) {
         return false;
     CancelBand();
     m_view.setFocus(Qt::MouseFocusReason);
-    if (!DocumentUsable())
+    if (!m_document.HasUsableData())
         return true;
     CGraphicLayout& layout = m_document.Layout();
     if (m_modes.zoomAndCenterMode) {
@@ -478,7 +474,7 @@ void CViewNavigator::HandleWheel(QWheelEvent& event) {
         // Away from the user brings the previous curve, towards the user the next.
         const int delta = m_wheelRemainder > 0 ? -1 : 1;
         m_wheelRemainder += delta * WHEEL_NOTCH;
-        if (DocumentUsable())
+        if (m_document.HasUsableData())
             Run([delta](CGraphicLayout& l, CZoomHistory&) { return MoveCurve(l, delta); });
     }
 }

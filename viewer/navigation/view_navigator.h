@@ -92,7 +92,6 @@ private:
     void OnVerticalAction(int action);
     CGraphicObject* ValidPopupTarget() const;
     void RunPopupCommand(int commandId);
-    bool DocumentUsable() const;
 
     CGrafyonView& m_view;
     CGrafyonDoc& m_document;

@@ -56,6 +56,10 @@ bool CGrafyonDoc::HoldsData() const {
     return !m_description.Empty() && !m_description.Datasets().empty();
 }
 
+bool CGrafyonDoc::HasUsableData() const {
+    return m_openStatus >= 0 && HoldsData() && m_layout->Samples() > 0;
+}
+
 void CGrafyonDoc::SetInitialView(const InitialViewSettings& settings,
                                  std::vector<std::uint32_t> colours) {
     m_initialView = settings;

@@ -58,8 +58,9 @@ public:
     int OpenStatus() const { return m_openStatus; }
     // A description with at least one element and one dataset.
     bool HoldsData() const;
-    // Datasets from an open that did not fail: what commands on the data need.
-    bool HasUsableData() const { return m_openStatus >= 0 && HoldsData(); }
+    // Datasets with samples from an open that did not fail: what every command on the data
+    // needs, in the main window as in the navigator.
+    bool HasUsableData() const;
     const QString& PathName() const { return m_path; }
 
     // Tells every view what changed.

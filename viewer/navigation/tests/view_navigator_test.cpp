@@ -110,6 +110,27 @@ TEST(ViewNavigator, ActionsCarryTextsShortcutsAndEnablingWithoutADocument) {
     EXPECT_EQ(f.document.ZoomHistory().Count(), 1);
 }
 
+TEST(ViewNavigator, ARecordingWithoutFramesEnablesNoCommand) {
+    NavigatorFixture f;
+    RecordingOptions options;
+    options.path = f.dir / "empty.mdf";
+    options.frames = 0;
+    options.channelCount = 2;
+    std::string error;
+    ASSERT_EQ(GenerateRecording(options, &error), GENERATE_OK) << error;
+    ASSERT_TRUE(f.document.OnOpenDocument(QString::fromStdString(options.path)));
+    // Datasets from an open that did not fail, but no sample: as the main window, the
+    // navigator offers nothing on the data.
+    EXPECT_TRUE(f.document.HoldsData());
+    EXPECT_GE(f.document.OpenStatus(), 0);
+    EXPECT_FALSE(f.document.HasUsableData());
+    for (int id : {NAV_CMD_ZOOM_IN, NAV_CMD_SHOW_ALL, NAV_CMD_CURSOR_MODE, NAV_CMD_X_PROPERTIES})
+        EXPECT_FALSE(f.navigator->Action(id)->isEnabled()) << id;
+    f.Open();
+    EXPECT_TRUE(f.document.HasUsableData());
+    EXPECT_TRUE(f.navigator->Action(NAV_CMD_ZOOM_IN)->isEnabled());
+}
+
 TEST(ViewNavigator, KeysPageZoomAndUndoWithTheScrollBarFollowing) {
     NavigatorFixture f;
     f.Open();
