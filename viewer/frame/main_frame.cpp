@@ -134,7 +134,7 @@ QAction* CMainFrame::Action(int commandId) const {
 }
 
 void CMainFrame::CreateMenus() {
-    // Commands whose parts are not connected yet stay visible and disabled.
+    // Commands of features not built yet stay visible and disabled.
     m_fileMenu = menuBar()->addMenu(tr("&File"));
     QAction* open = AddCommand(ID_FILE_OPEN, tr("&Open...\tCtrl+O"), &CMainFrame::OnFileOpen);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -204,7 +204,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Parts that are not connected yet.
+    // Features not built yet: saving, export, file information, linking, the export
+    // filters and the about box.
     for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK,
                    ID_TOOLS_EXPORT_FILTER, ID_APP_ABOUT})
         m_actions[id]->setEnabled(false);

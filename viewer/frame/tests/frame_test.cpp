@@ -240,7 +240,8 @@ TEST(MainFrame, MenusToolbarsAndStatusBar) {
         EXPECT_TRUE(f.frame->Action(id)->shortcuts().contains(key)) << id;
     }
 
-    // Parts not connected yet are there and disabled; the workspace and help are not.
+    // Commands of features not built yet are there and disabled; the workspace and help
+    // are not.
     for (int id : {57604, 32807, 32773, 32816, 32808, 57664})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     for (int id : {57601, 32804, 57670, 32771, 32803})
