@@ -8,7 +8,7 @@
 
 // Result codes of every messaging function. The names are the ones the about box prints;
 // the codes 3 to 6 belong to mail systems this library does not use and never occur.
-enum EMessagingRet {
+enum EMessagingRet : int {
     MESSAGING_SUCCESS = 0,
     MAPI_ALLREADY_INIT = 1,
     MAPI32DLL_NOT_FOUND = 2,  // no sendmail program
