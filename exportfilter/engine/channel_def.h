@@ -60,8 +60,8 @@ struct QuenarCalibrationRange {
     double minimum = -10.0;
     double maximum = 10.0;
 
-    // Any stored value other than 0 counts as "Automatic".
-    bool IsAutomatic() const { return mode != 0; }
+    // A stored mode out of range is clamped: below 0 counts as 0, above 1 as 1.
+    bool IsAutomatic() const { return mode >= 1; }
 };
 
 // The value range of automatic calibration through the definition's adjustment; the two
