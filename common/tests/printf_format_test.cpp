@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "viewer/app/printf_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon {
 namespace {
