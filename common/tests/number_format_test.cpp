@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -34,8 +35,18 @@ std::string Apply(const NumberFormat& format, double value) {
 
 // glibc loses the zeros of "%#g" when rounding carries into the exponent form ("1.e+06" for
 // 999999.5); the standard keeps them ("1.00000e+06"), and so do we. True for exactly that
-// difference: glibc's text lacks digits after the point that ours has, the rest agrees.
-bool IsGlibcAlternateCarry(const std::string& ours, const std::string& glibc) {
+// difference: glibc's mantissa is "1." where ours is "1." and precision - 1 zeros.
+bool IsGlibcAlternateCarry(const std::string& format, const std::string& ours,
+                           const std::string& glibc) {
+    const std::size_t dot = format.find('.');
+    const int precision = dot == std::string::npos ? 6 : std::atoi(format.c_str() + dot + 1);
+    if (format.find('#') == std::string::npos || precision < 2)
+        return false;
+    const std::string mantissa = "1." + std::string(static_cast<std::size_t>(precision - 1), '0');
+    const auto hasMantissa = [](const std::string& text, const std::string& digits) {
+        return text.find(digits + "e") != std::string::npos ||
+               text.find(digits + "E") != std::string::npos;
+    };
     const auto strip = [](const std::string& text) {
         std::string kept;
         for (const char c : text) {
@@ -44,9 +55,7 @@ bool IsGlibcAlternateCarry(const std::string& ours, const std::string& glibc) {
         }
         return kept;
     };
-    const bool glibcLacks =
-        glibc.find(".e") != std::string::npos || glibc.find(".E") != std::string::npos;
-    return glibcLacks && ours.size() >= glibc.size() && strip(ours) == strip(glibc);
+    return hasMantissa(glibc, "1.") && hasMantissa(ours, mantissa) && strip(ours) == strip(glibc);
 }
 
 // Compares every format with every value; returns the number of comparisons.
@@ -62,7 +71,7 @@ int ExpectSameAsC(const std::vector<std::string>& formats, const std::vector<dou
             const std::string ours = Apply(*format, value);
             const std::string expected = CPrintf(text, value);
             ++compared;
-            if (ours == expected || IsGlibcAlternateCarry(ours, expected))
+            if (ours == expected || IsGlibcAlternateCarry(text, ours, expected))
                 continue;
             ADD_FAILURE() << text << " of " << std::hexfloat << value << ": \"" << ours
                           << "\", C gives \"" << expected << "\"";
@@ -140,7 +149,7 @@ TEST(NumberFormat, MatchesTheCLibraryOnRandomAndEdgeValues) {
     std::vector<double> bits;
     std::vector<double> ordinary;
     std::vector<double> decimal;
-    for (int i = 0; i < 12000; ++i) {
+    for (int i = 0; i < 5000; ++i) {
         bits.push_back(FromBits(random()));
         ordinary.push_back(std::uniform_real_distribution<double>(-1000, 1000)(random));
         // Short decimals times powers of ten: round trips with few digits, and exact values.
