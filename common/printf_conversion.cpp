@@ -210,11 +210,17 @@ char* PutGeneral(char* out, double magnitude, int precision, bool alternate, cha
     return out;
 }
 
-char* PutHexadecimal(char* out, double magnitude, int precision) {
+char* PutHexadecimal(char* out, double magnitude, int precision, bool alternate) {
     char* end = out + FLOAT_BODY_MAX;
-    return precision < 0
-               ? std::to_chars(out, end, magnitude, std::chars_format::hex).ptr
-               : std::to_chars(out, end, magnitude, std::chars_format::hex, precision).ptr;
+    end = precision < 0 ? std::to_chars(out, end, magnitude, std::chars_format::hex).ptr
+                        : std::to_chars(out, end, magnitude, std::chars_format::hex, precision).ptr;
+    if (alternate && out[1] == 'p') {
+        // "#" keeps the point even without hexadecimal places: "0x2.p+0".
+        std::memmove(out + 2, out + 1, static_cast<std::size_t>(end - out - 1));
+        out[1] = '.';
+        ++end;
+    }
+    return end;
 }
 
 void ToUpper(char* first, char* last) {
@@ -254,7 +260,7 @@ void ToUpper(char* first, char* last) {
             case 'a':
             case 'A':
                 prefix = upper ? "0X" : "0x";
-                end = PutHexadecimal(text, magnitude, precision);
+                end = PutHexadecimal(text, magnitude, precision, spec.alternate);
                 break;
             default:
                 end = PutGeneral(text, magnitude, precision, spec.alternate, mark);

@@ -39,18 +39,20 @@ ParsedConversion ParseConversion(std::string_view format, std::size_t afterPerce
 bool IsFloatConversion(char conversion);    // f F e E g G a A
 bool IsIntegerConversion(char conversion);  // d i u o x X
 
-// The room WriteDouble or WriteInteger needs for spec; they may use all of it as scratch
-// space beyond the text they return.
+// The room WriteDouble or WriteInteger needs for spec, at most FORMAT_MAX_CONVERSION; they
+// may use all of it as scratch space beyond the text they return.
 std::size_t MaxConversionLength(const FormatSpec& spec);
 
-// Writes value for a conversion of f F e E g G a A at out and returns the end. Bytes as the
-// C library's printf in the C locale: exact decimal expansion rounded to nearest with ties to
-// even, "-nan" for a NaN with its sign bit set, "inf", "-0.000". The standard's "%#g" keeps its
-// zeros also where rounding carries into the exponent form ("1.00000e+06" for 999999.5),
-// where glibc loses them ("1.e+06").
+// Writes value for a conversion of f F e E g G a A at out, which has room for
+// MaxConversionLength(spec) characters, and returns the end. The bytes are those of the C
+// library's printf in the C locale: the exact decimal expansion rounded to nearest with ties
+// to even, "-nan" for a NaN with its sign bit set, "inf", "-0.000". One exception: "%#g"
+// keeps its zeros as the C standard says also where rounding carries into the exponent form
+// ("1.00000e+06" for 999999.5), where glibc loses them ("1.e+06").
 char* WriteDouble(char* out, const FormatSpec& spec, double value);
 
-// Writes an integer for a conversion of d i u o x X; negative only applies to d and i.
+// Writes an integer for a conversion of d i u o x X in the same way; negative only applies to
+// d and i.
 char* WriteInteger(char* out, const FormatSpec& spec, bool negative, unsigned long long magnitude);
 
 }  // namespace grafyon

@@ -50,19 +50,18 @@ void AppendString(std::string& out, const FormatSpec& spec, std::string_view tex
     AppendPadded(out, spec, text);
 }
 
+// Through a buffer on the stack: the writers need room for the longest text.
 void AppendDouble(std::string& out, const FormatSpec& spec, double value) {
-    const std::size_t start = out.size();
-    out.resize(start + MaxConversionLength(spec));
-    const char* end = WriteDouble(out.data() + start, spec, value);
-    out.resize(static_cast<std::size_t>(end - out.data()));
+    char text[FORMAT_MAX_CONVERSION];
+    const char* end = WriteDouble(text, spec, value);
+    out.append(text, static_cast<std::size_t>(end - text));
 }
 
 void AppendInteger(std::string& out, const FormatSpec& spec, bool negative,
                    unsigned long long magnitude) {
-    const std::size_t start = out.size();
-    out.resize(start + MaxConversionLength(spec));
-    const char* end = WriteInteger(out.data() + start, spec, negative, magnitude);
-    out.resize(static_cast<std::size_t>(end - out.data()));
+    char text[FORMAT_MAX_CONVERSION];
+    const char* end = WriteInteger(text, spec, negative, magnitude);
+    out.append(text, static_cast<std::size_t>(end - text));
 }
 
 void AppendPointer(std::string& out, const FormatSpec& spec, const void* pointer) {

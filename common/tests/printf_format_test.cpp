@@ -70,6 +70,15 @@ TEST(PrintfFormat, FloatsMatchTheCLibrary) {
     EXPECT_EQ(FormatPrintf("%g", 1.5f), "1.5");
 }
 
+TEST(PrintfFormat, HexadecimalFloatsPadAfterThePrefixAndKeepTheirPointWithHash) {
+    for (const char* format : {"%012a", "%-12a|", "%#.0a", "%#.0A", "%+.2A"}) {
+        for (double value : {1.5, -0.1, 0.0, 1e300, 5e-324}) {
+            EXPECT_EQ(FormatPrintf(format, value), CPrintf(format, value))
+                << format << " " << value;
+        }
+    }
+}
+
 TEST(PrintfFormat, StringsCharactersAndPercent) {
     EXPECT_EQ(FormatPrintf("%s: %s(%d): %s", "t", "a.cpp", 7, "msg"), "t: a.cpp(7): msg");
     EXPECT_EQ(FormatPrintf("[%10s][%-6s][%.2s]", "abc", "ab", "abcdef"),
