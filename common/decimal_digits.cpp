@@ -26,6 +26,16 @@ std::uint64_t RoundingIncrement(Remainder remainder, std::uint64_t scaled) {
            (static_cast<std::uint64_t>(remainder == Remainder::Half) & scaled);
 }
 
+// The same for a remainder below 2^bits (bits from 1 to 128), with one half 2^(bits - 1):
+// its top bit decides, without a branch.
+Remainder CompareWithHalfOfPower(UInt128 remainder, int bits) {
+    const int below = 1 - static_cast<int>(remainder >> (bits - 1));
+    const int zero = static_cast<int>(remainder == 0);
+    const int half = static_cast<int>(remainder == UInt128(1) << (bits - 1));
+    // Zero 0, BelowHalf 1, Half 2, AboveHalf 3.
+    return static_cast<Remainder>((1 - zero) * (1 + (1 - below) * (2 - half)));
+}
+
 Remainder CompareWithHalf(UInt128 remainder, UInt128 half) {
     const Remainder nonZero = remainder < half    ? Remainder::BelowHalf
                               : remainder == half ? Remainder::Half
@@ -199,8 +209,7 @@ bool ScaleExact(BinaryFloat value, int scale, UInt128& quotient, Remainder& rema
             return true;
         }
         quotient = product >> -shift;
-        const UInt128 one = UInt128(1) << -shift;
-        remainder = CompareWithHalf(product & (one - 1), one >> 1);
+        remainder = CompareWithHalfOfPower(product & ((UInt128(1) << -shift) - 1), -shift);
         return true;
     }
     // mantissa * 2^(exponent - k) / 5^k with k = -scale.
@@ -267,10 +276,11 @@ bool ScaleApprox(BinaryFloat value, int scale, std::uint64_t& quotient, Remainde
         return false;
     const UInt128 halfHigh = UInt128(1) << (shift - 1);
     // Without branches: which side of one half a random value falls on is unpredictable.
-    const int below = fractionHigh < halfHigh ? 1 : 0;
+    // fractionHigh < 2^shift, so its bit shift - 1 alone says whether it is below one half.
+    const int below = 1 - static_cast<int>(fractionHigh >> (shift - 1));
     if (bound.exact) {
-        const int zero = (fractionHigh | low) == 0 ? 1 : 0;
-        const int half = fractionHigh == halfHigh && low == 0 ? 1 : 0;
+        const int zero = static_cast<int>((fractionHigh | low) == 0);
+        const int half = static_cast<int>(fractionHigh == halfHigh) & static_cast<int>(low == 0);
         // Zero 0, BelowHalf 1, Half 2, AboveHalf 3.
         remainder = static_cast<Remainder>((1 - zero) * (1 + (1 - below) * (2 - half)));
     } else if (fractionHigh == 0 || fractionHigh == halfHigh) {
