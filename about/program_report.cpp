@@ -1,7 +1,7 @@
 // Lines of the program report.
 #include "program_report.h"
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "support_address.h"
 
 namespace grafyon::about {
@@ -26,8 +26,8 @@ std::vector<std::string> ProgramReportLines(const BriselSettings& settings, cons
     if (settings.versionPage) {
         lines.push_back({});
         lines.push_back("Program: " + settings.program);
-        lines.push_back(FormatC("Version: %d.%d", settings.major, settings.minor));
-        lines.push_back(FormatC("BuildNo: %d", settings.build));
+        lines.push_back(FormatPrintf("Version: %d.%d", settings.major, settings.minor));
+        lines.push_back(FormatPrintf("BuildNo: %d", settings.build));
         lines.push_back("Date: " + settings.date);
         lines.push_back({});
     }
@@ -42,8 +42,8 @@ std::vector<std::string> ProgramReportLines(const BriselSettings& settings, cons
         AddHeading(lines, "Modul versions", true);
         lines.push_back("No. - Modul - Version - Build - Date");
         for (const ModuleRow& row : CollectModules(settings, library)) {
-            lines.push_back(FormatC("%3d - %s - %d.%d - %d - %s", row.number, row.name.c_str(),
-                                    row.major, row.minor, row.build, row.date.c_str()));
+            lines.push_back(FormatPrintf("%3d - %s - %d.%d - %d - %s", row.number, row.name.c_str(),
+                                         row.major, row.minor, row.build, row.date.c_str()));
         }
     }
 
@@ -55,8 +55,8 @@ std::vector<std::string> ProgramReportLines(const BriselSettings& settings, cons
         AddHeading(lines, "Program options", false);
         lines.push_back("No. - Status - Name - Comment");
         for (const OptionRow& row : CollectOptions(settings)) {
-            lines.push_back(FormatC("%3d - %2d - %s - %s", row.number, row.status, row.name.c_str(),
-                                    row.comment.c_str()));
+            lines.push_back(FormatPrintf("%3d - %2d - %s - %s", row.number, row.status,
+                                         row.name.c_str(), row.comment.c_str()));
         }
     }
     if (settings.settingsCallback) {

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "about_strings.h"
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon::about {
 
@@ -53,7 +53,7 @@ std::string RamText() {
     const std::optional<std::uint64_t> ram = TotalRamKBytes();
     if (!ram)
         return BriselString(BRISEL_STR_UNAVAILABLE);
-    return FormatC(BriselString(BRISEL_STR_RAM).c_str(), static_cast<unsigned long>(*ram));
+    return FormatPrintf(BriselString(BRISEL_STR_RAM).c_str(), static_cast<unsigned long>(*ram));
 }
 
 std::string DiskText() {
@@ -62,8 +62,8 @@ std::string DiskText() {
     const std::optional<FreeSpace> space = ec ? std::nullopt : VolumeFreeSpace(here.string());
     if (!space)
         return BriselString(BRISEL_STR_UNAVAILABLE);
-    return FormatC(BriselString(BRISEL_STR_DISK_FREE).c_str(),
-                   static_cast<unsigned long long>(space->kBytes), space->volume.c_str());
+    return FormatPrintf(BriselString(BRISEL_STR_DISK_FREE).c_str(),
+                        static_cast<unsigned long long>(space->kBytes), space->volume.c_str());
 }
 
 }  // namespace grafyon::about

@@ -9,7 +9,7 @@
 
 #include "about/about_strings.h"
 #include "about/support_address.h"
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon::about {
 
@@ -38,10 +38,11 @@ CVersionPage::CVersionPage(const BriselSettings& settings, const std::vector<Mod
     if (!shown.isNull())
         AddLabel(layout, {}, "picture")->setPixmap(shown);
 
-    AddLabel(layout,
-             Text(settings.program) + Text(FormatC("    %d.%02d", settings.major, settings.minor)),
-             "programLine");
-    AddLabel(layout, Text(FormatC("Build: %d      ", settings.build)) + Text(settings.date),
+    AddLabel(
+        layout,
+        Text(settings.program) + Text(FormatPrintf("    %d.%02d", settings.major, settings.minor)),
+        "programLine");
+    AddLabel(layout, Text(FormatPrintf("Build: %d      ", settings.build)) + Text(settings.date),
              "buildLine");
 
     auto* list = new QTreeWidget;
@@ -55,9 +56,9 @@ CVersionPage::CVersionPage(const BriselSettings& settings, const std::vector<Mod
     for (int column = 0; column < 4; ++column)
         list->setColumnWidth(column, widths[column]);
     for (const ModuleRow& row : modules) {
-        list->addTopLevelItem(
-            new QTreeWidgetItem({Text(row.name), Text(FormatC("%d.%02d", row.major, row.minor)),
-                                 QString::number(row.build), Text(row.date)}));
+        list->addTopLevelItem(new QTreeWidgetItem(
+            {Text(row.name), Text(FormatPrintf("%d.%02d", row.major, row.minor)),
+             QString::number(row.build), Text(row.date)}));
     }
     layout->addWidget(list);
 
