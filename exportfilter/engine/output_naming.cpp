@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "export_strings.h"
 #include "path_text.h"
 
@@ -105,7 +105,7 @@ std::string BuildMultiDataName(const CQuenarFileMulti& file, const CQuenarSelect
                 parts.name += "_" + clean;
             break;
         case 1:
-            parts.name = FormatC("%s%02d", parts.name.c_str(), number);
+            parts.name = FormatPrintf("%s%02d", parts.name, number);
             break;
         case 2:
             // The definition's own name; without one the dataset name is attached.

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "export_strings.h"
 
 namespace grafyon::exportfilter {
@@ -46,7 +46,7 @@ std::string MessageText(int id, std::optional<std::string_view> argument) {
 }
 
 std::string InternalErrorLocation(int location) {
-    return FormatC("%s %05d", "QuenarInterface", location);
+    return FormatPrintf("%s %05d", "QuenarInterface", location);
 }
 
 MessageAnswer QuenarMessenger::Message(int id, MessageButtons buttons) {
