@@ -2,10 +2,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build run test asan-test bench clean
+.PHONY: all deps build run test asan-test bench fuzz clean
 
 all: build
 
@@ -43,5 +45,14 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./bench/run.sh $(BENCH_BUILD)
 
+# The libFuzzer targets, built with clang under the sanitizers, each run FUZZ_SECONDS on a
+# corpus that starts from its seeds.
+fuzz:
+	@./tools/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DGRAFYON_FUZZ=ON -DGRAFYON_GUI=OFF -DGRAFYON_TESTS=OFF $(CMAKE_ARGS)
+	cmake --build $(FUZZ_BUILD) --target grafyon_fuzz -j $(JOBS)
+	./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# With the argument "fuzz": the clang compiler and libFuzzer runtime of `make fuzz` too.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libmatio-dev fonts-dejavu-core binutils
 )
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

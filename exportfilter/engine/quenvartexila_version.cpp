@@ -5,7 +5,7 @@
 
 void QuenvartexilaVersion(std::string& name, int& major, int& minor, int& build,
                           std::string& buildDate) {
-    name = QuenarString(1);
+    name = grafyon::exportfilter::QuenarString(grafyon::exportfilter::QUENAR_STR_LIBRARY_NAME);
     grafyon::QueryModuleVersion(
         grafyon::ModulePathOf(reinterpret_cast<const void*>(&QuenvartexilaVersion)), 0, major,
         minor, build, buildDate);

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "common/printf_format.h"
 #include "common/settings_file.h"
-#include "viewer/app/printf_format.h"
 
 namespace grafyon::app {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "viewer/app/printf_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon {
 

@@ -5,8 +5,9 @@
 #include <cstdio>
 
 #include "common/byte_order.h"
-#include "common/c_locale_format.h"
 #include "common/codec_1252.h"
+#include "common/number_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon {
 
@@ -192,7 +193,7 @@ int FormatValue(std::uint32_t code, double value, std::span<const std::uint8_t> 
     } else if (IsBooleanType(code)) {
         text = std::trunc(value + 0.5) != 0.0 ? "True" : "False";
     } else if (IsIntegerType(code)) {
-        text = FormatC("%.0f", std::round(value) + 0.0);  // + 0.0 turns -0 into 0
+        text = FormatPrintf("%.0f", std::round(value) + 0.0);  // + 0.0 turns -0 into 0
     } else if (IsFloatType(code)) {
         std::optional<std::string> formatted = FormatDoubleChecked(floatFormat, value);
         if (!formatted)

@@ -10,7 +10,7 @@
 
 #include <utility>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon::sheets {
 
@@ -112,8 +112,8 @@ bool DataExchange::Number(QWidget* field, double minimum, double maximum, double
     const FieldError error =
         CheckNumberField(FieldText(field).toStdString(), minimum, maximum, parsed);
     if (error != FieldError::None) {
-        return Fail(field, error, QString::fromStdString(FormatC("%g", minimum)),
-                    QString::fromStdString(FormatC("%g", maximum)));
+        return Fail(field, error, QString::fromStdString(FormatPrintf("%g", minimum)),
+                    QString::fromStdString(FormatPrintf("%g", maximum)));
     }
     value = parsed;
     return true;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/model/scaling.h"
 
@@ -119,7 +119,7 @@ DiagramChanges ApplyDiagramValues(const DiagramValues& v, CGraphicLayout& layout
 }
 
 std::string SampleCountText(const CGraphicLayout& layout) {
-    return FormatC("%llu", static_cast<unsigned long long>(layout.Samples()));
+    return FormatPrintf("%llu", static_cast<unsigned long long>(layout.Samples()));
 }
 
 std::string TimeMaximumText(const CGraphicLayout& layout) {

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <system_error>
 
-#include "common/c_locale_format.h"
+#include "common/number_parse.h"
+#include "common/printf_format.h"
 
 namespace grafyon::sheets {
 
@@ -82,7 +83,7 @@ FieldError CheckNumberField(std::string_view text, double minimum, double maximu
 }
 
 std::string FormatNumberField(double value) {
-    return FormatC("%.15g", value);
+    return FormatPrintf("%.15g", value);
 }
 
 }  // namespace grafyon::sheets

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "viewer/grid/grid_ctrl.h"
 #include "viewer/settings/ui/color_conversion.h"
 #include "viewer/sheets/scaling_dialog.h"
@@ -25,7 +25,7 @@ constexpr int COLUMN_MAXIMUM = 2;
 const QColor INACTIVE_ROW_COLOUR(0xE0, 0xE0, 0xE0);
 
 QString GridNumber(double value) {
-    return QString::fromStdString(FormatC("%g", value));
+    return QString::fromStdString(FormatPrintf("%g", value));
 }
 
 QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {

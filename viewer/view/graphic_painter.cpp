@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/c_locale_format.h"
 #include "model/axis_scale.h"
 #include "model/graphic_layout.h"
 #include "viewer/data/dataset.h"

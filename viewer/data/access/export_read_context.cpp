@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "access_status.h"
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "data_access.h"
 #include "value_key.h"
 #include "viewer/data/measurement_description.h"
@@ -155,10 +155,10 @@ int ExportDateTime(const ExportReadContext& c, const Dataset* dataset, int selec
     std::string text;
     switch (selector) {
         case EXPORT_DT_DATE:
-            text = FormatC("%02u.%02u.%u", h->day, h->month, h->year);
+            text = FormatPrintf("%02u.%02u.%u", h->day, h->month, h->year);
             break;
         case EXPORT_DT_TIME:
-            text = FormatC("%02u:%02u:%02u", h->hour, h->minute, h->second);
+            text = FormatPrintf("%02u:%02u:%02u", h->hour, h->minute, h->second);
             break;
         case EXPORT_DT_VALUE: {
             if (size < 4)

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/c_locale_format.h"
+#include "common/number_parse.h"
 #include "viewer/data/tools/recording_generator.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/mdf/measurement_open.h"
@@ -36,13 +36,13 @@ std::string Number(double value) {
 }
 
 std::string Hex(std::uint32_t value) {
-    return FormatC("0x%08X", value);
+    return FormatPrintf("0x%08X", value);
 }
 
 std::string DateTime(std::uint32_t packed) {
     const DateTimeParts p = UnpackDateTime(packed);
-    return FormatC("%02d.%02d.%04d %02d:%02d:%02d", p.day, p.month, p.year, p.hour, p.minute,
-                   p.second);
+    return FormatPrintf("%02d.%02d.%04d %02d:%02d:%02d", p.day, p.month, p.year, p.hour, p.minute,
+                        p.second);
 }
 
 std::string Quoted(const std::string& text) {

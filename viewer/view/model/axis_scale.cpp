@@ -1,7 +1,7 @@
 // Tick step search and label decimals.
 #include "axis_scale.h"
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,7 +112,7 @@ int CAxisScale::Compute(int pixels, int minPixelDistance, bool integerLabels) {
 
 std::string AxisTickLabel(double v, double step, int decimals) {
     const double shown = std::abs(v) < std::abs(step) * 1e-9 ? 0.0 : v;
-    return FormatC("%.*f", decimals, shown);
+    return FormatPrintf("%.*f", decimals, shown);
 }
 
 }  // namespace grafyon

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 #include "sample_time.h"
 #include "value_source.h"
 #include "viewer/data/measurement_description.h"
@@ -660,13 +660,13 @@ void CGraphicLayout::UpdateAxisTexts() {
                        static_cast<int>(std::trunc((v - axis->startValue) / span * width));
             };
             if (firstWhole <= axis->endValue) {
-                axis->startLabel = FormatC("%.0f", firstWhole);
+                axis->startLabel = FormatPrintf("%.0f", firstWhole);
                 axis->startLabelColumn = column(firstWhole);
             } else {
                 axis->startLabel.clear();
             }
             if (lastWhole >= axis->startValue) {
-                axis->endLabel = FormatC("%.0f", lastWhole);
+                axis->endLabel = FormatPrintf("%.0f", lastWhole);
                 axis->endLabelColumn = column(lastWhole);
             } else {
                 axis->endLabel.clear();
@@ -678,8 +678,8 @@ void CGraphicLayout::UpdateAxisTexts() {
             const std::string unit = m_datasets ? m_datasets->CarrierUnit() : std::string();
             axis->unitText = (m_datasets ? m_datasets->CarrierName() : std::string()) +
                              (unit.empty() ? std::string() : " [" + unit + "]");
-            axis->startLabel = FormatC("%g", start);
-            axis->endLabel = FormatC("%g", end);
+            axis->startLabel = FormatPrintf("%g", start);
+            axis->endLabel = FormatPrintf("%g", end);
         }
     }
 }

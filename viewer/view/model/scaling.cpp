@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "common/c_locale_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon {
 
@@ -66,8 +66,8 @@ void ScaleRange(double lo, double hi, double& minimum, double& maximum) {
 
 std::string MinMaxLabel(double value, int precision) {
     if (std::fabs(value) < 999999.0)
-        return FormatC("%.*f", precision, value);
-    return FormatC("%.*g", precision, value);
+        return FormatPrintf("%.*f", precision, value);
+    return FormatPrintf("%.*g", precision, value);
 }
 
 CursorValueFormat CursorValueFormat::Build(int width, int precision, int type) {
@@ -79,17 +79,17 @@ CursorValueFormat CursorValueFormat::Build(int width, int precision, int type) {
 }
 
 std::string CursorValueFormat::Text() const {
-    return FormatC("%%%d.%d%c", width, precision, conversion);
+    return FormatPrintf("%%%d.%d%c", width, precision, conversion);
 }
 
 std::string CursorValueFormat::Apply(double value) const {
     switch (conversion) {
         case 'f':
-            return FormatC("%*.*f", width, precision, value);
+            return FormatPrintf("%*.*f", width, precision, value);
         case 'e':
-            return FormatC("%*.*e", width, precision, value);
+            return FormatPrintf("%*.*e", width, precision, value);
         default:
-            return FormatC("%*.*g", width, precision, value);
+            return FormatPrintf("%*.*g", width, precision, value);
     }
 }
 

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "viewer/app/printf_format.h"
+#include "common/printf_format.h"
 
 namespace grafyon {
 namespace {
@@ -68,6 +68,15 @@ TEST(PrintfFormat, FloatsMatchTheCLibrary) {
         }
     }
     EXPECT_EQ(FormatPrintf("%g", 1.5f), "1.5");
+}
+
+TEST(PrintfFormat, HexadecimalFloatsPadAfterThePrefixAndKeepTheirPointWithHash) {
+    for (const char* format : {"%012a", "%-12a|", "%#.0a", "%#.0A", "%+.2A"}) {
+        for (double value : {1.5, -0.1, 0.0, 1e300, 5e-324}) {
+            EXPECT_EQ(FormatPrintf(format, value), CPrintf(format, value))
+                << format << " " << value;
+        }
+    }
 }
 
 TEST(PrintfFormat, StringsCharactersAndPercent) {

@@ -1,4 +1,4 @@
-// printf-style formatting that never consults the process locale.
+// printf-style formatting over typed arguments that never consults the process locale.
 #pragma once
 
 #include <concepts>
