@@ -87,7 +87,9 @@ def layer_key(path):
 
 
 def is_test(path):
-    return "tests" in path.split("/")[:-1]
+    # Fuzz targets are tests too: they drive the code with the tests' own sample objects.
+    parts = path.split("/")
+    return "tests" in parts[:-1] or parts[0] == "fuzz"
 
 
 def resolve(source, include, files):
