@@ -85,6 +85,8 @@ struct AboutRequest {
     AboutVersionCallback versionCallback = nullptr;
     AboutReportCallback reportCallback = nullptr;
     int bitmapId = 154;
+    std::string executablePath;      // the program's file, for its version note
+    std::string languageModulePath;  // empty when no language module is loaded
 };
 
 // The about library.

@@ -382,6 +382,9 @@ void CGrafyonApp::OnAppAbout() {
                        request.buildDate);
     request.versionCallback = &CGrafyonApp::VersionCallback;
     request.reportCallback = &CGrafyonApp::ReportCallback;
+    request.executablePath = m_executablePath;
+    if (m_languageModule.IsLoaded())
+        request.languageModulePath = m_languageModule.Path();
     if (m_hooks.about.doModal)
         m_hooks.about.doModal(request);
 }

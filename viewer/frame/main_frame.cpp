@@ -58,8 +58,8 @@ void SetPrompt(QAction* action, int commandId) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(ViewerRuntime& runtime, RecentFileHooks recentFiles, QWidget* parent)
-    : QMainWindow(parent), m_runtime(runtime), m_recentFiles(std::move(recentFiles)) {
+CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent)
+    : QMainWindow(parent), m_runtime(runtime), m_hooks(std::move(hooks)) {
     CGrafyonDoc& document = *runtime.document;
     m_view = new CGrafyonView(this);  // owned by the frame through Qt's parent
     setCentralWidget(m_view);
@@ -127,6 +127,11 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, void (CMainF
     return action;
 }
 
+void CMainFrame::OnAppAbout() {
+    if (m_hooks.showAbout)
+        m_hooks.showAbout();
+}
+
 QAction* CMainFrame::Action(int commandId) const {
     if (const auto found = m_actions.find(commandId); found != m_actions.end())
         return found->second;
@@ -192,7 +197,7 @@ void CMainFrame::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(AddCommand(ID_HELP_FINDER, tr("&Help"), &CMainFrame::OnHelp));
-    help->addAction(AddCommand(ID_APP_ABOUT, tr("&About Grafy..."), nullptr));
+    help->addAction(AddCommand(ID_APP_ABOUT, tr("&About Grafy..."), &CMainFrame::OnAppAbout));
 
     // Toolbar-only commands with their keys.
     QAction* first =
@@ -204,11 +209,12 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Features not built yet: saving, export, file information, linking, the export
-    // filters and the about box.
-    for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK,
-                   ID_TOOLS_EXPORT_FILTER, ID_APP_ABOUT})
+    // Features not built yet: saving, export, file information, linking and the export
+    // filters.
+    for (int id :
+         {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK, ID_TOOLS_EXPORT_FILTER})
         m_actions[id]->setEnabled(false);
+    m_actions[ID_APP_ABOUT]->setEnabled(static_cast<bool>(m_hooks.showAbout));
 }
 
 void CMainFrame::CreateToolBars() {
@@ -317,9 +323,9 @@ void CMainFrame::RebuildRecentFiles() {
         action->deleteLater();
     }
     m_recentActions.clear();
-    if (!m_recentFiles.entries)
+    if (!m_hooks.entries)
         return;
-    const std::vector<std::string> entries = m_recentFiles.entries();
+    const std::vector<std::string> entries = m_hooks.entries();
     QAction* before = m_actions[ID_APP_EXIT];
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const QString path = QString::fromStdString(entries[i]);
@@ -338,15 +344,15 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    if (!m_recentFiles.entries)
+    if (!m_hooks.entries)
         return;
-    const std::vector<std::string> entries = m_recentFiles.entries();
+    const std::vector<std::string> entries = m_hooks.entries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
         return;
     const QString path = QString::fromStdString(entries[static_cast<std::size_t>(index)]);
     // An entry that no longer opens leaves the list.
-    if (!OpenFile(path) && m_recentFiles.remove)
-        m_recentFiles.remove(static_cast<std::size_t>(index));
+    if (!OpenFile(path) && m_hooks.remove)
+        m_hooks.remove(static_cast<std::size_t>(index));
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
@@ -358,8 +364,8 @@ bool CMainFrame::OpenFile(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!opened)
         return false;
-    if (m_recentFiles.add)
-        m_recentFiles.add(path.toStdString());
+    if (m_hooks.add)
+        m_hooks.add(path.toStdString());
     return true;
 }
 

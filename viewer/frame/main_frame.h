@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "recent_file_hooks.h"
+#include "frame_hooks.h"
 #include "viewer/ranges/first_range_border.h"
 
 class QAction;
@@ -46,8 +46,7 @@ inline constexpr int ID_RANGE_SHOW = 32814;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(ViewerRuntime& runtime, RecentFileHooks recentFiles = {},
-                        QWidget* parent = nullptr);
+    explicit CMainFrame(ViewerRuntime& runtime, FrameHooks hooks = {}, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CGrafyonView& View() { return *m_view; }
@@ -62,6 +61,8 @@ public:
     bool OpenFile(const QString& path);
     // Asks for a file with the open filter and opens it.
     void OnFileOpen();
+    // The about box, through the program's hook.
+    void OnAppAbout();
     // Closes the measurement and shows the empty view.
     void OnFileNew();
     // Refreshes the enabled state and check marks of every command.
@@ -101,7 +102,7 @@ private:
     void StoreModes();
 
     ViewerRuntime& m_runtime;
-    RecentFileHooks m_recentFiles;
+    FrameHooks m_hooks;
     CGrafyonView* m_view = nullptr;
     CViewNavigator* m_navigator = nullptr;
     FirstRangeBorder m_firstBorder;

@@ -29,6 +29,6 @@ int main(int argc, char** argv) {
     // application's, so the hooks are connected once the application exists.
     grafyon::ViewerRuntime runtime;
     grafyon::app::CGrafyonApp app;
-    app.Hooks() = grafyon::MakeViewerHooks(runtime, grafyon::RecentFilesOf(app));
+    app.Hooks() = grafyon::MakeViewerHooks(runtime, grafyon::FrameHooksOf(app));
     return app.Run(parameters);
 }

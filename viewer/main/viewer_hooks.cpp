@@ -4,8 +4,14 @@
 #include <QFontDatabase>
 #include <QMainWindow>
 
+#include "about/brisel_host.h"
+#include "common/version_query.h"
+#include "environment/varnokastell.h"
+#include "exportfilter/quenvartexila.h"
+#include "messaging/ko_messaging.h"
 #include "viewer/app/grafyon_app.h"
 #include "viewer/app/message_box.h"
+#include "viewer/app/splash/glimrae.h"
 #include "viewer/frame/main_frame.h"
 #include "viewer/frame/viewer_runtime.h"
 #include "viewer/settings/settings_report.h"
@@ -14,17 +20,18 @@
 
 namespace grafyon {
 
-RecentFileHooks RecentFilesOf(app::CGrafyonApp& application) {
-    RecentFileHooks hooks;
+FrameHooks FrameHooksOf(app::CGrafyonApp& application) {
+    FrameHooks hooks;
     hooks.entries = [&application] { return application.RecentFiles().Entries(); };
     hooks.add = [&application](const std::string& path) { application.AddToRecentFileList(path); };
     hooks.remove = [&application](std::size_t index) {
         application.RemoveFromRecentFileList(index);
     };
+    hooks.showAbout = [&application] { application.OnAppAbout(); };
     return hooks;
 }
 
-app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, RecentFileHooks recentFiles) {
+app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks) {
     app::GrafyonAppHooks hooks;
     app::SettingsHooks& s = hooks.settings;
     s.readRegistryKeys = [&runtime] { viewer::ReadViewerSettings(runtime.settings); };
@@ -45,12 +52,12 @@ app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, RecentFileHooks rec
     };
 
     app::DocumentHooks& d = hooks.document;
-    d.createMainWindow = [&runtime, recentFiles]() -> std::unique_ptr<QMainWindow> {
+    d.createMainWindow = [&runtime, frameHooks]() -> std::unique_ptr<QMainWindow> {
         CGrafyonDoc* document = runtime.document.get();
         document->SetMessageSink([](int number, const QString& path) {
             app::ShowMessageBox(DocumentMessageText(number, path), app::MessageIcon::Error);
         });
-        return std::make_unique<CMainFrame>(runtime, recentFiles);
+        return std::make_unique<CMainFrame>(runtime, frameHooks);
     };
     d.newDocument = [&runtime] { return runtime.document->OnNewDocument(); };
     d.openDocumentFile = [&runtime](const std::string& path) {
@@ -63,6 +70,34 @@ app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, RecentFileHooks rec
         state.holdsData = runtime.document->HoldsData();
         state.openResult = runtime.document->OpenStatus();
         return state;
+    };
+
+    app::AboutHooks& a = hooks.about;
+    a.setOemFiles = [](const std::string& address, const std::string& smallBitmap,
+                       const std::string& largeBitmap) {
+        BriselSetOEMFiles(address.c_str(), smallBitmap.c_str(), largeBitmap.c_str());
+    };
+    a.doModal = [](const app::AboutRequest& request) {
+        about::BriselAboutContent content;
+        content.program = request.name;
+        content.major = request.major;
+        content.minor = request.minor;
+        content.build = request.build;
+        content.date = request.buildDate;
+        content.modules.AddLibrary(&VarnokastellVersion);
+        content.modules.AddLibrary(&QuenvartexilaVersion);
+        content.modules.AddLibrary(&KoMsgVersion);
+        content.modules.AddFile("Glimrae",
+                                ModulePathOf(reinterpret_cast<const void*>(&GlimraeCreate)));
+        content.modules.AddFile(request.name, request.executablePath);
+        if (!request.languageModulePath.empty())
+            content.modules.AddFile(request.name + " language module", request.languageModulePath);
+        if (const app::AboutReportCallback report = request.reportCallback) {
+            content.settingsLine = [report](int line, std::string& text) {
+                return report(line, text) != 0;
+            };
+        }
+        about::BriselShowAboutBox(std::move(content));
     };
     return hooks;
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "viewer/app/app_hooks.h"
-#include "viewer/frame/recent_file_hooks.h"
+#include "viewer/frame/frame_hooks.h"
 
 namespace grafyon {
 
@@ -14,9 +14,9 @@ class CGrafyonApp;
 struct ViewerRuntime;
 
 // The application's recent-file list, for the main window.
-RecentFileHooks RecentFilesOf(app::CGrafyonApp& application);
+FrameHooks FrameHooksOf(app::CGrafyonApp& application);
 
 // Connects start-up and exit to what runtime holds; the main window gets recentFiles.
-app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, RecentFileHooks recentFiles);
+app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks);
 
 }  // namespace grafyon

@@ -151,12 +151,19 @@ TEST(MainFrame, TheHandedInRecentFileListFillsTheFileMenuAndLearnsOpens) {
     const std::string gone = dir / "gone.mdf";
     std::vector<std::string> list{gone, good};
     std::vector<std::string> added;
-    RecentFileHooks hooks;
+    FrameHooks hooks;
     hooks.entries = [&list] { return list; };
     hooks.add = [&added](const std::string& path) { added.push_back(path); };
     hooks.remove = [&list](std::size_t index) { list.erase(list.begin() + index); };
+    int aboutShown = 0;
+    hooks.showAbout = [&aboutShown] { ++aboutShown; };
     runtime.document->SetMessageSink([](int, const QString&) {});
     CMainFrame frame(runtime, hooks);
+
+    // The about command is there once the program hands in its about box.
+    ASSERT_TRUE(frame.Action(ID_APP_ABOUT)->isEnabled());
+    frame.Action(ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(aboutShown, 1);
 
     QMenu* file = frame.menuBar()->actions().constFirst()->menu();
     ASSERT_NE(file, nullptr);
@@ -240,8 +247,8 @@ TEST(MainFrame, MenusToolbarsAndStatusBar) {
         EXPECT_TRUE(f.frame->Action(id)->shortcuts().contains(key)) << id;
     }
 
-    // Commands of features not built yet are there and disabled; the workspace and help
-    // are not.
+    // Commands of features not built yet, and the about box without its hook, are there
+    // and disabled; the workspace and help are not.
     for (int id : {57604, 32807, 32773, 32816, 32808, 57664})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     for (int id : {57601, 32804, 57670, 32771, 32803})
