@@ -5,20 +5,15 @@
 #include <limits>
 #include <random>
 
-#include "recording_builder.h"
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/access/summary_scan.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon {
 namespace {
 
-using test::AddDataFile;
-using test::AddDataset;
-using test::AddSegment;
-using test::FrameBytes;
-using test::NewDescription;
-using test::WriteDataFile;
+using namespace test;
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Inf = std::numeric_limits<double>::infinity();

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "mdf_test_builder.h"
 #include "test_support.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 
 namespace grafyon {
 namespace {

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "common/binary_file.h"
-#include "mdf_test_builder.h"
 #include "test_support.h"
 #include "viewer/data/mdf/mdf_reader.h"
 #include "viewer/data/mdf/mdf_writer.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 
 namespace grafyon {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <filesystem>
 
-#include "mdf_test_builder.h"
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/mdf/mdf_reader.h"
 #include "viewer/data/mdf/measurement_open.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 #include "viewer/data/tools/recording_generator.h"
 
 namespace grafyon {
