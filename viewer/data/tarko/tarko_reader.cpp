@@ -86,7 +86,7 @@ std::unique_ptr<HeaderElement> MakeHeader(const std::string& path, std::uint32_t
     header->second = time.second;
     // Reserved words 0, 0, 0 and 1.
     header->RawPayload() = mdf::DefaultPayload(ELEMENT_HEADER);
-    mdf::PutU32(header->RawPayload(), mdf::HEADER_RESERVED_24, 0);
+    PutU32LE(header->RawPayload(), mdf::HEADER_RESERVED_24, 0);
     header->SetFileSize(mdf::HEADER_SIZE);
     return header;
 }
@@ -152,11 +152,11 @@ std::unique_ptr<CommentElement> MakeComment(const std::string& text, std::uint32
     comment->text = text;
     std::vector<std::uint8_t>& fixed = comment->RawPayload();
     fixed = mdf::DefaultPayload(ELEMENT_COMMENT);
-    mdf::PutU32(fixed, mdf::COMMENT_NUMBER, 1);
-    mdf::PutU32(fixed, mdf::Field{4, 4}, 1);
-    mdf::PutU32(fixed, mdf::COMMENT_DATE_TIME, packedTime);
+    PutU32LE(fixed, mdf::COMMENT_NUMBER, 1);
+    PutU32LE(fixed, mdf::COMMENT_ONE, 1);
+    PutU32LE(fixed, mdf::COMMENT_DATE_TIME, packedTime);
     const auto length = static_cast<std::uint32_t>(Utf8ToCp1252(text).size());
-    mdf::PutU32(fixed, mdf::COMMENT_LENGTH, length);
+    PutU32LE(fixed, mdf::COMMENT_LENGTH, length);
     comment->SetFileSize(mdf::LayoutOf(ELEMENT_COMMENT)->minSize + length + 1);
     return comment;
 }

@@ -221,9 +221,9 @@ void BuildDescription(const RecordingOptions& o, const std::vector<GeneratedChan
     for (std::uint32_t k = 1; k <= o.comments; ++k) {
         auto comment = std::make_unique<CommentElement>();
         comment->RawPayload() = mdf::DefaultPayload(ELEMENT_COMMENT);
-        mdf::PutU32(comment->RawPayload(), mdf::COMMENT_NUMBER, k);
-        mdf::PutU32(comment->RawPayload(), mdf::Field{4, 4}, 1);
-        mdf::PutU32(comment->RawPayload(), mdf::COMMENT_DATE_TIME, stamp);
+        PutU32LE(comment->RawPayload(), mdf::COMMENT_NUMBER, k);
+        PutU32LE(comment->RawPayload(), mdf::COMMENT_ONE, 1);
+        PutU32LE(comment->RawPayload(), mdf::COMMENT_DATE_TIME, stamp);
         comment->text = "Kommentar " + std::to_string(k) + ": Prüfung bei 23 °C";
         d.Append(std::move(comment));
     }
