@@ -2,8 +2,8 @@
 #include "grafyon_doc.h"
 
 #include "view_strings.h"
-#include "viewer/data/mdf/measurement_open.h"
-#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/measurement_status.h"
+#include "viewer/data/open/measurement_open.h"
 
 namespace grafyon {
 

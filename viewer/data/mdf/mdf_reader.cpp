@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "common/byte_layout.h"
-#include "viewer/data/mdf/mdf_layout.h"
+#include "viewer/data/data_file_path.h"
+#include "viewer/data/mdf_layout.h"
 
 namespace grafyon {
 
@@ -320,8 +321,8 @@ std::unique_ptr<Element> DescriptionReader::MakeSegmentFromTimeBase(
     segment->sampleStep = rate != 0.0 ? 1.0 / rate : std::numeric_limits<double>::infinity();
     segment->carrierFactor = 1.0;
     segment->carrierOffset = 0.0;
-    segment->carrierName = MDF_DEFAULT_CARRIER_NAME;
-    segment->carrierUnit = MDF_DEFAULT_CARRIER_UNIT;
+    segment->carrierName = mdf::DEFAULT_CARRIER_NAME;
+    segment->carrierUnit = mdf::DEFAULT_CARRIER_UNIT;
     // Written back as a time segment: the sevens as the format has them, other words 0.
     segment->RawPayload() = mdf::DefaultPayload(ELEMENT_TIME_SEGMENT);
     PutU32LE(segment->RawPayload(), mdf::SEGMENT_ONE, 0);
@@ -394,14 +395,6 @@ void ReferToEmbeddedData(MeasurementDescription& description) {
 }
 
 }  // namespace
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty())
-        return name;
-    if (folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
 
 bool IsMdfFile(const BinaryFileReader& file) {
     std::uint8_t probe[mdf::PROBE_SIZE] = {};

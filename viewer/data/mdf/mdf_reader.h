@@ -4,14 +4,10 @@
 #include <string>
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
-
-// Carrier name and unit given to a time segment made from an old time-base element.
-inline constexpr const char* MDF_DEFAULT_CARRIER_NAME = "Time";
-inline constexpr const char* MDF_DEFAULT_CARRIER_UNIT = "sec";
 
 // True when the file begins with "MDF_BINARY\r\n" (the first 32 bytes are looked at).
 bool IsMdfFile(const BinaryFileReader& file);
@@ -25,8 +21,5 @@ bool IsMdfFile(const std::string& path);
 // size, count and length of the file is checked against its element and the file
 // before anything is read or allocated.
 int ReadMdfDescription(const std::string& path, MeasurementDescription& description);
-
-// Joins a folder and a file name with "/" (no second "/" when the folder ends in one).
-std::string JoinPath(const std::string& folder, const std::string& name);
 
 }  // namespace grafyon

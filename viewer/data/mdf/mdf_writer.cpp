@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/codec_1252.h"
-#include "viewer/data/mdf/mdf_layout.h"
+#include "viewer/data/mdf_layout.h"
 
 namespace grafyon {
 

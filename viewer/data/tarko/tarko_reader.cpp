@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "common/codec_1252.h"
+#include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
-#include "viewer/data/mdf/data_file_validation.h"
-#include "viewer/data/mdf/mdf_layout.h"
-#include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/mdf_layout.h"
 #include "viewer/data/packed_date_time.h"
 #include "viewer/data/tarko/tarko_layout.h"
 
@@ -108,8 +107,8 @@ std::unique_ptr<TimeSegmentElement> MakeSegment(double step, std::uint32_t packe
     segment->dataFileNumber = 1;
     segment->segmentNumber = 1;
     segment->firstFrameInFile = 0;
-    segment->carrierName = MDF_DEFAULT_CARRIER_NAME;
-    segment->carrierUnit = MDF_DEFAULT_CARRIER_UNIT;
+    segment->carrierName = mdf::DEFAULT_CARRIER_NAME;
+    segment->carrierUnit = mdf::DEFAULT_CARRIER_UNIT;
     segment->carrierFactor = 1.0;
     segment->carrierOffset = 0.0;
     segment->sampleStep = step;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
 

@@ -10,7 +10,7 @@
 #include "common/c_locale_format.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/data_type.h"
-#include "viewer/data/mdf/measurement_open.h"
+#include "viewer/data/open/measurement_open.h"
 #include "viewer/data/packed_date_time.h"
 
 namespace {

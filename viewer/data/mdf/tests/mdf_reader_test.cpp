@@ -516,11 +516,5 @@ TEST_F(MdfReaderTest, SurvivesEveryTruncationAndCorruptedByte) {
     }
 }
 
-TEST(MdfPaths, JoinsWithASingleSlash) {
-    EXPECT_EQ(JoinPath("/data", "a.dta"), "/data/a.dta");
-    EXPECT_EQ(JoinPath("/", "a.dta"), "/a.dta");
-    EXPECT_EQ(JoinPath("", "a.dta"), "a.dta");
-}
-
 }  // namespace
 }  // namespace grafyon

@@ -8,8 +8,6 @@
 #include "common/binary_file.h"
 #include "test_support.h"
 #include "viewer/data/data_type.h"
-#include "viewer/data/mdf/mdf_reader.h"
-#include "viewer/data/mdf/mdf_writer.h"
 #include "viewer/data/packed_date_time.h"
 #include "viewer/data/tarko/tarko_reader.h"
 #include "viewer/data/tarko/tarko_writer.h"
@@ -147,30 +145,6 @@ TEST_F(TarkoReaderTest, TheHeaderBecomesTheElementsOfAnMdfFile) {
     ASSERT_TRUE(
         data.ReadAt(file.dataOffset + 3 * m_d.FrameSize() + sets[1]->effectiveFrameOffset, raw2));
     EXPECT_EQ(sets[1]->Decode(raw2), (22 + 23 * 256) * 0.5 + 10.0);
-}
-
-TEST_F(TarkoReaderTest, SavedAsMdfTheDescriptionReadsBackAlike) {
-    m_header.textLines = {"Prüfung", "", "Car 7", ""};
-    ASSERT_EQ(Read(), MEASUREMENT_OK);
-    const std::string mdf = m_dir / "saved.mdf";
-    ASSERT_EQ(WriteMdfDescription(m_d, mdf), MDF_WRITE_OK);
-    MeasurementDescription back;
-    ASSERT_EQ(ReadMdfDescription(mdf, back), MEASUREMENT_OK);
-    ASSERT_EQ(back.ElementCount(), m_d.ElementCount());
-    for (std::size_t k = 0; k < 2; ++k) {
-        const Dataset& a = *m_d.Datasets()[k];
-        const Dataset& b = *back.Datasets()[k];
-        EXPECT_EQ(b.name, a.name);
-        EXPECT_EQ(b.label, a.label);
-        EXPECT_EQ(b.dataType, a.dataType);
-        EXPECT_EQ(b.dataMask, a.dataMask);
-        EXPECT_EQ(b.factor, a.factor);
-        EXPECT_EQ(b.frameOffset, a.frameOffset);
-    }
-    EXPECT_EQ(back.FrameCount(), 10u);
-    EXPECT_EQ(back.SampleStep(), 0.001);
-    EXPECT_EQ(back.DataFiles().at(0)->fullPath, m_dir / "rec.dta");
-    EXPECT_EQ(back.Header()->counters.comments, 1u);
 }
 
 TEST_F(TarkoReaderTest, HeaderSizesAndSignature) {

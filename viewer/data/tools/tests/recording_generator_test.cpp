@@ -8,8 +8,8 @@
 #include "common/binary_file.h"
 #include "common/byte_order.h"
 #include "test_support.h"
-#include "viewer/data/mdf/data_file_validation.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/open/data_file_validation.h"
 #include "viewer/data/tools/recording_generator.h"
 
 namespace grafyon {

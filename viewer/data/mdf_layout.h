@@ -1,4 +1,6 @@
-// Byte layout of MDF description files, shared by the reader and the writer.
+// Byte layout of MDF description files. The description's elements are MDF elements and
+// keep their raw MDF payload, so every reader (TARKO too) fills them in this layout and any
+// description can be saved as MDF; the MDF reader and writer share it.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +35,11 @@ inline constexpr Field HEADER_YEAR{56, 4};
 inline constexpr Field HEADER_HOUR{60, 4};
 inline constexpr Field HEADER_MINUTE{64, 4};
 inline constexpr Field HEADER_SECOND{68, 4};
+
+// Carrier name and unit of a time segment that a file does not name (an old time-base
+// element, a TARKO header).
+inline constexpr const char* DEFAULT_CARRIER_NAME = "Time";
+inline constexpr const char* DEFAULT_CARRIER_UNIT = "sec";
 
 inline constexpr std::uint32_t FORMAT_VERSION_OLD = 0x00010001;  // datasets stored as kind 1
 inline constexpr std::uint32_t FORMAT_VERSION = 0x00020001;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
 

@@ -4,8 +4,9 @@
 #include <filesystem>
 
 #include "test_support.h"
-#include "viewer/data/mdf/data_file_validation.h"
-#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/data_file_path.h"
+#include "viewer/data/measurement_status.h"
+#include "viewer/data/open/data_file_validation.h"
 
 namespace grafyon {
 namespace {

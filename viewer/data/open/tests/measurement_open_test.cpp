@@ -4,42 +4,23 @@
 #include <cstring>
 #include <filesystem>
 
-#include "test_support.h"
-#include "viewer/data/access/data_access.h"
+#include "generated_recording_test.h"
 #include "viewer/data/mdf/mdf_reader.h"
-#include "viewer/data/mdf/measurement_open.h"
 #include "viewer/data/test_support/mdf_test_builder.h"
-#include "viewer/data/tools/recording_generator.h"
 
 namespace grafyon {
 namespace {
 
 using test::MdfBuilder;
 
-class MeasurementOpenTest : public ::testing::Test {
+class MeasurementOpenTest : public test::GeneratedRecordingTest {
 protected:
-    RecordingOptions Options(const std::string& name) {
-        RecordingOptions o;
-        o.path = m_dir / name;
-        o.frames = 600;
-        o.channelCount = 3;
-        return o;
-    }
-
-    MeasurementOpenResult Generate(const RecordingOptions& o) {
-        std::string error;
-        EXPECT_EQ(GenerateRecording(o, &error), GENERATE_OK) << error;
-        return OpenMeasurement(o.path, m_description, m_access);
-    }
+    MeasurementOpenTest() : GeneratedRecordingTest(RecordingForm::MDF_DTA, 600, 3) {}
 
     MeasurementOpenResult OpenBytes(const std::vector<std::uint8_t>& bytes) {
         test::WriteFile(m_dir / "built.mdf", bytes);
         return OpenMeasurement(m_dir / "built.mdf", m_description, m_access);
     }
-
-    test::TempDir m_dir;
-    MeasurementDescription m_description;
-    DataAccess m_access;
 };
 
 TEST_F(MeasurementOpenTest, AReadableMeasurementIsAttachedWithItsRanges) {

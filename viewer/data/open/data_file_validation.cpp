@@ -2,14 +2,10 @@
 #include "data_file_validation.h"
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/data_file_path.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
-
-bool IsPlainDataFileName(const std::string& name) {
-    return !name.empty() && name.find('/') == std::string::npos &&
-           name.find('\\') == std::string::npos && name.find("..") == std::string::npos;
-}
 
 int ValidateDataFiles(const MeasurementDescription& description) {
     if (description.Empty())

@@ -2,8 +2,8 @@
 #include "measurement_open.h"
 
 #include "viewer/data/access/data_access.h"
-#include "viewer/data/mdf/data_file_validation.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/open/data_file_validation.h"
 #include "viewer/data/tarko/tarko_reader.h"
 
 namespace grafyon {

@@ -1,15 +1,9 @@
 // Checking that the data files of a measurement can be read before they are mapped.
 #pragma once
 
-#include <string>
-
 #include "viewer/data/measurement_description.h"
 
 namespace grafyon {
-
-// A stored data-file name must name a file beside the description: no folder part and
-// no "..".
-bool IsPlainDataFileName(const std::string& name);
 
 // Returns -100 for an empty description, 20 without time segments or frames,
 // -70 when a segment's data file element is missing, has no name or a name with a
