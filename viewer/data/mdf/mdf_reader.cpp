@@ -37,8 +37,8 @@ public:
                       std::string folder)
         : m_file(file), m_description(description), m_folder(std::move(folder)) {}
 
-    int ReadHeader(const std::string& fileName, const std::string& filePath);
-    int ReadElements();
+    MeasurementStatus ReadHeader(const std::string& fileName, const std::string& filePath);
+    MeasurementStatus ReadElements();
 
 private:
     bool ReadHead(ElementHead& head);
@@ -61,7 +61,8 @@ private:
     std::uint32_t m_oldFormatDatasetsLeft = 0;
 };
 
-int DescriptionReader::ReadHeader(const std::string& fileName, const std::string& filePath) {
+MeasurementStatus DescriptionReader::ReadHeader(const std::string& fileName,
+                                                const std::string& filePath) {
     auto header = std::make_unique<HeaderElement>();
     header->fileName = fileName;
     header->filePath = filePath;
@@ -70,10 +71,10 @@ int DescriptionReader::ReadHeader(const std::string& fileName, const std::string
 
     std::vector<std::uint8_t> bytes;
     if (!ReadBytes(mdf::HEADER_SIZE, bytes))
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     if (std::memcmp(bytes.data(), mdf::MAGIC.data(), mdf::MAGIC.size()) != 0 ||
         bytes[mdf::MAGIC.size()] != 0) {
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     }
     h->formatVersion = GetU32LE(bytes, mdf::HEADER_FORMAT_VERSION);
     h->headerSize = GetU32LE(bytes, mdf::HEADER_HEADER_SIZE);
@@ -89,16 +90,16 @@ int DescriptionReader::ReadHeader(const std::string& fileName, const std::string
     h->RawPayload() = std::move(bytes);
 
     if (h->headerSize < mdf::HEADER_SIZE)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     // Seeking past the end succeeds on Linux, so the extra header bytes must exist.
     const std::uint64_t extra = h->headerSize - mdf::HEADER_SIZE;
     if (extra > m_file.Size() - m_pos)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     m_pos += extra;
 
     if (h->formatVersion == mdf::FORMAT_VERSION_OLD)
         m_oldFormatDatasetsLeft = h->datasetCount;
-    return MEASUREMENT_OK;
+    return MeasurementStatus::Ok;
 }
 
 bool DescriptionReader::ReadBytes(std::uint64_t count, std::vector<std::uint8_t>& out) {
@@ -120,7 +121,7 @@ bool DescriptionReader::ReadHead(ElementHead& head) {
     return true;
 }
 
-int DescriptionReader::ReadElements() {
+MeasurementStatus DescriptionReader::ReadElements() {
     ElementHead head;
     while (ReadHead(head)) {
         if (head.size < mdf::HEAD_SIZE || static_cast<std::int32_t>(head.version) <= 0)
@@ -128,7 +129,7 @@ int DescriptionReader::ReadElements() {
         const std::uint64_t elementEnd = m_pos + (head.size - mdf::HEAD_SIZE);
         const ElementOutcome outcome = ReadElement(head);
         if (outcome == ElementOutcome::CORRUPT)
-            return MEASUREMENT_CORRUPT;
+            return MeasurementStatus::Corrupt;
         if (outcome == ElementOutcome::END)
             break;
         // Skip what the element holds beyond the part that was read; an element that
@@ -137,7 +138,7 @@ int DescriptionReader::ReadElements() {
             break;
         m_pos = elementEnd;
     }
-    return MEASUREMENT_OK;
+    return MeasurementStatus::Ok;
 }
 
 ElementOutcome DescriptionReader::ReadElement(const ElementHead& head) {
@@ -408,12 +409,12 @@ bool IsMdfFile(const std::string& path) {
     return file.Open(path) && IsMdfFile(file);
 }
 
-int ReadMdfDescription(const std::string& path, MeasurementDescription& description) {
+MeasurementStatus ReadMdfDescription(const std::string& path, MeasurementDescription& description) {
     BinaryFileReader file;
     if (path.empty() || !file.Open(path))
-        return MEASUREMENT_NO_INPUT;
+        return MeasurementStatus::NoInput;
     if (!IsMdfFile(file))
-        return MEASUREMENT_NOT_MDF;
+        return MeasurementStatus::NotMdf;
 
     std::error_code error;
     std::filesystem::path fullPath = std::filesystem::absolute(path, error);
@@ -423,10 +424,10 @@ int ReadMdfDescription(const std::string& path, MeasurementDescription& descript
 
     description.Clear();
     DescriptionReader reader(file, description, folder);
-    int status = reader.ReadHeader(fullPath.filename().string(), fullPath.string());
-    if (status == MEASUREMENT_OK)
+    MeasurementStatus status = reader.ReadHeader(fullPath.filename().string(), fullPath.string());
+    if (status == MeasurementStatus::Ok)
         status = reader.ReadElements();
-    if (status != MEASUREMENT_OK) {
+    if (status != MeasurementStatus::Ok) {
         description.Clear();
         return status;
     }
@@ -435,10 +436,10 @@ int ReadMdfDescription(const std::string& path, MeasurementDescription& descript
     header.effectiveFrameSize = header.frameSize;
     ReferToEmbeddedData(description);
     if (header.counters.datasets100 == 0)
-        return MEASUREMENT_NO_DATASET;
+        return MeasurementStatus::NoDataset;
     if (header.counters.timeSegments == 0)
-        return MEASUREMENT_NO_TIME_BASE;
-    return MEASUREMENT_OK;
+        return MeasurementStatus::NoTimeBase;
+    return MeasurementStatus::Ok;
 }
 
 }  // namespace grafyon

@@ -160,7 +160,7 @@ std::unique_ptr<CommentElement> MakeComment(const std::string& text, std::uint32
     return comment;
 }
 
-int Fail(MeasurementDescription& description, int status) {
+MeasurementStatus Fail(MeasurementDescription& description, MeasurementStatus status) {
     description.Clear();
     return status;
 }
@@ -178,22 +178,23 @@ bool IsTarkoFile(const std::string& path) {
     return file.Open(path) && IsTarkoFile(file);
 }
 
-int ReadTarkoDescription(const std::string& path, MeasurementDescription& description) {
+MeasurementStatus ReadTarkoDescription(const std::string& path,
+                                       MeasurementDescription& description) {
     BinaryFileReader file;
     if (path.empty() || !file.Open(path))
-        return MEASUREMENT_NO_INPUT;
+        return MeasurementStatus::NoInput;
     description.Clear();
 
     // 1. The header. A file of another kind is told apart before its sizes are judged.
     std::vector<std::uint8_t> bytes(tarko::HEADER_SIZE_MIN);
     const std::size_t got = file.ReadSomeAt(0, bytes);
     if (!tarko::HasSignature(std::span(bytes.data(), got)))
-        return MEASUREMENT_NOT_TARKO;
+        return MeasurementStatus::NotTarko;
     if (got < tarko::HEADER_SIZE_MIN)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     const tarko::HeaderRecord header = tarko::DecodeHeader(bytes);
     if (header.headerSize < tarko::HEADER_SIZE_MIN)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
 
     // 2. The channel records, each read where the size words put it; the file bounds the
     // loop, so a large channel count cannot make it allocate what the file does not hold.
@@ -202,11 +203,11 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
     bytes.resize(tarko::CHANNEL_SIZE);
     for (std::uint32_t k = 0; k < header.channelCount; ++k) {
         if (header.channelSize < tarko::CHANNEL_SIZE)
-            return MEASUREMENT_CORRUPT;
+            return MeasurementStatus::Corrupt;
         const std::uint64_t pos =
             std::uint64_t(header.headerSize) + std::uint64_t(k) * header.channelSize;
         if (!file.ReadAt(pos, bytes))
-            return MEASUREMENT_CORRUPT;
+            return MeasurementStatus::Corrupt;
         tarko::ChannelRecord channel = tarko::DecodeChannel(bytes);
         const double channelStep = tarko::IntervalSeconds(channel.interval, channel.timeUnit);
         if (k == 0) {
@@ -237,7 +238,7 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
 
     // 5. What the viewer cannot show.
     if (header.formatWord != tarko::FORMAT_WORD || !(step > 0.0))
-        return MEASUREMENT_NOT_SUPPORTED;
+        return MeasurementStatus::NotSupported;
 
     // 6. and 7. The elements, in the order an MDF file would hold them.
     const std::uint32_t packedTime = time.Packed();
@@ -251,7 +252,7 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
         std::unique_ptr<Dataset> dataset =
             MakeDataset(channels[k], static_cast<std::uint32_t>(k + 1), header.storageForm);
         if (!dataset)
-            return Fail(description, MEASUREMENT_NOT_SUPPORTED);
+            return Fail(description, MeasurementStatus::NotSupported);
         valueBytes += dataset->ValueSize();
         description.Append(std::move(dataset));
     }
@@ -262,21 +263,21 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
     // it would be read from the next frame.
     const std::uint64_t frameSize = std::max<std::uint64_t>(header.frameSize, valueBytes);
     if (frameSize > U32_MAX)
-        return Fail(description, MEASUREMENT_NOT_SUPPORTED);
+        return Fail(description, MeasurementStatus::NotSupported);
     HeaderElement& mdfHeader = *description.Header();
     mdfHeader.frameSize = static_cast<std::uint32_t>(frameSize);
     mdfHeader.effectiveFrameSize = frameSize;
     for (const Dataset* dataset : description.Datasets()) {
         if (!dataset->FitsFrame(frameSize))
-            return Fail(description, MEASUREMENT_NOT_SUPPORTED);
+            return Fail(description, MeasurementStatus::NotSupported);
     }
 
     // 9. The frames.
     if (!plainName)
-        return Fail(description, MEASUREMENT_DATA_FILE_BROKEN);
+        return Fail(description, MeasurementStatus::DataFileBroken);
     if (!dataOpen) {
         segment->frameCount = header.frameCount;
-        return MEASUREMENT_DATA_FILE_MISSING;
+        return MeasurementStatus::DataFileMissing;
     }
     const std::uint64_t dataBytes =
         data.Size() > header.dataOffset ? data.Size() - header.dataOffset : 0;
@@ -284,7 +285,7 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
     segment->frameCount = header.frameCount >= 1 && header.frameCount <= wholeFrames
                               ? header.frameCount
                               : wholeFrames;
-    return segment->frameCount == 0 ? MEASUREMENT_NO_TIME_BASE : MEASUREMENT_OK;
+    return segment->frameCount == 0 ? MeasurementStatus::NoTimeBase : MeasurementStatus::Ok;
 }
 
 }  // namespace grafyon

@@ -40,11 +40,11 @@ TEST_F(TarkoOpenTest, SavedAsMdfTheDescriptionReadsBackAlike) {
                   DefaultChannelOfType(DATA_TYPE_SHORT, 1)};
     o.textLines = {"Prüfung", "", "Car 7", ""};
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
-    ASSERT_EQ(ReadTarkoDescription(o.path, m_description), MEASUREMENT_OK);
+    ASSERT_EQ(ReadTarkoDescription(o.path, m_description), MeasurementStatus::Ok);
     const std::string mdf = m_dir / "saved.mdf";
     ASSERT_EQ(WriteMdfDescription(m_description, mdf), MDF_WRITE_OK);
     MeasurementDescription back;
-    ASSERT_EQ(ReadMdfDescription(mdf, back), MEASUREMENT_OK);
+    ASSERT_EQ(ReadMdfDescription(mdf, back), MeasurementStatus::Ok);
     ASSERT_EQ(back.ElementCount(), m_description.ElementCount());
     for (std::size_t k = 0; k < 2; ++k) {
         const Dataset& a = *m_description.Datasets()[k];
@@ -67,7 +67,7 @@ TEST_F(TarkoOpenTest, FloatStorageOpensWithItsValues) {
     o.dataOffset = 13;
     o.sampleStep = 0.0005;
     const MeasurementOpenResult r = Generate(o);
-    EXPECT_EQ(r.status, MEASUREMENT_OK);
+    EXPECT_EQ(r.status, MeasurementStatus::Ok);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.attached);
     EXPECT_TRUE(r.keepDocument);
@@ -88,7 +88,7 @@ TEST_F(TarkoOpenTest, ChannelTypesOpenWithTheirValues) {
         o.channels.push_back(DefaultChannelOfType(type, o.channels.size()));
     }
     const MeasurementOpenResult r = Generate(o);
-    ASSERT_EQ(r.status, MEASUREMENT_OK);
+    ASSERT_EQ(r.status, MeasurementStatus::Ok);
     EXPECT_TRUE(r.attached);
     const std::vector<Dataset*> datasets = m_description.Datasets();
     const std::vector<std::uint32_t> offsets = FrameLayoutOf(o).offsets;
@@ -105,7 +105,7 @@ TEST_F(TarkoOpenTest, StatusesOfGeneratedRecordings) {
     o.frames = 1;
     o.textLines = {"Test", "", "Car 7"};
     MeasurementOpenResult r = Generate(o);
-    EXPECT_EQ(r.status, MEASUREMENT_SINGLE_FRAME);
+    EXPECT_EQ(r.status, MeasurementStatus::SingleFrame);
     EXPECT_TRUE(r.attached);
     std::size_t pos = 0;
     const Element* comment = m_description.FindFirst(ELEMENT_COMMENT, pos);
@@ -117,7 +117,7 @@ TEST_F(TarkoOpenTest, StatusesOfGeneratedRecordings) {
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
     std::filesystem::remove(m_dir / "gone.dta");
     r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_MISSING);
+    EXPECT_EQ(r.status, MeasurementStatus::DataFileMissing);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
@@ -127,14 +127,14 @@ TEST_F(TarkoOpenTest, StatusesOfGeneratedRecordings) {
     // An empty data file holds no frame.
     test::WriteFile(m_dir / "gone.dta", {});
     r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_NO_TIME_BASE);
+    EXPECT_EQ(r.status, MeasurementStatus::NoTimeBase);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
 
     // A broken header clears the document with its message.
     std::filesystem::resize_file(o.path, 300);
     r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_CORRUPT);
+    EXPECT_EQ(r.status, MeasurementStatus::Corrupt);
     EXPECT_EQ(r.message, MESSAGE_CORRUPT);
     EXPECT_FALSE(r.keepDocument);
     EXPECT_TRUE(m_description.Empty());
