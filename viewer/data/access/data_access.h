@@ -63,10 +63,13 @@ public:
     // Attach returns. One thread spends about as long on the min/max work as on the
     // copying read itself; two bring the attach close to the speed of a plain read
     // (bench/data_access_bench).
+    // wideVectors: 32-byte (AVX2) scan kernels where the processor has them; false keeps
+    // to the 16-byte ones (tests compare both).
     struct ScanOptions {
         std::uint64_t bufferBytes = 256u << 10;
         unsigned workers = 0;
         std::uint64_t minPiecesPerWorker = 16;
+        bool wideVectors = true;
     };
     static constexpr unsigned MAX_SCAN_WORKERS = 4;
 
