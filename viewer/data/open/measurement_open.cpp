@@ -86,7 +86,7 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
     access.Detach(description);
     description.Clear();
 
-    // 1. Probe by content and read.
+    // Probe by content and read.
     BinaryFileReader file;
     if (path.empty() || !file.Open(path)) {
         result.message = MessageForOpenStatus(result.status);
@@ -108,7 +108,7 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
     }
     result.status = format->read(path, description);
 
-    // 2. Validation of the data files.
+    // Validate the data files.
     if (result.status == MeasurementStatus::Ok && !description.Empty()) {
         result.status = ValidateDataFiles(description);
     }
@@ -122,7 +122,7 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
         return result;
     result.keepDocument = true;
 
-    // 3. Attach the data.
+    // Attach the data.
     if (result.status == MeasurementStatus::Ok || result.status == MeasurementStatus::SingleFrame) {
         result.attachStatus = access.Attach(description);
         if (result.attachStatus != 0) {
@@ -135,7 +135,7 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
         result.attached = true;
     }
 
-    // 4. Ranges, only for a measurement with data.
+    // Ranges, only for a measurement with data.
     if (result.status == MeasurementStatus::Ok)
         result.ranges = RangesOf(description);
     return result;

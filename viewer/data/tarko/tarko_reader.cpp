@@ -185,7 +185,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
         return MeasurementStatus::NoInput;
     description.Clear();
 
-    // 1. The header. A file of another kind is told apart before its sizes are judged.
+    // The header. A file of another kind is told apart before its sizes are judged.
     std::vector<std::uint8_t> bytes(tarko::HEADER_SIZE_MIN);
     const std::size_t got = file.ReadSomeAt(0, bytes);
     if (!tarko::HasSignature(std::span(bytes.data(), got)))
@@ -196,7 +196,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
     if (header.headerSize < tarko::HEADER_SIZE_MIN)
         return MeasurementStatus::Corrupt;
 
-    // 2. The channel records, each read where the size words put it; the file bounds the
+    // The channel records, each read where the size words put it; the file bounds the
     // loop, so a large channel count cannot make it allocate what the file does not hold.
     std::vector<tarko::ChannelRecord> channels;
     double step = 0.0;
@@ -220,7 +220,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
     }
     file.Close();
 
-    // 3. and 4. The data file beside the header file, and the recording time, taken from
+    // The data file beside the header file, and the recording time, taken from
     // the data file when the header leaves all six words 0.
     std::error_code error;
     std::filesystem::path fullPath = std::filesystem::absolute(path, error);
@@ -236,11 +236,11 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
     if (time.AllZero() && dataOpen)
         ModificationTime(dataPath, time);
 
-    // 5. What the viewer cannot show.
+    // What the viewer cannot show.
     if (header.formatWord != tarko::FORMAT_WORD || !(step > 0.0))
         return MeasurementStatus::NotSupported;
 
-    // 6. and 7. The elements, in the order an MDF file would hold them.
+    // The elements, in the order an MDF file would hold them.
     const std::uint32_t packedTime = time.Packed();
     description.Append(
         MakeHeader(fullPath.string(), static_cast<std::uint32_t>(channels.size()), time));
@@ -259,7 +259,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
     if (const std::string text = CommentText(header); !text.empty())
         description.Append(MakeComment(text, packedTime));
 
-    // 8. The frame holds at least every channel's value; a value that still lies outside
+    // The frame holds at least every channel's value; a value that still lies outside
     // it would be read from the next frame.
     const std::uint64_t frameSize = std::max<std::uint64_t>(header.frameSize, valueBytes);
     if (frameSize > U32_MAX)
@@ -272,7 +272,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
             return Fail(description, MeasurementStatus::NotSupported);
     }
 
-    // 9. The frames.
+    // The frames.
     if (!plainName)
         return Fail(description, MeasurementStatus::DataFileBroken);
     if (!dataOpen) {
