@@ -111,9 +111,10 @@ struct KeyBits {
 
 // The one place where a value width becomes a key type: calls
 // f(std::type_identity<K>{}) with the unsigned key type K of `width` bytes (1, 2 or 4; any
-// other width is taken as 8, so callers pass only the widths of valid codecs).
+// other width is taken as 8, so callers pass only the widths of valid codecs). Always
+// inlined, so that it costs what a switch in the caller costs.
 template <class F>
-decltype(auto) VisitKeyWidth(std::uint32_t width, F&& f) {
+[[gnu::always_inline]] inline decltype(auto) VisitKeyWidth(std::uint32_t width, F&& f) {
     switch (width) {
         case 1:
             return f(std::type_identity<std::uint8_t>{});
