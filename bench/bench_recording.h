@@ -17,8 +17,8 @@
 
 #include "common/binary_file.h"
 #include "common/byte_order.h"
-#include "viewer/data/access/tests/recording_builder.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon::bench {
 

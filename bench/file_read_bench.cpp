@@ -1,5 +1,5 @@
 // How FileView is backed: sequential reading of a page-cached 1 GiB file with pread into a
-// reusable buffer against sliding mmap views (the design's 64 KiB granule) and one mapping.
+// reusable buffer against sliding mmap views of 64 KiB and one mapping.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>

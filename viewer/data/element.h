@@ -78,7 +78,7 @@ public:
     }
 };
 
-// Counters kept in the header, in their designed order.
+// How many elements of each kind the description holds, kept in its header.
 struct HeaderCounters {
     std::uint32_t datasets100 = 0;
     std::uint32_t datasets101 = 0;

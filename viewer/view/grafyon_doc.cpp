@@ -2,8 +2,8 @@
 #include "grafyon_doc.h"
 
 #include "view_strings.h"
-#include "viewer/data/mdf/measurement_open.h"
-#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/measurement_status.h"
+#include "viewer/data/open/measurement_open.h"
 
 namespace grafyon {
 
@@ -34,7 +34,7 @@ void CGrafyonDoc::Reset() {
     m_values = std::make_unique<DataAccessValueSource>(*m_access);
     m_filler = std::make_unique<CurvePointFiller>(*m_access, *m_layout);
     m_layout->SetClientRect(client.left, client.top, client.right, client.bottom);
-    m_openStatus = MEASUREMENT_NO_INPUT;
+    m_openStatus = StatusCode(MeasurementStatus::NoInput);
     m_path.clear();
 }
 
@@ -90,7 +90,7 @@ bool CGrafyonDoc::OnOpenDocument(const QString& path) {
         OnNewDocument();
         return false;
     }
-    m_openStatus = opened.status;
+    m_openStatus = StatusCode(opened.status);
     m_path = path;
     for (const MeasurementRange& r : opened.ranges) {
         m_ranges.Add(static_cast<std::int64_t>(r.startFrame),

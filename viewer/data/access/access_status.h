@@ -18,7 +18,7 @@ enum ReadStatus : int {
     READ_IO_ERROR = -21,   // the operating system reported a read error
 };
 
-// DataAccess::OpenReader and OpenReaderRange (-7 and -8 are ours).
+// DataAccess::OpenReader and OpenReaderRange.
 enum ReaderStatus : int {
     READER_OK = 0,
     READER_NO_DESCRIPTION = -1,

@@ -260,7 +260,7 @@ int DataAccess::ScanSummaries(Attachment& a) {
     std::vector<int> status(stretches, READ_OK);
     const auto scan = [&](std::size_t k) noexcept {
         try {
-            SummaryScanner scanner(summaries, fs, frames);
+            SummaryScanner scanner(summaries, fs, frames, o.wideVectors);
             status[k] =
                 ReadRange(a.source, bounds[k], bounds[k + 1], pieceFrames, SummaryScanner::SLACK,
                           [&](const std::uint8_t* p, std::uint64_t first, std::uint64_t n) {
@@ -383,32 +383,18 @@ int DataAccess::Extremes(const Dataset& dataset, std::uint64_t first, std::uint6
     const DatasetSummary* summary = Summary(dataset);
     RawFrames raw(a->source, m_scratch);
 
-    const auto run = [&]<class K>(KeyPair<K>& pair, const SummaryStorage<K>* storage) {
+    return VisitKeyWidth(codec.width, [&]<class K>(std::type_identity<K>) {
         const auto rawKeys = [&](std::uint64_t f, std::uint64_t e, KeyPair<K>& p) {
             return raw.Keys<K>(codec, f, e, p);
         };
-        const int status = storage ? RangeKeys(*storage, frames, first, end, rawKeys, pair)
+        KeyPair<K> pair;
+        const int status = summary ? RangeKeys(std::get<SummaryStorage<K>>(summary->Keys()), frames,
+                                               first, end, rawKeys, pair)
                                    : rawKeys(first, end, pair);
         if (status == READ_OK)
             codec.DecodePair(pair, minimum, maximum);
         return status;
-    };
-    const auto dispatch = [&]<class K>(K) {
-        KeyPair<K> pair;
-        const SummaryStorage<K>* storage =
-            summary ? &std::get<SummaryStorage<K>>(summary->Keys()) : nullptr;
-        return run(pair, storage);
-    };
-    switch (codec.width) {
-        case 1:
-            return dispatch(std::uint8_t{});
-        case 2:
-            return dispatch(std::uint16_t{});
-        case 4:
-            return dispatch(std::uint32_t{});
-        default:
-            return dispatch(std::uint64_t{});
-    }
+    });
 }
 
 std::optional<double> DataAccess::ValueAt(const Dataset& dataset, std::uint64_t frame) {
@@ -459,7 +445,7 @@ int DataAccess::ColumnExtremes(const Dataset& dataset, std::uint64_t first, std:
         columns[c].endFrame = ColumnStart(first, count, W, c + 1);
     }
 
-    const auto rawColumns = [&]<class K>(K) {
+    const auto rawColumns = [&]<class K>(std::type_identity<K>) {
         // One pass over the window's frames, each piece split at the column edges.
         std::vector<KeyPair<K>> pairs(W);
         const std::uint64_t fs = a->source.frameSize;
@@ -483,7 +469,7 @@ int DataAccess::ColumnExtremes(const Dataset& dataset, std::uint64_t first, std:
         return static_cast<int>(QUERY_OK);
     };
 
-    const auto pyramidColumns = [&]<class K>(K) {
+    const auto pyramidColumns = [&]<class K>(std::type_identity<K>) {
         const auto& storage = std::get<SummaryStorage<K>>(summary->Keys());
         if (edges == ColumnEdges::Snapped) {
             for (std::size_t c = 1; c < W; ++c) {
@@ -508,19 +494,8 @@ int DataAccess::ColumnExtremes(const Dataset& dataset, std::uint64_t first, std:
     };
 
     const bool fromPyramid = summary != nullptr && count / W >= P;
-    const auto dispatch = [&]<class K>(K k) {
-        return fromPyramid ? pyramidColumns(k) : rawColumns(k);
-    };
-    switch (codec.width) {
-        case 1:
-            return dispatch(std::uint8_t{});
-        case 2:
-            return dispatch(std::uint16_t{});
-        case 4:
-            return dispatch(std::uint32_t{});
-        default:
-            return dispatch(std::uint64_t{});
-    }
+    return VisitKeyWidth(
+        codec.width, [&](auto key) { return fromPyramid ? pyramidColumns(key) : rawColumns(key); });
 }
 
 std::uint64_t DataAccess::ProposedSampleCount(int pixels, const Dataset& dataset) const {

@@ -55,18 +55,20 @@ class DataAccess {
 public:
     // How the attach scan reads. It reads every frame once with pread into a buffer of
     // bufferBytes (rounded down to whole frames, at least one frame) that stays in the
-    // processor's second-level cache while it is scanned (the classic size is 32 768 bytes;
-    // 256 KiB measured fastest, 64 KiB and 1 MiB slower). A large measurement is split into
+    // processor's second-level cache while it is scanned (256 KiB measured fastest, 64 KiB
+    // and 1 MiB slower). A large measurement is split into
     // stretches that share no summary block, scanned by up to `workers` threads at once
     // (0: one per processor, at most 4), each with at least minPiecesPerWorker buffers to
     // read; the threads touch nothing but their own stretch, lock nothing and end before
     // Attach returns. One thread spends about as long on the min/max work as on the
     // copying read itself; two bring the attach close to the speed of a plain read
-    // (bench/data_access_bench).
+    // (bench/data_access_bench). wideVectors: 32-byte (AVX2) scan kernels where the
+    // processor has them; false keeps to the 16-byte ones (tests compare both).
     struct ScanOptions {
         std::uint64_t bufferBytes = 256u << 10;
         unsigned workers = 0;
         std::uint64_t minPiecesPerWorker = 16;
+        bool wideVectors = true;
     };
     static constexpr unsigned MAX_SCAN_WORKERS = 4;
 
@@ -162,9 +164,9 @@ public:
     static std::uint64_t ColumnStart(std::uint64_t first, std::uint64_t count, std::size_t columns,
                                      std::size_t c);
 
-    // Samples for a first overview on that many pixels (start mode 4): every
-    // frame when the dataset has a summary (any window draws from it), otherwise as many as
-    // fill the pixels with one finest block each.
+    // Samples for a first overview on that many pixels: every frame when the dataset has a
+    // summary (any window draws from it), otherwise as many as fill the pixels with one
+    // finest block each.
     std::uint64_t ProposedSampleCount(int pixels, const Dataset& dataset) const;
 
     // --- Summaries -------------------------------------------------------------------

@@ -46,20 +46,9 @@ DatasetSummary::DatasetSummary(const Dataset& dataset, const KeyCodec& codec,
       m_codec(codec),
       m_frameCount(frameCount),
       m_cacheBlockFrames(grafyon::CacheBlockFrames(frameCount)) {
-    switch (codec.width) {
-        case 1:
-            m_storage = MakeStorage<std::uint8_t>(frameCount, m_cacheBlockFrames);
-            break;
-        case 2:
-            m_storage = MakeStorage<std::uint16_t>(frameCount, m_cacheBlockFrames);
-            break;
-        case 4:
-            m_storage = MakeStorage<std::uint32_t>(frameCount, m_cacheBlockFrames);
-            break;
-        default:
-            m_storage = MakeStorage<std::uint64_t>(frameCount, m_cacheBlockFrames);
-            break;
-    }
+    VisitKeyWidth(codec.width, [&]<class K>(std::type_identity<K>) {
+        m_storage = MakeStorage<K>(frameCount, m_cacheBlockFrames);
+    });
 }
 
 void DatasetSummary::Finish() {

@@ -28,11 +28,11 @@ struct MappedBytes {
     int status = 0;
 };
 
-// A window on a MappedFile. It keeps the view contract of the design, but the
-// stretch is read with pread into a buffer that the view owns and reuses: the benchmark
-// (bench/file_read_bench) reads page-cached files with pread into 1 MiB at about 15 GB/s
-// against 0.2 GB/s for 64 KiB sliding mmap views, and pread can never fault on a file that
-// shrinks (mmap would raise SIGBUS).
+// A window on a MappedFile. It answers like a sliding mmap view (a pointer to at least a
+// window of bytes at a position), but the stretch is read with pread into a buffer that the view
+// owns and reuses: the benchmark (bench/file_read_bench) reads page-cached files with pread into 1
+// MiB at about 15 GB/s against 0.2 GB/s for 64 KiB sliding mmap views, and pread can never fault on
+// a file that shrinks (mmap would raise SIGBUS).
 class FileView {
 public:
     // The granule: bytes read ahead beyond the caller's window. MiB, not the 4 KiB page.

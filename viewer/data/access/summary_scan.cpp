@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <tuple>
+#include <type_traits>
 
 #include "dataset_summary.h"
 
@@ -161,58 +163,33 @@ __attribute__((target("avx2"))) void FloatKernelAvx2(const std::uint8_t* b, std:
 }
 #endif
 
-bool g_avx2Allowed = true;
-
-bool UseAvx2() {
+bool ProcessorHasAvx2() {
 #ifdef GRAFYON_SCAN_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    return avx2 && g_avx2Allowed;
+    return avx2;
 #else
     return false;
 #endif
 }
 
 template <class K, bool SIGNED>
-IntegerKernelFn PickInteger() {
+IntegerKernelFn PickInteger([[maybe_unused]] bool wide) {
 #ifdef GRAFYON_SCAN_AVX2
-    if (UseAvx2())
+    if (wide)
         return &IntegerKernelAvx2<K, SIGNED>;
 #endif
     return &IntegerKernelSse<K, SIGNED>;
 }
 template <class F>
-FloatKernelFn PickFloat() {
+FloatKernelFn PickFloat([[maybe_unused]] bool wide) {
 #ifdef GRAFYON_SCAN_AVX2
-    if (UseAvx2())
+    if (wide)
         return &FloatKernelAvx2<F>;
 #endif
     return &FloatKernelSse<F>;
 }
 
-IntegerKernelFn PickIntegerKernel(KeyClass cls, std::uint32_t width) {
-    const bool isSigned = cls == KeyClass::Signed;
-    switch (width) {
-        case 1:
-            return isSigned ? PickInteger<std::uint8_t, true>()
-                            : PickInteger<std::uint8_t, false>();
-        case 2:
-            return isSigned ? PickInteger<std::uint16_t, true>()
-                            : PickInteger<std::uint16_t, false>();
-        case 4:
-            return isSigned ? PickInteger<std::uint32_t, true>()
-                            : PickInteger<std::uint32_t, false>();
-        default:
-            return isSigned ? PickInteger<std::uint64_t, true>()
-                            : PickInteger<std::uint64_t, false>();
-    }
-}
-
 }  // namespace
-
-bool SummaryScanner::SetWideVectorsAllowed(bool allowed) {
-    g_avx2Allowed = allowed;
-    return UseAvx2();
-}
 
 struct SummaryScanner::LaneGroup {
     KeyClass cls = KeyClass::Unsigned;
@@ -227,6 +204,10 @@ struct SummaryScanner::LaneGroup {
     std::vector<std::uint8_t> accMax;
     IntegerKernelFn integerKernel = nullptr;
     FloatKernelFn floatKernel = nullptr;
+    // The group's class and width, chosen once: scan a run of frames, write what is staged.
+    void (*run)(LaneGroup& g, const std::uint8_t* frames, std::uint64_t n, std::uint64_t frameSize,
+                std::uint64_t block, std::uint64_t cacheBlock) = nullptr;
+    void (*flush)(LaneGroup& g) = nullptr;
 
     // Level-0 blocks are first combined in a stage of stageBlocks blocks per used lane and
     // written to the datasets' arrays a stretch at a time: writing 32 arrays block by block
@@ -236,36 +217,24 @@ struct SummaryScanner::LaneGroup {
     std::uint64_t stageFirst = 0;  // the stage's blocks in use: [stageFirst, stageEnd); another
     std::uint64_t stageEnd = 0;    // scanner may own the blocks around them
     std::uint64_t cacheBlock = NO_BLOCK;
-    std::vector<KeyPair<std::uint8_t>> stage8, cache8;
-    std::vector<KeyPair<std::uint16_t>> stage16, cache16;
-    std::vector<KeyPair<std::uint32_t>> stage32, cache32;
-    std::vector<KeyPair<std::uint64_t>> stage64, cache64;
+    // Of these only the vectors of the group's key width are used.
+    template <class K>
+    using Pairs = std::vector<KeyPair<K>>;
+    std::tuple<Pairs<std::uint8_t>, Pairs<std::uint16_t>, Pairs<std::uint32_t>,
+               Pairs<std::uint64_t>>
+        stages, caches;
 
     static constexpr std::uint64_t NO_BLOCK = ~std::uint64_t{0};
 
     std::uint64_t End() const { return start + lanes.size() * width; }
 
     template <class K>
-    std::vector<KeyPair<K>>& Stage() {
-        if constexpr (sizeof(K) == 1)
-            return stage8;
-        if constexpr (sizeof(K) == 2)
-            return stage16;
-        if constexpr (sizeof(K) == 4)
-            return stage32;
-        if constexpr (sizeof(K) == 8)
-            return stage64;
+    Pairs<K>& Stage() {
+        return std::get<Pairs<K>>(stages);
     }
     template <class K>
-    std::vector<KeyPair<K>>& Cache() {
-        if constexpr (sizeof(K) == 1)
-            return cache8;
-        if constexpr (sizeof(K) == 2)
-            return cache16;
-        if constexpr (sizeof(K) == 4)
-            return cache32;
-        if constexpr (sizeof(K) == 8)
-            return cache64;
+    Pairs<K>& Cache() {
+        return std::get<Pairs<K>>(caches);
     }
 };
 
@@ -374,7 +343,7 @@ void FlushGroup(SummaryScanner::LaneGroup& g) {
 }  // namespace
 
 SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::uint64_t frameSize,
-                               std::uint64_t frameCount)
+                               std::uint64_t frameCount, bool wideVectors)
     : m_frameSize(frameSize),
       m_cacheBlockFrames(CacheBlockFrames(frameCount)),
       m_maxRun(std::max<std::uint64_t>(1, RUN_BYTES / std::max<std::uint64_t>(frameSize, 1))) {
@@ -430,10 +399,6 @@ SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::
         g.accMin.assign(g.vectors * VECTOR_BYTES, 0);
         g.accMax.assign(g.vectors * VECTOR_BYTES, 0);
         g.storage.assign(g.lanes.size(), nullptr);
-        g.integerKernel = PickIntegerKernel(g.cls, g.width);
-        g.floatKernel = g.cls == KeyClass::Float
-                            ? (g.width == 4 ? PickFloat<float>() : PickFloat<double>())
-                            : nullptr;
         for (std::size_t l = 0; l < g.lanes.size(); ++l) {
             DatasetSummary* s = g.lanes[l];
             if (s == nullptr)
@@ -448,20 +413,21 @@ SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::
         g.stageBlocks = std::clamp<std::uint64_t>(STAGE_BYTES / (pairBytes * g.used.size()), 1,
                                                   MAX_STAGE_BLOCKS);
         const std::size_t stage = static_cast<std::size_t>(g.stageBlocks * g.used.size());
-        switch (g.width) {
-            case 1:
-                g.stage8.resize(stage), g.cache8.resize(g.used.size());
-                break;
-            case 2:
-                g.stage16.resize(stage), g.cache16.resize(g.used.size());
-                break;
-            case 4:
-                g.stage32.resize(stage), g.cache32.resize(g.used.size());
-                break;
-            default:
-                g.stage64.resize(stage), g.cache64.resize(g.used.size());
-                break;
-        }
+        const bool wide = wideVectors && ProcessorHasAvx2();
+        VisitKeyType(g.cls, g.width,
+                     [&]<class K, KeyClass CLS>(std::type_identity<K>, KeyClassConstant<CLS>) {
+                         g.Stage<K>().resize(stage);
+                         g.Cache<K>().resize(g.used.size());
+                         g.flush = &FlushGroup<K>;
+                         if constexpr (CLS == KeyClass::Float) {
+                             using F = std::conditional_t<sizeof(K) == 4, float, double>;
+                             g.floatKernel = PickFloat<F>(wide);
+                             g.run = &RunFloat<K, F>;
+                         } else {
+                             g.integerKernel = PickInteger<K, CLS == KeyClass::Signed>(wide);
+                             g.run = &RunInteger<K, CLS == KeyClass::Signed>;
+                         }
+                     });
     }
 }
 
@@ -471,69 +437,9 @@ std::size_t SummaryScanner::GroupCount() const {
     return m_groups.size();
 }
 
-void SummaryScanner::ScanRun(LaneGroup& g, const std::uint8_t* frames, std::uint64_t n,
-                             std::uint64_t block, std::uint64_t cacheBlock) {
-    const std::uint64_t fs = m_frameSize;
-    switch (g.cls) {
-        case KeyClass::Unsigned:
-            switch (g.width) {
-                case 1:
-                    RunInteger<std::uint8_t, false>(g, frames, n, fs, block, cacheBlock);
-                    break;
-                case 2:
-                    RunInteger<std::uint16_t, false>(g, frames, n, fs, block, cacheBlock);
-                    break;
-                case 4:
-                    RunInteger<std::uint32_t, false>(g, frames, n, fs, block, cacheBlock);
-                    break;
-                default:
-                    RunInteger<std::uint64_t, false>(g, frames, n, fs, block, cacheBlock);
-                    break;
-            }
-            break;
-        case KeyClass::Signed:
-            switch (g.width) {
-                case 1:
-                    RunInteger<std::uint8_t, true>(g, frames, n, fs, block, cacheBlock);
-                    break;
-                case 2:
-                    RunInteger<std::uint16_t, true>(g, frames, n, fs, block, cacheBlock);
-                    break;
-                case 4:
-                    RunInteger<std::uint32_t, true>(g, frames, n, fs, block, cacheBlock);
-                    break;
-                default:
-                    RunInteger<std::uint64_t, true>(g, frames, n, fs, block, cacheBlock);
-                    break;
-            }
-            break;
-        case KeyClass::Float:
-            if (g.width == 4) {
-                RunFloat<std::uint32_t, float>(g, frames, n, fs, block, cacheBlock);
-            } else {
-                RunFloat<std::uint64_t, double>(g, frames, n, fs, block, cacheBlock);
-            }
-            break;
-    }
-}
-
 void SummaryScanner::Finish() {
-    for (LaneGroup& g : m_groups) {
-        switch (g.width) {
-            case 1:
-                FlushGroup<std::uint8_t>(g);
-                break;
-            case 2:
-                FlushGroup<std::uint16_t>(g);
-                break;
-            case 4:
-                FlushGroup<std::uint32_t>(g);
-                break;
-            default:
-                FlushGroup<std::uint64_t>(g);
-                break;
-        }
-    }
+    for (LaneGroup& g : m_groups)
+        g.flush(g);
 }
 
 void SummaryScanner::Scan(const std::uint8_t* frames, std::uint64_t first, std::uint64_t n) {
@@ -546,7 +452,7 @@ void SummaryScanner::Scan(const std::uint8_t* frames, std::uint64_t first, std::
             std::min({first + n, (f / P + 1) * P, (f / B + 1) * B, f + m_maxRun});
         const std::uint8_t* base = frames + pos * m_frameSize;
         for (LaneGroup& g : m_groups)
-            ScanRun(g, base, end - f, f / P, f / B);
+            g.run(g, base, end - f, m_frameSize, f / P, f / B);
         pos = end - first;
     }
 }

@@ -21,8 +21,10 @@ public:
     // callers allocate their buffer that much larger.
     static constexpr std::size_t SLACK = 64;
 
+    // wideVectors: use 32-byte vectors (AVX2) where the processor has them; false keeps to
+    // the 16-byte kernels that every x86-64 processor runs (for tests of both).
     SummaryScanner(std::span<DatasetSummary* const> summaries, std::uint64_t frameSize,
-                   std::uint64_t frameCount);
+                   std::uint64_t frameCount, bool wideVectors = true);
     ~SummaryScanner();
     SummaryScanner(const SummaryScanner&) = delete;
     SummaryScanner& operator=(const SummaryScanner&) = delete;
@@ -35,16 +37,9 @@ public:
 
     std::size_t GroupCount() const;
 
-    // Scanners made afterwards use 32-byte vectors (AVX2) only when allowed and the
-    // processor has them; returns whether they will. For tests of both kernels.
-    static bool SetWideVectorsAllowed(bool allowed);
-
     struct LaneGroup;
 
 private:
-    void ScanRun(LaneGroup& group, const std::uint8_t* frames, std::uint64_t n, std::uint64_t block,
-                 std::uint64_t cacheBlock);
-
     std::uint64_t m_frameSize;
     std::uint64_t m_cacheBlockFrames;
     std::uint64_t m_maxRun;

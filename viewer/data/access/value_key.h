@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 #include "common/byte_order.h"
 #include "viewer/data/data_type.h"
@@ -108,6 +109,48 @@ struct KeyBits {
     }
 };
 
+// The one place where a value width becomes a key type: calls
+// f(std::type_identity<K>{}) with the unsigned key type K of `width` bytes (1, 2 or 4; any
+// other width is taken as 8, so callers pass only the widths of valid codecs). Always
+// inlined, so that it costs what a switch in the caller costs.
+template <class F>
+[[gnu::always_inline]] inline decltype(auto) VisitKeyWidth(std::uint32_t width, F&& f) {
+    switch (width) {
+        case 1:
+            return f(std::type_identity<std::uint8_t>{});
+        case 2:
+            return f(std::type_identity<std::uint16_t>{});
+        case 4:
+            return f(std::type_identity<std::uint32_t>{});
+        default:
+            return f(std::type_identity<std::uint64_t>{});
+    }
+}
+
+template <KeyClass CLS>
+using KeyClassConstant = std::integral_constant<KeyClass, CLS>;
+
+// The same with the key class as a constant too: f(std::type_identity<K>{},
+// KeyClassConstant<CLS>{}), so the code for every class and width is chosen at compile time.
+// Float keys exist in widths 4 and 8 only (FLOAT, DOUBLE); a float class of another width,
+// which KeyCodec::For never makes, is visited as Unsigned.
+template <class F>
+decltype(auto) VisitKeyType(KeyClass cls, std::uint32_t width, F&& f) {
+    return VisitKeyWidth(width, [&]<class K>(std::type_identity<K> key) -> decltype(auto) {
+        switch (cls) {
+            case KeyClass::Signed:
+                return f(key, KeyClassConstant<KeyClass::Signed>{});
+            case KeyClass::Float:
+                if constexpr (sizeof(K) >= 4)
+                    return f(key, KeyClassConstant<KeyClass::Float>{});
+                else
+                    return f(key, KeyClassConstant<KeyClass::Unsigned>{});
+            default:
+                return f(key, KeyClassConstant<KeyClass::Unsigned>{});
+        }
+    });
+}
+
 // Everything needed to turn one dataset's raw values into keys and keys into calibrated
 // values. Built once per dataset; valid only for readable datasets (Valid()).
 struct KeyCodec {
@@ -158,29 +201,7 @@ struct KeyCodec {
     }
 
     // Calibrated value of a key of this codec's width (given widened to 64 bits).
-    double Decode(std::uint64_t key) const {
-        std::uint8_t raw[8] = {};
-        switch (width) {
-            case 1:
-                KeyBits<std::uint8_t>::Store(raw,
-                                             KeyBits<std::uint8_t>::ToRaw(cls, std::uint8_t(key)));
-                break;
-            case 2:
-                KeyBits<std::uint16_t>::Store(
-                    raw, KeyBits<std::uint16_t>::ToRaw(cls, std::uint16_t(key)));
-                break;
-            case 4:
-                KeyBits<std::uint32_t>::Store(
-                    raw, KeyBits<std::uint32_t>::ToRaw(cls, std::uint32_t(key)));
-                break;
-            case 8:
-                KeyBits<std::uint64_t>::Store(raw, KeyBits<std::uint64_t>::ToRaw(cls, key));
-                break;
-            default:
-                return 0.0;
-        }
-        return DecodeValue(raw, dataType, dataMask, factor, offset);
-    }
+    double Decode(std::uint64_t key) const;
 
     // Calibrated (minimum, maximum) of a key pair, ordered (a negative factor swaps them);
     // (0, 0) for an empty pair: a dataset without any finite value counts as constant 0.
@@ -196,5 +217,15 @@ struct KeyCodec {
             std::swap(minimum, maximum);
     }
 };
+
+inline double KeyCodec::Decode(std::uint64_t key) const {
+    if (!Valid())
+        return 0.0;
+    std::uint8_t raw[8] = {};
+    VisitKeyWidth(width, [&]<class K>(std::type_identity<K>) {
+        KeyBits<K>::Store(raw, KeyBits<K>::ToRaw(cls, static_cast<K>(key)));
+    });
+    return DecodeValue(raw, dataType, dataMask, factor, offset);
+}
 
 }  // namespace grafyon

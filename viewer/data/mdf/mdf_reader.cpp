@@ -8,17 +8,13 @@
 #include <span>
 #include <vector>
 
-#include "common/byte_order.h"
-#include "viewer/data/mdf/mdf_layout.h"
+#include "common/byte_layout.h"
+#include "viewer/data/data_file_path.h"
+#include "viewer/data/mdf_layout.h"
 
 namespace grafyon {
 
 namespace {
-
-using mdf::Field;
-using mdf::GetF64;
-using mdf::GetText;
-using mdf::GetU32;
 
 constexpr std::size_t DATA_FILE_NAME_CHARS = 127;
 
@@ -41,8 +37,8 @@ public:
                       std::string folder)
         : m_file(file), m_description(description), m_folder(std::move(folder)) {}
 
-    int ReadHeader(const std::string& fileName, const std::string& filePath);
-    int ReadElements();
+    MeasurementStatus ReadHeader(const std::string& fileName, const std::string& filePath);
+    MeasurementStatus ReadElements();
 
 private:
     bool ReadHead(ElementHead& head);
@@ -65,7 +61,8 @@ private:
     std::uint32_t m_oldFormatDatasetsLeft = 0;
 };
 
-int DescriptionReader::ReadHeader(const std::string& fileName, const std::string& filePath) {
+MeasurementStatus DescriptionReader::ReadHeader(const std::string& fileName,
+                                                const std::string& filePath) {
     auto header = std::make_unique<HeaderElement>();
     header->fileName = fileName;
     header->filePath = filePath;
@@ -74,35 +71,35 @@ int DescriptionReader::ReadHeader(const std::string& fileName, const std::string
 
     std::vector<std::uint8_t> bytes;
     if (!ReadBytes(mdf::HEADER_SIZE, bytes))
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     if (std::memcmp(bytes.data(), mdf::MAGIC.data(), mdf::MAGIC.size()) != 0 ||
         bytes[mdf::MAGIC.size()] != 0) {
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     }
-    h->formatVersion = GetU32(bytes, mdf::HEADER_FORMAT_VERSION);
-    h->headerSize = GetU32(bytes, mdf::HEADER_HEADER_SIZE);
-    h->frameSize = GetU32(bytes, mdf::HEADER_FRAME_SIZE);
-    h->datasetCount = GetU32(bytes, mdf::HEADER_DATASET_COUNT);
-    h->day = GetU32(bytes, mdf::HEADER_DAY);
-    h->month = GetU32(bytes, mdf::HEADER_MONTH);
-    h->year = GetU32(bytes, mdf::HEADER_YEAR);
-    h->hour = GetU32(bytes, mdf::HEADER_HOUR);
-    h->minute = GetU32(bytes, mdf::HEADER_MINUTE);
-    h->second = GetU32(bytes, mdf::HEADER_SECOND);
+    h->formatVersion = GetU32LE(bytes, mdf::HEADER_FORMAT_VERSION);
+    h->headerSize = GetU32LE(bytes, mdf::HEADER_HEADER_SIZE);
+    h->frameSize = GetU32LE(bytes, mdf::HEADER_FRAME_SIZE);
+    h->datasetCount = GetU32LE(bytes, mdf::HEADER_DATASET_COUNT);
+    h->day = GetU32LE(bytes, mdf::HEADER_DAY);
+    h->month = GetU32LE(bytes, mdf::HEADER_MONTH);
+    h->year = GetU32LE(bytes, mdf::HEADER_YEAR);
+    h->hour = GetU32LE(bytes, mdf::HEADER_HOUR);
+    h->minute = GetU32LE(bytes, mdf::HEADER_MINUTE);
+    h->second = GetU32LE(bytes, mdf::HEADER_SECOND);
     h->SetFileSize(static_cast<std::uint32_t>(mdf::HEADER_SIZE));
     h->RawPayload() = std::move(bytes);
 
     if (h->headerSize < mdf::HEADER_SIZE)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     // Seeking past the end succeeds on Linux, so the extra header bytes must exist.
     const std::uint64_t extra = h->headerSize - mdf::HEADER_SIZE;
     if (extra > m_file.Size() - m_pos)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     m_pos += extra;
 
     if (h->formatVersion == mdf::FORMAT_VERSION_OLD)
         m_oldFormatDatasetsLeft = h->datasetCount;
-    return MEASUREMENT_OK;
+    return MeasurementStatus::Ok;
 }
 
 bool DescriptionReader::ReadBytes(std::uint64_t count, std::vector<std::uint8_t>& out) {
@@ -118,13 +115,13 @@ bool DescriptionReader::ReadHead(ElementHead& head) {
     std::vector<std::uint8_t> bytes;
     if (!ReadBytes(mdf::HEAD_SIZE, bytes))
         return false;
-    head.kind = GetU32(bytes, mdf::HEAD_KIND);
-    head.size = GetU32(bytes, mdf::HEAD_SIZE_FIELD);
-    head.version = GetU32(bytes, mdf::HEAD_VERSION);
+    head.kind = GetU32LE(bytes, mdf::HEAD_KIND);
+    head.size = GetU32LE(bytes, mdf::HEAD_SIZE_FIELD);
+    head.version = GetU32LE(bytes, mdf::HEAD_VERSION);
     return true;
 }
 
-int DescriptionReader::ReadElements() {
+MeasurementStatus DescriptionReader::ReadElements() {
     ElementHead head;
     while (ReadHead(head)) {
         if (head.size < mdf::HEAD_SIZE || static_cast<std::int32_t>(head.version) <= 0)
@@ -132,7 +129,7 @@ int DescriptionReader::ReadElements() {
         const std::uint64_t elementEnd = m_pos + (head.size - mdf::HEAD_SIZE);
         const ElementOutcome outcome = ReadElement(head);
         if (outcome == ElementOutcome::CORRUPT)
-            return MEASUREMENT_CORRUPT;
+            return MeasurementStatus::Corrupt;
         if (outcome == ElementOutcome::END)
             break;
         // Skip what the element holds beyond the part that was read; an element that
@@ -141,7 +138,7 @@ int DescriptionReader::ReadElements() {
             break;
         m_pos = elementEnd;
     }
-    return MEASUREMENT_OK;
+    return MeasurementStatus::Ok;
 }
 
 ElementOutcome DescriptionReader::ReadElement(const ElementHead& head) {
@@ -206,7 +203,7 @@ ElementOutcome DescriptionReader::ReadKnown(std::uint32_t kind, const mdf::Eleme
         }
         case ELEMENT_RANGE_NAME: {
             auto name = std::make_unique<RangeNameElement>();
-            name->rangeNumber = GetU32(fixed, mdf::RANGE_NAME_NUMBER);
+            name->rangeNumber = GetU32LE(fixed, mdf::RANGE_NAME_NUMBER);
             name->name = GetText(fixed, mdf::RANGE_NAME_NAME);
             name->comment = GetText(fixed, mdf::RANGE_NAME_COMMENT);
             name->RawPayload() = std::move(fixed);
@@ -215,20 +212,20 @@ ElementOutcome DescriptionReader::ReadKnown(std::uint32_t kind, const mdf::Eleme
         }
         case ELEMENT_RANGE: {
             auto range = std::make_unique<RangeElement>();
-            range->rangeNumber = GetU32(fixed, mdf::RANGE_NUMBER);
-            range->startFrame = GetU32(fixed, mdf::RANGE_START_FRAME);
-            range->stopFrame = GetU32(fixed, mdf::RANGE_STOP_FRAME);
-            range->startDateTime = GetU32(fixed, mdf::RANGE_START);
-            range->endDateTime = GetU32(fixed, mdf::RANGE_END);
+            range->rangeNumber = GetU32LE(fixed, mdf::RANGE_NUMBER);
+            range->startFrame = GetU32LE(fixed, mdf::RANGE_START_FRAME);
+            range->stopFrame = GetU32LE(fixed, mdf::RANGE_STOP_FRAME);
+            range->startDateTime = GetU32LE(fixed, mdf::RANGE_START);
+            range->endDateTime = GetU32LE(fixed, mdf::RANGE_END);
             range->RawPayload() = std::move(fixed);
             element = std::move(range);
             break;
         }
         case ELEMENT_SPOT: {
             auto spot = std::make_unique<SpotElement>();
-            spot->rangeNumber = GetU32(fixed, mdf::SPOT_NUMBER);
-            spot->frame = GetU32(fixed, mdf::SPOT_FRAME);
-            spot->dateTime = GetU32(fixed, mdf::SPOT_DATE_TIME);
+            spot->rangeNumber = GetU32LE(fixed, mdf::SPOT_NUMBER);
+            spot->frame = GetU32LE(fixed, mdf::SPOT_FRAME);
+            spot->dateTime = GetU32LE(fixed, mdf::SPOT_DATE_TIME);
             spot->RawPayload() = std::move(fixed);
             element = std::move(spot);
             break;
@@ -237,27 +234,27 @@ ElementOutcome DescriptionReader::ReadKnown(std::uint32_t kind, const mdf::Eleme
         case ELEMENT_RANGE_PARAMETER: {
             const bool ofRange = kind == ELEMENT_RANGE_PARAMETER;
             const std::uint32_t length =
-                GetU32(fixed, ofRange ? mdf::RANGE_PARAMETER_LENGTH : mdf::PARAMETER_LENGTH);
+                GetU32LE(fixed, ofRange ? mdf::RANGE_PARAMETER_LENGTH : mdf::PARAMETER_LENGTH);
             if (length > variableRoom)
                 return ElementOutcome::NEXT;  // discarded
             auto parameter = std::make_unique<ParameterElement>(kind);
             if (!ReadBytes(length, parameter->data))
                 return ElementOutcome::END;
             if (ofRange) {
-                parameter->parameterNumber = GetU32(fixed, mdf::RANGE_PARAMETER_NUMBER);
-                parameter->rangeNumber = GetU32(fixed, mdf::RANGE_PARAMETER_RANGE);
-                parameter->valueType = GetU32(fixed, mdf::RANGE_PARAMETER_VALUE_TYPE);
+                parameter->parameterNumber = GetU32LE(fixed, mdf::RANGE_PARAMETER_NUMBER);
+                parameter->rangeNumber = GetU32LE(fixed, mdf::RANGE_PARAMETER_RANGE);
+                parameter->valueType = GetU32LE(fixed, mdf::RANGE_PARAMETER_VALUE_TYPE);
             } else {
-                parameter->parameterNumber = GetU32(fixed, mdf::PARAMETER_NUMBER);
-                parameter->frame = GetU32(fixed, mdf::PARAMETER_FRAME);
-                parameter->valueType = GetU32(fixed, mdf::PARAMETER_VALUE_TYPE);
+                parameter->parameterNumber = GetU32LE(fixed, mdf::PARAMETER_NUMBER);
+                parameter->frame = GetU32LE(fixed, mdf::PARAMETER_FRAME);
+                parameter->valueType = GetU32LE(fixed, mdf::PARAMETER_VALUE_TYPE);
             }
             parameter->RawPayload() = std::move(fixed);
             element = std::move(parameter);
             break;
         }
         case ELEMENT_COMMENT: {
-            const std::uint32_t length = GetU32(fixed, mdf::COMMENT_LENGTH);
+            const std::uint32_t length = GetU32LE(fixed, mdf::COMMENT_LENGTH);
             // A text longer than its element would be read into the next elements.
             if (length > variableRoom)
                 return ElementOutcome::CORRUPT;
@@ -284,7 +281,7 @@ ElementOutcome DescriptionReader::ReadKnown(std::uint32_t kind, const mdf::Eleme
                 dataset->extension.assign(record, block);
                 if (kind == ELEMENT_DATASET_LIST) {
                     dataset->listBlock.assign(block, fixed.end());
-                    const std::uint64_t records = GetU32(dataset->listBlock, Field{0, 4});
+                    const std::uint64_t records = GetU32LE(dataset->listBlock, Field{0, 4});
                     const std::uint64_t bytes = records * mdf::DATASET_LIST_RECORD_BYTES;
                     if (bytes > variableRoom)
                         return ElementOutcome::CORRUPT;
@@ -303,10 +300,10 @@ ElementOutcome DescriptionReader::ReadKnown(std::uint32_t kind, const mdf::Eleme
 
 std::unique_ptr<Element> DescriptionReader::MakeDataFile(std::span<const std::uint8_t> p) const {
     auto file = std::make_unique<DataFileElement>();
-    file->fileNumber = GetU32(p, mdf::DATA_FILE_NUMBER);
-    file->reserved = GetU32(p, mdf::DATA_FILE_RESERVED);
+    file->fileNumber = GetU32LE(p, mdf::DATA_FILE_NUMBER);
+    file->reserved = GetU32LE(p, mdf::DATA_FILE_RESERVED);
     file->fileName = GetText(p, mdf::DATA_FILE_NAME);
-    file->dataOffset = GetU32(p, mdf::DATA_FILE_DATA_OFFSET);
+    file->dataOffset = GetU32LE(p, mdf::DATA_FILE_DATA_OFFSET);
     file->fullPath = JoinPath(m_folder, file->fileName);
     file->RawPayload().assign(p.begin(), p.end());
     return file;
@@ -315,37 +312,37 @@ std::unique_ptr<Element> DescriptionReader::MakeDataFile(std::span<const std::ui
 std::unique_ptr<Element> DescriptionReader::MakeSegmentFromTimeBase(
     std::span<const std::uint8_t> p) {
     auto segment = std::make_unique<TimeSegmentElement>();
-    segment->dataFileNumber = GetU32(p, mdf::TIME_BASE_FILE_NUMBER);
-    segment->segmentNumber = GetU32(p, mdf::TIME_BASE_SEGMENT_NUMBER);
-    segment->frameCount = GetU32(p, mdf::TIME_BASE_FRAME_COUNT);
-    segment->firstFrameInFile = GetU32(p, mdf::TIME_BASE_FIRST_FRAME);
-    segment->startDateTime = GetU32(p, mdf::TIME_BASE_START);
-    segment->endDateTime = GetU32(p, mdf::TIME_BASE_END);
-    const double rate = GetF64(p, mdf::TIME_BASE_SAMPLE_RATE);
+    segment->dataFileNumber = GetU32LE(p, mdf::TIME_BASE_FILE_NUMBER);
+    segment->segmentNumber = GetU32LE(p, mdf::TIME_BASE_SEGMENT_NUMBER);
+    segment->frameCount = GetU32LE(p, mdf::TIME_BASE_FRAME_COUNT);
+    segment->firstFrameInFile = GetU32LE(p, mdf::TIME_BASE_FIRST_FRAME);
+    segment->startDateTime = GetU32LE(p, mdf::TIME_BASE_START);
+    segment->endDateTime = GetU32LE(p, mdf::TIME_BASE_END);
+    const double rate = GetF64LE(p, mdf::TIME_BASE_SAMPLE_RATE);
     segment->sampleStep = rate != 0.0 ? 1.0 / rate : std::numeric_limits<double>::infinity();
     segment->carrierFactor = 1.0;
     segment->carrierOffset = 0.0;
-    segment->carrierName = MDF_DEFAULT_CARRIER_NAME;
-    segment->carrierUnit = MDF_DEFAULT_CARRIER_UNIT;
+    segment->carrierName = mdf::DEFAULT_CARRIER_NAME;
+    segment->carrierUnit = mdf::DEFAULT_CARRIER_UNIT;
     // Written back as a time segment: the sevens as the format has them, other words 0.
     segment->RawPayload() = mdf::DefaultPayload(ELEMENT_TIME_SEGMENT);
-    mdf::PutU32(segment->RawPayload(), mdf::SEGMENT_ONE, 0);
+    PutU32LE(segment->RawPayload(), mdf::SEGMENT_ONE, 0);
     return segment;
 }
 
 std::unique_ptr<Element> DescriptionReader::MakeSegment(std::span<const std::uint8_t> p) {
     auto segment = std::make_unique<TimeSegmentElement>();
-    segment->dataFileNumber = GetU32(p, mdf::SEGMENT_FILE_NUMBER);
-    segment->segmentNumber = GetU32(p, mdf::SEGMENT_NUMBER);
-    segment->frameCount = GetU32(p, mdf::SEGMENT_FRAME_COUNT);
-    segment->firstFrameInFile = GetU32(p, mdf::SEGMENT_FIRST_FRAME);
-    segment->carrierFactor = GetF64(p, mdf::SEGMENT_CARRIER_FACTOR);
-    segment->carrierOffset = GetF64(p, mdf::SEGMENT_CARRIER_OFFSET);
-    segment->sampleStep = GetF64(p, mdf::SEGMENT_SAMPLE_STEP);
+    segment->dataFileNumber = GetU32LE(p, mdf::SEGMENT_FILE_NUMBER);
+    segment->segmentNumber = GetU32LE(p, mdf::SEGMENT_NUMBER);
+    segment->frameCount = GetU32LE(p, mdf::SEGMENT_FRAME_COUNT);
+    segment->firstFrameInFile = GetU32LE(p, mdf::SEGMENT_FIRST_FRAME);
+    segment->carrierFactor = GetF64LE(p, mdf::SEGMENT_CARRIER_FACTOR);
+    segment->carrierOffset = GetF64LE(p, mdf::SEGMENT_CARRIER_OFFSET);
+    segment->sampleStep = GetF64LE(p, mdf::SEGMENT_SAMPLE_STEP);
     segment->carrierName = GetText(p, mdf::SEGMENT_CARRIER_NAME);
     segment->carrierUnit = GetText(p, mdf::SEGMENT_CARRIER_UNIT);
-    segment->startDateTime = GetU32(p, mdf::SEGMENT_START);
-    segment->endDateTime = GetU32(p, mdf::SEGMENT_END);
+    segment->startDateTime = GetU32LE(p, mdf::SEGMENT_START);
+    segment->endDateTime = GetU32LE(p, mdf::SEGMENT_END);
     segment->RawPayload().assign(p.begin(), p.end());
     return segment;
 }
@@ -354,16 +351,16 @@ std::unique_ptr<Dataset> DescriptionReader::MakeDataset(std::uint32_t kind,
                                                         std::span<const std::uint8_t> p) const {
     const std::span<const std::uint8_t> record = p.first(mdf::DATASET_RECORD_SIZE);
     auto dataset = std::make_unique<Dataset>(kind);
-    dataset->number = GetU32(record, mdf::DATASET_NUMBER);
+    dataset->number = GetU32LE(record, mdf::DATASET_NUMBER);
     dataset->name = GetText(record, mdf::DATASET_NAME);
     dataset->label = GetText(record, mdf::DATASET_LABEL);
     dataset->unit = GetText(record, mdf::DATASET_UNIT);
-    dataset->dataType = GetU32(record, mdf::DATASET_DATA_TYPE);
-    dataset->dataMask = GetU32(record, mdf::DATASET_DATA_MASK);
-    dataset->factor = GetF64(record, mdf::DATASET_FACTOR);
-    dataset->offset = GetF64(record, mdf::DATASET_OFFSET);
-    dataset->frameOffset = GetU32(record, mdf::DATASET_FRAME_OFFSET);
-    dataset->valuesPerFrame = GetU32(record, mdf::DATASET_VALUES_PER_FRAME);
+    dataset->dataType = GetU32LE(record, mdf::DATASET_DATA_TYPE);
+    dataset->dataMask = GetU32LE(record, mdf::DATASET_DATA_MASK);
+    dataset->factor = GetF64LE(record, mdf::DATASET_FACTOR);
+    dataset->offset = GetF64LE(record, mdf::DATASET_OFFSET);
+    dataset->frameOffset = GetU32LE(record, mdf::DATASET_FRAME_OFFSET);
+    dataset->valuesPerFrame = GetU32LE(record, mdf::DATASET_VALUES_PER_FRAME);
     dataset->effectiveFrameOffset = dataset->frameOffset;
     dataset->Normalise();
     dataset->RawPayload().assign(record.begin(), record.end());
@@ -400,14 +397,6 @@ void ReferToEmbeddedData(MeasurementDescription& description) {
 
 }  // namespace
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty())
-        return name;
-    if (folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
-
 bool IsMdfFile(const BinaryFileReader& file) {
     std::uint8_t probe[mdf::PROBE_SIZE] = {};
     const std::size_t got = file.ReadSomeAt(0, probe);
@@ -420,12 +409,12 @@ bool IsMdfFile(const std::string& path) {
     return file.Open(path) && IsMdfFile(file);
 }
 
-int ReadMdfDescription(const std::string& path, MeasurementDescription& description) {
+MeasurementStatus ReadMdfDescription(const std::string& path, MeasurementDescription& description) {
     BinaryFileReader file;
     if (path.empty() || !file.Open(path))
-        return MEASUREMENT_NO_INPUT;
+        return MeasurementStatus::NoInput;
     if (!IsMdfFile(file))
-        return MEASUREMENT_NOT_MDF;
+        return MeasurementStatus::NotMdf;
 
     std::error_code error;
     std::filesystem::path fullPath = std::filesystem::absolute(path, error);
@@ -435,10 +424,10 @@ int ReadMdfDescription(const std::string& path, MeasurementDescription& descript
 
     description.Clear();
     DescriptionReader reader(file, description, folder);
-    int status = reader.ReadHeader(fullPath.filename().string(), fullPath.string());
-    if (status == MEASUREMENT_OK)
+    MeasurementStatus status = reader.ReadHeader(fullPath.filename().string(), fullPath.string());
+    if (status == MeasurementStatus::Ok)
         status = reader.ReadElements();
-    if (status != MEASUREMENT_OK) {
+    if (status != MeasurementStatus::Ok) {
         description.Clear();
         return status;
     }
@@ -447,10 +436,10 @@ int ReadMdfDescription(const std::string& path, MeasurementDescription& descript
     header.effectiveFrameSize = header.frameSize;
     ReferToEmbeddedData(description);
     if (header.counters.datasets100 == 0)
-        return MEASUREMENT_NO_DATASET;
+        return MeasurementStatus::NoDataset;
     if (header.counters.timeSegments == 0)
-        return MEASUREMENT_NO_TIME_BASE;
-    return MEASUREMENT_OK;
+        return MeasurementStatus::NoTimeBase;
+    return MeasurementStatus::Ok;
 }
 
 }  // namespace grafyon

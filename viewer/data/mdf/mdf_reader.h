@@ -4,29 +4,22 @@
 #include <string>
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
-
-// Carrier name and unit given to a time segment made from an old time-base element.
-inline constexpr const char* MDF_DEFAULT_CARRIER_NAME = "Time";
-inline constexpr const char* MDF_DEFAULT_CARRIER_UNIT = "sec";
 
 // True when the file begins with "MDF_BINARY\r\n" (the first 32 bytes are looked at).
 bool IsMdfFile(const BinaryFileReader& file);
 bool IsMdfFile(const std::string& path);
 
-// Fills the description from an MDF description file. Returns
-//   0 read, 10 no usable kind-100 dataset, 20 no time segment,
-//   -10 header or element structure broken (the description is left empty),
-//   -20 not an MDF file, -100 the file cannot be opened.
+// Fills the description from an MDF description file. Returns Ok, NoDataset (no usable
+// kind-100 dataset), NoTimeBase (no time segment), Corrupt (the header or the element
+// structure is broken; the description is left empty), NotMdf, or NoInput (the file
+// cannot be opened).
 // Data-file paths are the description's folder + "/" + the stored file name. Every
 // size, count and length of the file is checked against its element and the file
 // before anything is read or allocated.
-int ReadMdfDescription(const std::string& path, MeasurementDescription& description);
-
-// Joins a folder and a file name with "/" (no second "/" when the folder ends in one).
-std::string JoinPath(const std::string& folder, const std::string& name);
+MeasurementStatus ReadMdfDescription(const std::string& path, MeasurementDescription& description);
 
 }  // namespace grafyon

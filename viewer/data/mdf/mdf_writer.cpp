@@ -5,15 +5,11 @@
 #include <limits>
 
 #include "common/codec_1252.h"
-#include "viewer/data/mdf/mdf_layout.h"
+#include "viewer/data/mdf_layout.h"
 
 namespace grafyon {
 
 namespace {
-
-using mdf::PutF64;
-using mdf::PutText;
-using mdf::PutU32;
 
 constexpr std::size_t DATA_FILE_NAME_CHARS = 127;
 constexpr std::size_t CARRIER_NAME_CHARS = 63;
@@ -21,6 +17,12 @@ constexpr std::size_t CARRIER_UNIT_CHARS = 31;
 constexpr std::size_t RANGE_NAME_CHARS = 31;
 constexpr std::size_t RANGE_COMMENT_CHARS = 127;
 constexpr std::uint64_t U32_MAX = std::numeric_limits<std::uint32_t>::max();
+
+// Texts are cut to a number of characters first: the fields hold one byte each.
+void PutCutText(std::vector<std::uint8_t>& bytes, Field field, const std::string& utf8,
+                std::size_t maxChars) {
+    PutText(bytes, field, TruncateCharacters(utf8, maxChars));
+}
 
 // The fixed payload to write: the element's own bytes when they have the layout's
 // size, otherwise what a newly made element of the kind holds.
@@ -40,16 +42,16 @@ std::vector<std::uint8_t> Resized(const std::vector<std::uint8_t>& bytes, std::s
 }
 
 void PutDatasetRecord(const Dataset& d, std::vector<std::uint8_t>& p) {
-    PutU32(p, mdf::DATASET_NUMBER, d.number);
-    PutText(p, mdf::DATASET_NAME, d.name, DATASET_NAME_CHARS);
-    PutText(p, mdf::DATASET_LABEL, d.label, DATASET_LABEL_CHARS);
-    PutText(p, mdf::DATASET_UNIT, d.unit, DATASET_UNIT_CHARS);
-    PutU32(p, mdf::DATASET_DATA_TYPE, d.dataType);
-    PutU32(p, mdf::DATASET_DATA_MASK, d.dataMask);
-    PutF64(p, mdf::DATASET_FACTOR, d.factor);
-    PutF64(p, mdf::DATASET_OFFSET, d.offset);
-    PutU32(p, mdf::DATASET_FRAME_OFFSET, d.frameOffset);
-    PutU32(p, mdf::DATASET_VALUES_PER_FRAME, d.valuesPerFrame);
+    PutU32LE(p, mdf::DATASET_NUMBER, d.number);
+    PutCutText(p, mdf::DATASET_NAME, d.name, DATASET_NAME_CHARS);
+    PutCutText(p, mdf::DATASET_LABEL, d.label, DATASET_LABEL_CHARS);
+    PutCutText(p, mdf::DATASET_UNIT, d.unit, DATASET_UNIT_CHARS);
+    PutU32LE(p, mdf::DATASET_DATA_TYPE, d.dataType);
+    PutU32LE(p, mdf::DATASET_DATA_MASK, d.dataMask);
+    PutF64LE(p, mdf::DATASET_FACTOR, d.factor);
+    PutF64LE(p, mdf::DATASET_OFFSET, d.offset);
+    PutU32LE(p, mdf::DATASET_FRAME_OFFSET, d.frameOffset);
+    PutU32LE(p, mdf::DATASET_VALUES_PER_FRAME, d.valuesPerFrame);
 }
 
 // Builds the payload of one element (without head); false when a value does not fit.
@@ -62,10 +64,10 @@ bool BuildPayload(const Element& element, std::vector<std::uint8_t>& payload) {
             if (f.dataOffset > U32_MAX)
                 return false;
             payload = BasePayload(element, layout->fixedPayload);
-            PutU32(payload, mdf::DATA_FILE_NUMBER, f.fileNumber);
-            PutU32(payload, mdf::DATA_FILE_RESERVED, f.reserved);
-            PutText(payload, mdf::DATA_FILE_NAME, f.fileName, DATA_FILE_NAME_CHARS);
-            PutU32(payload, mdf::DATA_FILE_DATA_OFFSET, static_cast<std::uint32_t>(f.dataOffset));
+            PutU32LE(payload, mdf::DATA_FILE_NUMBER, f.fileNumber);
+            PutU32LE(payload, mdf::DATA_FILE_RESERVED, f.reserved);
+            PutCutText(payload, mdf::DATA_FILE_NAME, f.fileName, DATA_FILE_NAME_CHARS);
+            PutU32LE(payload, mdf::DATA_FILE_DATA_OFFSET, static_cast<std::uint32_t>(f.dataOffset));
             return true;
         }
         case ELEMENT_TIME_SEGMENT: {
@@ -73,18 +75,18 @@ bool BuildPayload(const Element& element, std::vector<std::uint8_t>& payload) {
             if (s.frameCount > U32_MAX || s.firstFrameInFile > U32_MAX)
                 return false;
             payload = BasePayload(element, layout->fixedPayload);
-            PutU32(payload, mdf::SEGMENT_FILE_NUMBER, s.dataFileNumber);
-            PutU32(payload, mdf::SEGMENT_NUMBER, s.segmentNumber);
-            PutU32(payload, mdf::SEGMENT_FRAME_COUNT, static_cast<std::uint32_t>(s.frameCount));
-            PutU32(payload, mdf::SEGMENT_FIRST_FRAME,
-                   static_cast<std::uint32_t>(s.firstFrameInFile));
-            PutF64(payload, mdf::SEGMENT_CARRIER_FACTOR, s.carrierFactor);
-            PutF64(payload, mdf::SEGMENT_CARRIER_OFFSET, s.carrierOffset);
-            PutF64(payload, mdf::SEGMENT_SAMPLE_STEP, s.sampleStep);
-            PutText(payload, mdf::SEGMENT_CARRIER_NAME, s.carrierName, CARRIER_NAME_CHARS);
-            PutText(payload, mdf::SEGMENT_CARRIER_UNIT, s.carrierUnit, CARRIER_UNIT_CHARS);
-            PutU32(payload, mdf::SEGMENT_START, s.startDateTime);
-            PutU32(payload, mdf::SEGMENT_END, s.endDateTime);
+            PutU32LE(payload, mdf::SEGMENT_FILE_NUMBER, s.dataFileNumber);
+            PutU32LE(payload, mdf::SEGMENT_NUMBER, s.segmentNumber);
+            PutU32LE(payload, mdf::SEGMENT_FRAME_COUNT, static_cast<std::uint32_t>(s.frameCount));
+            PutU32LE(payload, mdf::SEGMENT_FIRST_FRAME,
+                     static_cast<std::uint32_t>(s.firstFrameInFile));
+            PutF64LE(payload, mdf::SEGMENT_CARRIER_FACTOR, s.carrierFactor);
+            PutF64LE(payload, mdf::SEGMENT_CARRIER_OFFSET, s.carrierOffset);
+            PutF64LE(payload, mdf::SEGMENT_SAMPLE_STEP, s.sampleStep);
+            PutCutText(payload, mdf::SEGMENT_CARRIER_NAME, s.carrierName, CARRIER_NAME_CHARS);
+            PutCutText(payload, mdf::SEGMENT_CARRIER_UNIT, s.carrierUnit, CARRIER_UNIT_CHARS);
+            PutU32LE(payload, mdf::SEGMENT_START, s.startDateTime);
+            PutU32LE(payload, mdf::SEGMENT_END, s.endDateTime);
             return true;
         }
         case ELEMENT_RESERVED_10:
@@ -94,27 +96,27 @@ bool BuildPayload(const Element& element, std::vector<std::uint8_t>& payload) {
         case ELEMENT_RANGE_NAME: {
             const auto& r = static_cast<const RangeNameElement&>(element);
             payload = BasePayload(element, layout->fixedPayload);
-            PutU32(payload, mdf::RANGE_NAME_NUMBER, r.rangeNumber);
-            PutText(payload, mdf::RANGE_NAME_NAME, r.name, RANGE_NAME_CHARS);
-            PutText(payload, mdf::RANGE_NAME_COMMENT, r.comment, RANGE_COMMENT_CHARS);
+            PutU32LE(payload, mdf::RANGE_NAME_NUMBER, r.rangeNumber);
+            PutCutText(payload, mdf::RANGE_NAME_NAME, r.name, RANGE_NAME_CHARS);
+            PutCutText(payload, mdf::RANGE_NAME_COMMENT, r.comment, RANGE_COMMENT_CHARS);
             return true;
         }
         case ELEMENT_RANGE: {
             const auto& r = static_cast<const RangeElement&>(element);
             payload = BasePayload(element, layout->fixedPayload);
-            PutU32(payload, mdf::RANGE_NUMBER, r.rangeNumber);
-            PutU32(payload, mdf::RANGE_START_FRAME, r.startFrame);
-            PutU32(payload, mdf::RANGE_STOP_FRAME, r.stopFrame);
-            PutU32(payload, mdf::RANGE_START, r.startDateTime);
-            PutU32(payload, mdf::RANGE_END, r.endDateTime);
+            PutU32LE(payload, mdf::RANGE_NUMBER, r.rangeNumber);
+            PutU32LE(payload, mdf::RANGE_START_FRAME, r.startFrame);
+            PutU32LE(payload, mdf::RANGE_STOP_FRAME, r.stopFrame);
+            PutU32LE(payload, mdf::RANGE_START, r.startDateTime);
+            PutU32LE(payload, mdf::RANGE_END, r.endDateTime);
             return true;
         }
         case ELEMENT_SPOT: {
             const auto& s = static_cast<const SpotElement&>(element);
             payload = BasePayload(element, layout->fixedPayload);
-            PutU32(payload, mdf::SPOT_NUMBER, s.rangeNumber);
-            PutU32(payload, mdf::SPOT_FRAME, s.frame);
-            PutU32(payload, mdf::SPOT_DATE_TIME, s.dateTime);
+            PutU32LE(payload, mdf::SPOT_NUMBER, s.rangeNumber);
+            PutU32LE(payload, mdf::SPOT_FRAME, s.frame);
+            PutU32LE(payload, mdf::SPOT_DATE_TIME, s.dateTime);
             return true;
         }
         case ELEMENT_PARAMETER:
@@ -125,15 +127,15 @@ bool BuildPayload(const Element& element, std::vector<std::uint8_t>& payload) {
             const auto length = static_cast<std::uint32_t>(p.data.size());
             payload = BasePayload(element, layout->fixedPayload);
             if (kind == ELEMENT_PARAMETER) {
-                PutU32(payload, mdf::PARAMETER_NUMBER, p.parameterNumber);
-                PutU32(payload, mdf::PARAMETER_FRAME, p.frame);
-                PutU32(payload, mdf::PARAMETER_VALUE_TYPE, p.valueType);
-                PutU32(payload, mdf::PARAMETER_LENGTH, length);
+                PutU32LE(payload, mdf::PARAMETER_NUMBER, p.parameterNumber);
+                PutU32LE(payload, mdf::PARAMETER_FRAME, p.frame);
+                PutU32LE(payload, mdf::PARAMETER_VALUE_TYPE, p.valueType);
+                PutU32LE(payload, mdf::PARAMETER_LENGTH, length);
             } else {
-                PutU32(payload, mdf::RANGE_PARAMETER_NUMBER, p.parameterNumber);
-                PutU32(payload, mdf::RANGE_PARAMETER_RANGE, p.rangeNumber);
-                PutU32(payload, mdf::RANGE_PARAMETER_VALUE_TYPE, p.valueType);
-                PutU32(payload, mdf::RANGE_PARAMETER_LENGTH, length);
+                PutU32LE(payload, mdf::RANGE_PARAMETER_NUMBER, p.parameterNumber);
+                PutU32LE(payload, mdf::RANGE_PARAMETER_RANGE, p.rangeNumber);
+                PutU32LE(payload, mdf::RANGE_PARAMETER_VALUE_TYPE, p.valueType);
+                PutU32LE(payload, mdf::RANGE_PARAMETER_LENGTH, length);
             }
             payload.insert(payload.end(), p.data.begin(), p.data.end());
             return true;
@@ -145,7 +147,7 @@ bool BuildPayload(const Element& element, std::vector<std::uint8_t>& payload) {
             if (text.size() > U32_MAX - mdf::HEAD_SIZE - layout->fixedPayload - 1)
                 return false;
             payload = BasePayload(element, layout->fixedPayload);
-            PutU32(payload, mdf::COMMENT_LENGTH, static_cast<std::uint32_t>(text.size()));
+            PutU32LE(payload, mdf::COMMENT_LENGTH, static_cast<std::uint32_t>(text.size()));
             payload.insert(payload.end(), text.begin(), text.end());
             payload.push_back(0);
             return true;
@@ -169,7 +171,7 @@ bool BuildPayload(const Element& element, std::vector<std::uint8_t>& payload) {
                 return false;
             }
             std::vector<std::uint8_t> block = Resized(d.listBlock, mdf::DATASET_LIST_BLOCK_BYTES);
-            PutU32(block, mdf::Field{0, 4}, static_cast<std::uint32_t>(records));
+            PutU32LE(block, Field{0, 4}, static_cast<std::uint32_t>(records));
             payload.insert(payload.end(), block.begin(), block.end());
             payload.insert(payload.end(), d.listRecords.begin(), d.listRecords.end());
             return true;
@@ -188,16 +190,16 @@ void EncodeMdfHeader(const HeaderElement& header, ByteWriter& out) {
         const std::vector<std::uint8_t> fresh = mdf::DefaultPayload(ELEMENT_HEADER);
         std::copy_n(fresh.begin(), mdf::HEADER_MAGIC.size, bytes.begin());
     }
-    PutU32(bytes, mdf::HEADER_FORMAT_VERSION, mdf::FORMAT_VERSION);
-    PutU32(bytes, mdf::HEADER_HEADER_SIZE, mdf::HEADER_SIZE);
-    PutU32(bytes, mdf::HEADER_FRAME_SIZE, header.frameSize);
-    PutU32(bytes, mdf::HEADER_DATASET_COUNT, header.datasetCount);
-    PutU32(bytes, mdf::HEADER_DAY, header.day);
-    PutU32(bytes, mdf::HEADER_MONTH, header.month);
-    PutU32(bytes, mdf::HEADER_YEAR, header.year);
-    PutU32(bytes, mdf::HEADER_HOUR, header.hour);
-    PutU32(bytes, mdf::HEADER_MINUTE, header.minute);
-    PutU32(bytes, mdf::HEADER_SECOND, header.second);
+    PutU32LE(bytes, mdf::HEADER_FORMAT_VERSION, mdf::FORMAT_VERSION);
+    PutU32LE(bytes, mdf::HEADER_HEADER_SIZE, mdf::HEADER_SIZE);
+    PutU32LE(bytes, mdf::HEADER_FRAME_SIZE, header.frameSize);
+    PutU32LE(bytes, mdf::HEADER_DATASET_COUNT, header.datasetCount);
+    PutU32LE(bytes, mdf::HEADER_DAY, header.day);
+    PutU32LE(bytes, mdf::HEADER_MONTH, header.month);
+    PutU32LE(bytes, mdf::HEADER_YEAR, header.year);
+    PutU32LE(bytes, mdf::HEADER_HOUR, header.hour);
+    PutU32LE(bytes, mdf::HEADER_MINUTE, header.minute);
+    PutU32LE(bytes, mdf::HEADER_SECOND, header.second);
     out.Bytes(bytes);
 }
 

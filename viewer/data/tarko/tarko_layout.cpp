@@ -7,51 +7,19 @@
 #include <cstring>
 #include <vector>
 
-#include "common/codec_1252.h"
 #include "viewer/data/data_type.h"
 
 namespace grafyon::tarko {
 
 namespace {
 
-constexpr std::uint8_t BLANK = ' ';
-
-std::uint32_t GetU32(std::span<const std::uint8_t> bytes, Field field) {
-    ByteReader reader(bytes);
-    reader.Seek(field.offset);
-    return reader.U32LE();
+// The record's texts are padded with blanks.
+std::string GetBlankText(std::span<const std::uint8_t> bytes, Field field) {
+    return GetText(bytes, field, TextFill::Blank);
 }
 
-float GetF32(std::span<const std::uint8_t> bytes, Field field) {
-    ByteReader reader(bytes);
-    reader.Seek(field.offset);
-    return reader.F32LE();
-}
-
-std::string GetText(std::span<const std::uint8_t> bytes, Field field) {
-    if (field.offset >= bytes.size())
-        return {};
-    ByteReader reader(
-        bytes.subspan(field.offset, std::min(field.size, bytes.size() - field.offset)));
-    std::string text = reader.FixedText(reader.Size());
-    text.erase(text.find_last_not_of(' ') + 1);
-    return Cp1252ToUtf8(text);
-}
-
-// The encoders fill buffers of the record's full size, so every field lies inside.
-void PutU32(std::vector<std::uint8_t>& bytes, Field field, std::uint32_t value) {
-    StoreU32LE(bytes.data() + field.offset, value);
-}
-
-void PutF32(std::vector<std::uint8_t>& bytes, Field field, float value) {
-    StoreU32LE(bytes.data() + field.offset, std::bit_cast<std::uint32_t>(value));
-}
-
-void PutText(std::vector<std::uint8_t>& bytes, Field field, const std::string& utf8) {
-    std::string encoded = Utf8ToCp1252(utf8);
-    encoded.resize(std::min({encoded.size(), encoded.find('\0'), field.size}));
-    std::uint8_t* begin = bytes.data() + field.offset;
-    std::fill(std::copy(encoded.begin(), encoded.end(), begin), begin + field.size, BLANK);
+void PutBlankText(std::vector<std::uint8_t>& bytes, Field field, std::string_view utf8) {
+    PutText(bytes, field, utf8, TextFill::Blank);
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -70,85 +38,85 @@ bool HasSignature(std::span<const std::uint8_t> bytes) {
 
 HeaderRecord DecodeHeader(std::span<const std::uint8_t> bytes) {
     HeaderRecord h;
-    h.headerSize = GetU32(bytes, HEADER_HEADER_SIZE);
-    h.channelSize = GetU32(bytes, HEADER_CHANNEL_SIZE);
-    h.channelCount = GetU32(bytes, HEADER_CHANNEL_COUNT);
-    h.dataFileName = GetText(bytes, HEADER_DATA_FILE);
-    h.dataOffset = GetU32(bytes, HEADER_DATA_OFFSET);
-    h.storageForm = GetU32(bytes, HEADER_STORAGE_FORM);
-    h.formatWord = GetU32(bytes, HEADER_FORMAT_WORD);
-    h.frameSize = GetU32(bytes, HEADER_FRAME_SIZE);
-    h.frameCount = GetU32(bytes, HEADER_FRAME_COUNT);
-    h.day = GetU32(bytes, HEADER_DAY);
-    h.month = GetU32(bytes, HEADER_MONTH);
-    h.year = GetU32(bytes, HEADER_YEAR);
-    h.hour = GetU32(bytes, HEADER_HOUR);
-    h.minute = GetU32(bytes, HEADER_MINUTE);
-    h.second = GetU32(bytes, HEADER_SECOND);
+    h.headerSize = GetU32LE(bytes, HEADER_HEADER_SIZE);
+    h.channelSize = GetU32LE(bytes, HEADER_CHANNEL_SIZE);
+    h.channelCount = GetU32LE(bytes, HEADER_CHANNEL_COUNT);
+    h.dataFileName = GetBlankText(bytes, HEADER_DATA_FILE);
+    h.dataOffset = GetU32LE(bytes, HEADER_DATA_OFFSET);
+    h.storageForm = GetU32LE(bytes, HEADER_STORAGE_FORM);
+    h.formatWord = GetU32LE(bytes, HEADER_FORMAT_WORD);
+    h.frameSize = GetU32LE(bytes, HEADER_FRAME_SIZE);
+    h.frameCount = GetU32LE(bytes, HEADER_FRAME_COUNT);
+    h.day = GetU32LE(bytes, HEADER_DAY);
+    h.month = GetU32LE(bytes, HEADER_MONTH);
+    h.year = GetU32LE(bytes, HEADER_YEAR);
+    h.hour = GetU32LE(bytes, HEADER_HOUR);
+    h.minute = GetU32LE(bytes, HEADER_MINUTE);
+    h.second = GetU32LE(bytes, HEADER_SECOND);
     for (std::size_t i = 0; i < TEXT_LINES; ++i)
-        h.textLines[i] = GetText(bytes, HEADER_TEXT[i]);
+        h.textLines[i] = GetBlankText(bytes, HEADER_TEXT[i]);
     return h;
 }
 
 ChannelRecord DecodeChannel(std::span<const std::uint8_t> bytes) {
     ChannelRecord c;
-    c.name = GetText(bytes, CHANNEL_NAME);
-    c.position = GetU32(bytes, CHANNEL_POSITION);
-    c.typeCode = static_cast<std::int32_t>(GetU32(bytes, CHANNEL_TYPE));
-    c.mask = GetU32(bytes, CHANNEL_MASK);
-    c.label = GetText(bytes, CHANNEL_LABEL);
-    c.unit = GetText(bytes, CHANNEL_UNIT);
-    c.factor = GetF32(bytes, CHANNEL_FACTOR);
-    c.offset = GetF32(bytes, CHANNEL_OFFSET);
-    c.interval = GetF32(bytes, CHANNEL_INTERVAL);
-    c.carrierName = GetText(bytes, CHANNEL_CARRIER_NAME);
-    c.timeUnit = GetText(bytes, CHANNEL_TIME_UNIT);
+    c.name = GetBlankText(bytes, CHANNEL_NAME);
+    c.position = GetU32LE(bytes, CHANNEL_POSITION);
+    c.typeCode = static_cast<std::int32_t>(GetU32LE(bytes, CHANNEL_TYPE));
+    c.mask = GetU32LE(bytes, CHANNEL_MASK);
+    c.label = GetBlankText(bytes, CHANNEL_LABEL);
+    c.unit = GetBlankText(bytes, CHANNEL_UNIT);
+    c.factor = GetF32LE(bytes, CHANNEL_FACTOR);
+    c.offset = GetF32LE(bytes, CHANNEL_OFFSET);
+    c.interval = GetF32LE(bytes, CHANNEL_INTERVAL);
+    c.carrierName = GetBlankText(bytes, CHANNEL_CARRIER_NAME);
+    c.timeUnit = GetBlankText(bytes, CHANNEL_TIME_UNIT);
     return c;
 }
 
 void EncodeHeader(const HeaderRecord& h, ByteWriter& out) {
     std::vector<std::uint8_t> bytes(HEADER_SIZE, 0);
     std::copy(SIGNATURE.begin(), SIGNATURE.end(), bytes.begin());
-    PutU32(bytes, HEADER_HEADER_SIZE, h.headerSize);
-    PutU32(bytes, HEADER_CHANNEL_SIZE, h.channelSize);
-    PutU32(bytes, HEADER_CHANNEL_COUNT, h.channelCount);
-    PutText(bytes, HEADER_DATA_FILE, h.dataFileName);
-    PutU32(bytes, HEADER_DATA_OFFSET, h.dataOffset);
-    PutU32(bytes, HEADER_STORAGE_FORM, h.storageForm);
-    PutU32(bytes, HEADER_FORMAT_WORD, h.formatWord);
-    PutU32(bytes, HEADER_FRAME_SIZE, h.frameSize);
-    PutU32(bytes, HEADER_FRAME_COUNT, h.frameCount);
-    PutU32(bytes, HEADER_DAY, h.day);
-    PutU32(bytes, HEADER_MONTH, h.month);
-    PutU32(bytes, HEADER_YEAR, h.year);
-    PutU32(bytes, HEADER_HOUR, h.hour);
-    PutU32(bytes, HEADER_MINUTE, h.minute);
-    PutU32(bytes, HEADER_SECOND, h.second);
+    PutU32LE(bytes, HEADER_HEADER_SIZE, h.headerSize);
+    PutU32LE(bytes, HEADER_CHANNEL_SIZE, h.channelSize);
+    PutU32LE(bytes, HEADER_CHANNEL_COUNT, h.channelCount);
+    PutBlankText(bytes, HEADER_DATA_FILE, h.dataFileName);
+    PutU32LE(bytes, HEADER_DATA_OFFSET, h.dataOffset);
+    PutU32LE(bytes, HEADER_STORAGE_FORM, h.storageForm);
+    PutU32LE(bytes, HEADER_FORMAT_WORD, h.formatWord);
+    PutU32LE(bytes, HEADER_FRAME_SIZE, h.frameSize);
+    PutU32LE(bytes, HEADER_FRAME_COUNT, h.frameCount);
+    PutU32LE(bytes, HEADER_DAY, h.day);
+    PutU32LE(bytes, HEADER_MONTH, h.month);
+    PutU32LE(bytes, HEADER_YEAR, h.year);
+    PutU32LE(bytes, HEADER_HOUR, h.hour);
+    PutU32LE(bytes, HEADER_MINUTE, h.minute);
+    PutU32LE(bytes, HEADER_SECOND, h.second);
     for (std::size_t i = 0; i < TEXT_LINES; ++i)
-        PutText(bytes, HEADER_TEXT[i], h.textLines[i]);
+        PutBlankText(bytes, HEADER_TEXT[i], h.textLines[i]);
     out.Bytes(bytes);
 }
 
 void EncodeChannel(const ChannelRecord& c, std::uint32_t channelCount, std::uint32_t frameCount,
                    ByteWriter& out) {
     std::vector<std::uint8_t> bytes(CHANNEL_SIZE, 0);
-    PutText(bytes, CHANNEL_NAME, c.name);
-    PutU32(bytes, CHANNEL_POSITION, c.position);
-    PutU32(bytes, CHANNEL_CHANNEL_COUNT, channelCount);
-    PutU32(bytes, CHANNEL_TYPE, static_cast<std::uint32_t>(c.typeCode));
-    PutU32(bytes, CHANNEL_MASK, c.mask);
-    PutU32(bytes, CHANNEL_FRAME_COUNT, frameCount);
-    PutU32(bytes, CHANNEL_RESERVED_36, 1);
-    PutText(bytes, CHANNEL_LABEL, c.label);
-    PutText(bytes, CHANNEL_UNIT, c.unit);
-    PutF32(bytes, CHANNEL_FACTOR, c.factor);
-    PutF32(bytes, CHANNEL_OFFSET, c.offset);
-    PutF32(bytes, CHANNEL_INTERVAL, c.interval);
-    PutF32(bytes, CHANNEL_RESERVED_84, 1.0f);
-    PutText(bytes, CHANNEL_CARRIER_NAME, c.carrierName);
-    PutText(bytes, CHANNEL_RESERVED_TEXT_104, {});
-    PutText(bytes, CHANNEL_TIME_UNIT, c.timeUnit);
-    PutText(bytes, CHANNEL_RESERVED_TEXT_128, {});
+    PutBlankText(bytes, CHANNEL_NAME, c.name);
+    PutU32LE(bytes, CHANNEL_POSITION, c.position);
+    PutU32LE(bytes, CHANNEL_CHANNEL_COUNT, channelCount);
+    PutU32LE(bytes, CHANNEL_TYPE, static_cast<std::uint32_t>(c.typeCode));
+    PutU32LE(bytes, CHANNEL_MASK, c.mask);
+    PutU32LE(bytes, CHANNEL_FRAME_COUNT, frameCount);
+    PutU32LE(bytes, CHANNEL_RESERVED_36, 1);
+    PutBlankText(bytes, CHANNEL_LABEL, c.label);
+    PutBlankText(bytes, CHANNEL_UNIT, c.unit);
+    PutF32LE(bytes, CHANNEL_FACTOR, c.factor);
+    PutF32LE(bytes, CHANNEL_OFFSET, c.offset);
+    PutF32LE(bytes, CHANNEL_INTERVAL, c.interval);
+    PutF32LE(bytes, CHANNEL_RESERVED_84, 1.0f);
+    PutBlankText(bytes, CHANNEL_CARRIER_NAME, c.carrierName);
+    PutBlankText(bytes, CHANNEL_RESERVED_TEXT_104, {});
+    PutBlankText(bytes, CHANNEL_TIME_UNIT, c.timeUnit);
+    PutBlankText(bytes, CHANNEL_RESERVED_TEXT_128, {});
     out.Bytes(bytes);
 }
 

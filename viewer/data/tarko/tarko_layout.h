@@ -9,15 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/byte_layout.h"
 #include "common/byte_order.h"
 
 namespace grafyon::tarko {
-
-// A fixed field of a record: offset from the start of the record and width in bytes.
-struct Field {
-    std::size_t offset;
-    std::size_t size;
-};
 
 // All integers are 32-bit little-endian, reals 32-bit IEEE floats, texts Windows-1252 in
 // fixed fields padded with blanks.
@@ -115,8 +110,8 @@ struct ChannelRecord {
 // True when the bytes begin with the first 15 bytes of the signature.
 bool HasSignature(std::span<const std::uint8_t> bytes);
 
-// Decode the fields of a record; fields beyond the bytes read as 0 or empty. Texts end
-// at a zero byte or the end of their field and lose their trailing blanks.
+// Decode the fields of a record; a field not wholly inside the bytes reads as 0 or empty.
+// Texts end at a zero byte or the end of their field and lose their trailing blanks.
 HeaderRecord DecodeHeader(std::span<const std::uint8_t> bytes);
 ChannelRecord DecodeChannel(std::span<const std::uint8_t> bytes);
 

@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "common/codec_1252.h"
+#include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
-#include "viewer/data/mdf/data_file_validation.h"
-#include "viewer/data/mdf/mdf_layout.h"
-#include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/mdf_layout.h"
 #include "viewer/data/packed_date_time.h"
 #include "viewer/data/tarko/tarko_layout.h"
 
@@ -86,7 +85,7 @@ std::unique_ptr<HeaderElement> MakeHeader(const std::string& path, std::uint32_t
     header->second = time.second;
     // Reserved words 0, 0, 0 and 1.
     header->RawPayload() = mdf::DefaultPayload(ELEMENT_HEADER);
-    mdf::PutU32(header->RawPayload(), mdf::HEADER_RESERVED_24, 0);
+    PutU32LE(header->RawPayload(), mdf::HEADER_RESERVED_24, 0);
     header->SetFileSize(mdf::HEADER_SIZE);
     return header;
 }
@@ -108,8 +107,8 @@ std::unique_ptr<TimeSegmentElement> MakeSegment(double step, std::uint32_t packe
     segment->dataFileNumber = 1;
     segment->segmentNumber = 1;
     segment->firstFrameInFile = 0;
-    segment->carrierName = MDF_DEFAULT_CARRIER_NAME;
-    segment->carrierUnit = MDF_DEFAULT_CARRIER_UNIT;
+    segment->carrierName = mdf::DEFAULT_CARRIER_NAME;
+    segment->carrierUnit = mdf::DEFAULT_CARRIER_UNIT;
     segment->carrierFactor = 1.0;
     segment->carrierOffset = 0.0;
     segment->sampleStep = step;
@@ -152,16 +151,16 @@ std::unique_ptr<CommentElement> MakeComment(const std::string& text, std::uint32
     comment->text = text;
     std::vector<std::uint8_t>& fixed = comment->RawPayload();
     fixed = mdf::DefaultPayload(ELEMENT_COMMENT);
-    mdf::PutU32(fixed, mdf::COMMENT_NUMBER, 1);
-    mdf::PutU32(fixed, mdf::Field{4, 4}, 1);
-    mdf::PutU32(fixed, mdf::COMMENT_DATE_TIME, packedTime);
+    PutU32LE(fixed, mdf::COMMENT_NUMBER, 1);
+    PutU32LE(fixed, mdf::COMMENT_ONE, 1);
+    PutU32LE(fixed, mdf::COMMENT_DATE_TIME, packedTime);
     const auto length = static_cast<std::uint32_t>(Utf8ToCp1252(text).size());
-    mdf::PutU32(fixed, mdf::COMMENT_LENGTH, length);
+    PutU32LE(fixed, mdf::COMMENT_LENGTH, length);
     comment->SetFileSize(mdf::LayoutOf(ELEMENT_COMMENT)->minSize + length + 1);
     return comment;
 }
 
-int Fail(MeasurementDescription& description, int status) {
+MeasurementStatus Fail(MeasurementDescription& description, MeasurementStatus status) {
     description.Clear();
     return status;
 }
@@ -179,35 +178,36 @@ bool IsTarkoFile(const std::string& path) {
     return file.Open(path) && IsTarkoFile(file);
 }
 
-int ReadTarkoDescription(const std::string& path, MeasurementDescription& description) {
+MeasurementStatus ReadTarkoDescription(const std::string& path,
+                                       MeasurementDescription& description) {
     BinaryFileReader file;
     if (path.empty() || !file.Open(path))
-        return MEASUREMENT_NO_INPUT;
+        return MeasurementStatus::NoInput;
     description.Clear();
 
-    // 1. The header. A file of another kind is told apart before its sizes are judged.
+    // The header. A file of another kind is told apart before its sizes are judged.
     std::vector<std::uint8_t> bytes(tarko::HEADER_SIZE_MIN);
     const std::size_t got = file.ReadSomeAt(0, bytes);
     if (!tarko::HasSignature(std::span(bytes.data(), got)))
-        return MEASUREMENT_NOT_TARKO;
+        return MeasurementStatus::NotTarko;
     if (got < tarko::HEADER_SIZE_MIN)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
     const tarko::HeaderRecord header = tarko::DecodeHeader(bytes);
     if (header.headerSize < tarko::HEADER_SIZE_MIN)
-        return MEASUREMENT_CORRUPT;
+        return MeasurementStatus::Corrupt;
 
-    // 2. The channel records, each read where the size words put it; the file bounds the
+    // The channel records, each read where the size words put it; the file bounds the
     // loop, so a large channel count cannot make it allocate what the file does not hold.
     std::vector<tarko::ChannelRecord> channels;
     double step = 0.0;
     bytes.resize(tarko::CHANNEL_SIZE);
     for (std::uint32_t k = 0; k < header.channelCount; ++k) {
         if (header.channelSize < tarko::CHANNEL_SIZE)
-            return MEASUREMENT_CORRUPT;
+            return MeasurementStatus::Corrupt;
         const std::uint64_t pos =
             std::uint64_t(header.headerSize) + std::uint64_t(k) * header.channelSize;
         if (!file.ReadAt(pos, bytes))
-            return MEASUREMENT_CORRUPT;
+            return MeasurementStatus::Corrupt;
         tarko::ChannelRecord channel = tarko::DecodeChannel(bytes);
         const double channelStep = tarko::IntervalSeconds(channel.interval, channel.timeUnit);
         if (k == 0) {
@@ -220,7 +220,7 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
     }
     file.Close();
 
-    // 3. and 4. The data file beside the header file, and the recording time, taken from
+    // The data file beside the header file, and the recording time, taken from
     // the data file when the header leaves all six words 0.
     std::error_code error;
     std::filesystem::path fullPath = std::filesystem::absolute(path, error);
@@ -236,11 +236,11 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
     if (time.AllZero() && dataOpen)
         ModificationTime(dataPath, time);
 
-    // 5. What the viewer cannot show.
+    // What the viewer cannot show.
     if (header.formatWord != tarko::FORMAT_WORD || !(step > 0.0))
-        return MEASUREMENT_NOT_SUPPORTED;
+        return MeasurementStatus::NotSupported;
 
-    // 6. and 7. The elements, in the order an MDF file would hold them.
+    // The elements, in the order an MDF file would hold them.
     const std::uint32_t packedTime = time.Packed();
     description.Append(
         MakeHeader(fullPath.string(), static_cast<std::uint32_t>(channels.size()), time));
@@ -252,32 +252,32 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
         std::unique_ptr<Dataset> dataset =
             MakeDataset(channels[k], static_cast<std::uint32_t>(k + 1), header.storageForm);
         if (!dataset)
-            return Fail(description, MEASUREMENT_NOT_SUPPORTED);
+            return Fail(description, MeasurementStatus::NotSupported);
         valueBytes += dataset->ValueSize();
         description.Append(std::move(dataset));
     }
     if (const std::string text = CommentText(header); !text.empty())
         description.Append(MakeComment(text, packedTime));
 
-    // 8. The frame holds at least every channel's value; a value that still lies outside
+    // The frame holds at least every channel's value; a value that still lies outside
     // it would be read from the next frame.
     const std::uint64_t frameSize = std::max<std::uint64_t>(header.frameSize, valueBytes);
     if (frameSize > U32_MAX)
-        return Fail(description, MEASUREMENT_NOT_SUPPORTED);
+        return Fail(description, MeasurementStatus::NotSupported);
     HeaderElement& mdfHeader = *description.Header();
     mdfHeader.frameSize = static_cast<std::uint32_t>(frameSize);
     mdfHeader.effectiveFrameSize = frameSize;
     for (const Dataset* dataset : description.Datasets()) {
         if (!dataset->FitsFrame(frameSize))
-            return Fail(description, MEASUREMENT_NOT_SUPPORTED);
+            return Fail(description, MeasurementStatus::NotSupported);
     }
 
-    // 9. The frames.
+    // The frames.
     if (!plainName)
-        return Fail(description, MEASUREMENT_DATA_FILE_BROKEN);
+        return Fail(description, MeasurementStatus::DataFileBroken);
     if (!dataOpen) {
         segment->frameCount = header.frameCount;
-        return MEASUREMENT_DATA_FILE_MISSING;
+        return MeasurementStatus::DataFileMissing;
     }
     const std::uint64_t dataBytes =
         data.Size() > header.dataOffset ? data.Size() - header.dataOffset : 0;
@@ -285,7 +285,7 @@ int ReadTarkoDescription(const std::string& path, MeasurementDescription& descri
     segment->frameCount = header.frameCount >= 1 && header.frameCount <= wholeFrames
                               ? header.frameCount
                               : wholeFrames;
-    return segment->frameCount == 0 ? MEASUREMENT_NO_TIME_BASE : MEASUREMENT_OK;
+    return segment->frameCount == 0 ? MeasurementStatus::NoTimeBase : MeasurementStatus::Ok;
 }
 
 }  // namespace grafyon

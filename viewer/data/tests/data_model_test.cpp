@@ -6,6 +6,7 @@
 #include <cmath>
 #include "scoped_german_locale.h"
 
+#include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/measurement_description.h"
 #include "viewer/data/packed_date_time.h"
@@ -254,6 +255,12 @@ TEST(MeasurementDescription, CountersQueriesAndRemoval) {
     d.Clear();
     EXPECT_TRUE(d.Empty());
     EXPECT_EQ(d.Header(), nullptr);
+}
+
+TEST(DataFilePath, JoinsWithASingleSlash) {
+    EXPECT_EQ(JoinPath("/data", "a.dta"), "/data/a.dta");
+    EXPECT_EQ(JoinPath("/", "a.dta"), "/a.dta");
+    EXPECT_EQ(JoinPath("", "a.dta"), "a.dta");
 }
 
 TEST(PackedDateTime, RoundTripAndBitPositions) {

@@ -10,7 +10,7 @@
 #include "common/printf_format.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/data_type.h"
-#include "viewer/data/mdf/measurement_open.h"
+#include "viewer/data/open/measurement_open.h"
 #include "viewer/data/packed_date_time.h"
 
 namespace {
@@ -290,7 +290,7 @@ int main(int argc, char** argv) {
     MeasurementDescription description;
     DataAccess access;
     const MeasurementOpenResult result = OpenMeasurement(path, description, access);
-    std::printf("status: %d\n", result.status);
+    std::printf("status: %d\n", StatusCode(result.status));
     if (!result.fileOpened)
         std::printf("error: the file cannot be opened\n");
     if (result.attachStatus != 0) {
@@ -298,7 +298,8 @@ int main(int argc, char** argv) {
     }
     if (result.message != MESSAGE_NONE)
         std::printf("message: %d\n", result.message);
-    bool ok = (result.status == MEASUREMENT_OK || result.status == MEASUREMENT_SINGLE_FRAME) &&
+    bool ok = (result.status == MeasurementStatus::Ok ||
+               result.status == MeasurementStatus::SingleFrame) &&
               result.attached;
     if (!description.Empty()) {
         PrintHeader(description);

@@ -11,9 +11,9 @@
 #include "common/binary_file.h"
 #include "common/byte_order.h"
 #include "common/codec_1252.h"
-#include "viewer/data/mdf/mdf_layout.h"
 #include "viewer/data/mdf/mdf_reader.h"
 #include "viewer/data/mdf/mdf_writer.h"
+#include "viewer/data/mdf_layout.h"
 #include "viewer/data/measurement_description.h"
 #include "viewer/data/tarko/tarko_layout.h"
 #include "viewer/data/tarko/tarko_writer.h"
@@ -221,9 +221,9 @@ void BuildDescription(const RecordingOptions& o, const std::vector<GeneratedChan
     for (std::uint32_t k = 1; k <= o.comments; ++k) {
         auto comment = std::make_unique<CommentElement>();
         comment->RawPayload() = mdf::DefaultPayload(ELEMENT_COMMENT);
-        mdf::PutU32(comment->RawPayload(), mdf::COMMENT_NUMBER, k);
-        mdf::PutU32(comment->RawPayload(), mdf::Field{4, 4}, 1);
-        mdf::PutU32(comment->RawPayload(), mdf::COMMENT_DATE_TIME, stamp);
+        PutU32LE(comment->RawPayload(), mdf::COMMENT_NUMBER, k);
+        PutU32LE(comment->RawPayload(), mdf::COMMENT_ONE, 1);
+        PutU32LE(comment->RawPayload(), mdf::COMMENT_DATE_TIME, stamp);
         comment->text = "Kommentar " + std::to_string(k) + ": Prüfung bei 23 °C";
         d.Append(std::move(comment));
     }
@@ -250,8 +250,8 @@ void BuildDescription(const RecordingOptions& o, const std::vector<GeneratedChan
         segment->frameCount = plans[k].frameCount;
         segment->firstFrameInFile = plans[k].firstFrameInFile;
         segment->sampleStep = plans[k].step;
-        segment->carrierName = MDF_DEFAULT_CARRIER_NAME;
-        segment->carrierUnit = MDF_DEFAULT_CARRIER_UNIT;
+        segment->carrierName = mdf::DEFAULT_CARRIER_NAME;
+        segment->carrierUnit = mdf::DEFAULT_CARRIER_UNIT;
         segment->startDateTime = stamp;
         segment->endDateTime = stamp;
         d.Append(std::move(segment));
@@ -365,7 +365,7 @@ int WriteTarkoHeader(const RecordingOptions& o, const std::vector<GeneratedChann
         r.factor = static_cast<float>(c.factor);
         r.offset = static_cast<float>(c.offset);
         r.interval = static_cast<float>(step);
-        r.carrierName = MDF_DEFAULT_CARRIER_NAME;
+        r.carrierName = mdf::DEFAULT_CARRIER_NAME;
         r.timeUnit = TARKO_TIME_UNIT;
         records.push_back(std::move(r));
     }

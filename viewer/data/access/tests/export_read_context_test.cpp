@@ -6,21 +6,15 @@
 
 #include <unistd.h>
 
-#include "recording_builder.h"
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/access/export_read_context.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon {
 namespace {
 
-using test::AddComment;
-using test::AddDataFile;
-using test::AddDataset;
-using test::AddSegment;
-using test::FrameBytes;
-using test::NewDescription;
-using test::WriteDataFile;
+using namespace test;
 
 struct Export {
     test::TempDir dir;

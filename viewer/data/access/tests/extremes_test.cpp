@@ -5,20 +5,14 @@
 #include <limits>
 #include <random>
 
-#include "recording_builder.h"
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
-#include "viewer/data/access/summary_scan.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon {
 namespace {
 
-using test::AddDataFile;
-using test::AddDataset;
-using test::AddSegment;
-using test::FrameBytes;
-using test::NewDescription;
-using test::WriteDataFile;
+using namespace test;
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Inf = std::numeric_limits<double>::infinity();
@@ -106,16 +100,14 @@ TEST(Extremes, NegativeFactorReportsTheLargestRawValueAsMinimum) {
     EXPECT_EQ(hi, 5.0);
 }
 
-void SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero();
+void SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero(bool wideVectors);
 
 TEST(Extremes, SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero) {
-    SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero();
-    SummaryScanner::SetWideVectorsAllowed(false);
-    SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero();
-    SummaryScanner::SetWideVectorsAllowed(true);
+    SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero(true);
+    SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero(false);
 }
 
-void SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero() {
+void SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero(bool wideVectors) {
     const std::uint64_t frames = 5000;
     Recording r(24, frames);
     Dataset* f = AddDataset(*r.d, "f", DATA_TYPE_FLOAT, 0, 2.0, 1.0);
@@ -133,6 +125,9 @@ void SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero() {
     r.bytes.F32(1000, 4, -0.0f);  // the only finite value of "nan"
     r.Write();
     DataAccess access;
+    DataAccess::ScanOptions options;
+    options.wideVectors = wideVectors;
+    access.SetScanOptions(options);
     ASSERT_EQ(access.Attach(*r.d), ATTACH_OK);
     EXPECT_EQ(f->minimum, 2.0 * -2000.0 + 1.0);
     EXPECT_EQ(f->maximum, 2.0 * (4998.0 - 2000.0) + 1.0);
@@ -157,17 +152,15 @@ void SkipNaNAndInfinitiesAndCountNoFiniteValueAsZero() {
     EXPECT_FALSE(s->CacheBlock(0, lo, hi));
 }
 
-void EveryReadableTypeWithMasksEqualsBruteForce();
+void EveryReadableTypeWithMasksEqualsBruteForce(bool wideVectors);
 
 TEST(Extremes, EveryReadableTypeWithMasksEqualsBruteForce) {
-    EveryReadableTypeWithMasksEqualsBruteForce();
+    EveryReadableTypeWithMasksEqualsBruteForce(true);
     // Again with the 16-byte kernels that every x86-64 processor runs.
-    SummaryScanner::SetWideVectorsAllowed(false);
-    EveryReadableTypeWithMasksEqualsBruteForce();
-    SummaryScanner::SetWideVectorsAllowed(true);
+    EveryReadableTypeWithMasksEqualsBruteForce(false);
 }
 
-void EveryReadableTypeWithMasksEqualsBruteForce() {
+void EveryReadableTypeWithMasksEqualsBruteForce(bool wideVectors) {
     const std::uint64_t frames = 9000;
     struct Spec {
         std::uint32_t type;
@@ -213,6 +206,9 @@ void EveryReadableTypeWithMasksEqualsBruteForce() {
     }
     r.Write();
     DataAccess access;
+    DataAccess::ScanOptions options;
+    options.wideVectors = wideVectors;
+    access.SetScanOptions(options);
     ASSERT_EQ(access.Attach(*r.d), ATTACH_OK);
     for (Dataset* d : datasets) {
         const auto [blo, bhi] = BruteForce(*d, r.bytes, 0, frames);

@@ -5,19 +5,14 @@
 
 #include <unistd.h>
 
-#include "recording_builder.h"
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon {
 namespace {
 
-using test::AddDataFile;
-using test::AddDataset;
-using test::AddSegment;
-using test::FrameBytes;
-using test::NewDescription;
-using test::WriteDataFile;
+using namespace test;
 
 // Frames whose first 4 bytes hold tag + frame index, the rest a fill pattern.
 std::vector<std::uint8_t> TaggedFrames(std::uint64_t frameSize, std::uint64_t frames,

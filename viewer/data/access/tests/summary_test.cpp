@@ -5,20 +5,14 @@
 #include <limits>
 #include <random>
 
-#include "recording_builder.h"
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
-#include "viewer/data/access/summary_scan.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon {
 namespace {
 
-using test::AddDataFile;
-using test::AddDataset;
-using test::AddSegment;
-using test::FrameBytes;
-using test::NewDescription;
-using test::WriteDataFile;
+using namespace test;
 
 struct Expected {
     double minimum = 0.0;
@@ -197,12 +191,12 @@ TEST(SummaryPyramid, ScanWorkersAndVectorWidthsFillTheSameSummaries) {
     std::vector<DatasetSummary::Storage> reference;
     for (const unsigned workers : {1u, 3u, 4u}) {
         for (const bool wide : {true, false}) {
-            SummaryScanner::SetWideVectorsAllowed(wide);
             DataAccess access;
             DataAccess::ScanOptions options;
             options.bufferBytes = 12 * 1000;  // 1000 frames a piece, 200 pieces
             options.workers = workers;
             options.minPiecesPerWorker = 1;
+            options.wideVectors = wide;
             access.SetScanOptions(options);
             ASSERT_EQ(access.Attach(*r.d), ATTACH_OK);
             for (std::size_t i = 0; i < 2; ++i) {
@@ -226,7 +220,6 @@ TEST(SummaryPyramid, ScanWorkersAndVectorWidthsFillTheSameSummaries) {
             CheckColumns(access, r, r.wave, 0, Recording::FRAMES, 1000, ColumnEdges::Exact);
         }
     }
-    SummaryScanner::SetWideVectorsAllowed(true);
 }
 
 TEST(ColumnExtremes, Statuses) {

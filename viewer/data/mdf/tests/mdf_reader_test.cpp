@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "mdf_test_builder.h"
 #include "test_support.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 
 namespace grafyon {
 namespace {
@@ -14,7 +14,8 @@ using test::MdfBuilder;
 
 class MdfReaderTest : public ::testing::Test {
 protected:
-    int Read(const std::vector<std::uint8_t>& bytes, const std::string& name = "run.mdf") {
+    MeasurementStatus Read(const std::vector<std::uint8_t>& bytes,
+                           const std::string& name = "run.mdf") {
         m_path = m_dir / name;
         test::WriteFile(m_path, bytes);
         return ReadMdfDescription(m_path, m_description);
@@ -61,61 +62,61 @@ TEST_F(MdfReaderTest, RecognisesTheMagicOnly) {
     const std::vector<std::uint8_t> bytes = Complete(h).Bytes();
     test::WriteFile(m_dir / "x.mdf", bytes);
     EXPECT_TRUE(IsMdfFile(m_dir / "x.mdf"));
-    EXPECT_EQ(Read(bytes), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(bytes), MeasurementStatus::Corrupt);
     EXPECT_TRUE(m_description.Empty());
 }
 
 TEST_F(MdfReaderTest, ReportsEveryStatus) {
-    EXPECT_EQ(ReadMdfDescription("", m_description), MEASUREMENT_NO_INPUT);
-    EXPECT_EQ(ReadMdfDescription(m_dir / "missing.mdf", m_description), MEASUREMENT_NO_INPUT);
-    EXPECT_EQ(Read({'T', 'A', 'R', 'K', 'O'}), MEASUREMENT_NOT_MDF);
-    EXPECT_EQ(Read({}), MEASUREMENT_NOT_MDF);
+    EXPECT_EQ(ReadMdfDescription("", m_description), MeasurementStatus::NoInput);
+    EXPECT_EQ(ReadMdfDescription(m_dir / "missing.mdf", m_description), MeasurementStatus::NoInput);
+    EXPECT_EQ(Read({'T', 'A', 'R', 'K', 'O'}), MeasurementStatus::NotMdf);
+    EXPECT_EQ(Read({}), MeasurementStatus::NotMdf);
 
-    EXPECT_EQ(Read(Complete().Bytes()), MEASUREMENT_OK);
+    EXPECT_EQ(Read(Complete().Bytes()), MeasurementStatus::Ok);
     EXPECT_EQ(m_description.DatasetCount(), 1u);
     EXPECT_EQ(m_description.FrameCount(), 100u);
 
     MdfBuilder noDataset;
     noDataset.Element(1, MdfBuilder::DataFile(1, "run.dta"));
     noDataset.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.001));
-    EXPECT_EQ(Read(noDataset.Bytes()), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(noDataset.Bytes()), MeasurementStatus::NoDataset);
     EXPECT_FALSE(m_description.Empty());  // the information stays available
 
     MdfBuilder noSegment;
     noSegment.Element(1, MdfBuilder::DataFile(1, "run.dta"));
     noSegment.Element(100, MdfBuilder::Dataset({}));
-    EXPECT_EQ(Read(noSegment.Bytes()), MEASUREMENT_NO_TIME_BASE);
+    EXPECT_EQ(Read(noSegment.Bytes()), MeasurementStatus::NoTimeBase);
 
     // A header and nothing else: no dataset is reported before no time base.
-    EXPECT_EQ(Read(MdfBuilder().Bytes()), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(MdfBuilder().Bytes()), MeasurementStatus::NoDataset);
     EXPECT_EQ(m_description.ElementCount(), 1u);
 }
 
 TEST_F(MdfReaderTest, TruncatedAndBrokenHeadersAreCorrupt) {
     std::vector<std::uint8_t> bytes = Complete().Bytes();
     bytes.resize(71);
-    EXPECT_EQ(Read(bytes), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(bytes), MeasurementStatus::Corrupt);
     EXPECT_TRUE(m_description.Empty());
     bytes.resize(13);
-    EXPECT_EQ(Read(bytes), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(bytes), MeasurementStatus::Corrupt);
 
     MdfBuilder::HeaderFields small;
     small.headerSize = 64;
-    EXPECT_EQ(Read(Complete(small).Bytes()), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(Complete(small).Bytes()), MeasurementStatus::Corrupt);
 
     // A header that claims more bytes than the file holds.
     MdfBuilder b;
     std::vector<std::uint8_t> header = b.Bytes();
     header[28] = 0xF0;
     header[29] = header[30] = header[31] = 0xFF;
-    EXPECT_EQ(Read(header), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(header), MeasurementStatus::Corrupt);
 }
 
 TEST_F(MdfReaderTest, LargerHeaderSizeSkipsTheExtraBytes) {
     MdfBuilder::HeaderFields h;
     h.headerSize = 80;
     h.extraHeaderByte = 0x03;  // would be read as an element head if not skipped
-    ASSERT_EQ(Read(Complete(h).Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(Complete(h).Bytes()), MeasurementStatus::Ok);
     EXPECT_EQ(m_description.Header()->headerSize, 80u);
     EXPECT_EQ(m_description.DataFiles().size(), 1u);
     EXPECT_EQ(m_description.TimeSegments().size(), 1u);
@@ -142,7 +143,7 @@ TEST_F(MdfReaderTest, ReadsHeaderFieldsAndCounters) {
                        {.number = 1, .name = "Temp", .unit = "°C", .type = 9, .frameOffset = 4}));
     b.Element(101,
               MdfBuilder::Concat(MdfBuilder::Dataset({.number = 2}), MdfBuilder::Pattern(232, 5)));
-    ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok);
 
     const HeaderElement& header = *m_description.Header();
     EXPECT_EQ(header.fileName, "run.mdf");
@@ -229,7 +230,7 @@ TEST_F(MdfReaderTest, DatasetsAreNormalisedAndUnreadableOnesDropped) {
     b.Element(101, MdfBuilder::Concat(MdfBuilder::Dataset({.name = "ext", .type = 0x0209}),
                                       MdfBuilder::Pattern(232, 1)));
     b.Element(110, MdfBuilder::DatasetList({.name = "list", .type = 241}, 1, 1));
-    ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok);
 
     const std::vector<Dataset*> datasets = m_description.Datasets();
     ASSERT_EQ(datasets.size(), 4u);
@@ -249,7 +250,7 @@ TEST_F(MdfReaderTest, OnlyUnreadableKind100DatasetsGiveNoDataset) {
     b.Element(1, MdfBuilder::DataFile(1, "run.dta"));
     b.Element(3, MdfBuilder::Segment(1, 1, 10, 0, 0.01));
     b.Element(100, MdfBuilder::Dataset({.type = 0x0209}));
-    EXPECT_EQ(Read(b.Bytes()), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(b.Bytes()), MeasurementStatus::NoDataset);
 
     // A dataset element below its minimum size is skipped, and reading goes on.
     MdfBuilder small;
@@ -258,7 +259,7 @@ TEST_F(MdfReaderTest, OnlyUnreadableKind100DatasetsGiveNoDataset) {
     small.Element(100, shortDataset);  // 200 bytes in all
     small.Element(1, MdfBuilder::DataFile(1, "run.dta"));
     small.Element(3, MdfBuilder::Segment(1, 1, 10, 0, 0.01));
-    EXPECT_EQ(Read(small.Bytes()), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(small.Bytes()), MeasurementStatus::NoDataset);
     EXPECT_EQ(m_description.DataFiles().size(), 1u);
     EXPECT_EQ(m_description.TimeSegments().size(), 1u);
 }
@@ -272,7 +273,7 @@ TEST_F(MdfReaderTest, UnknownKindsAreSkipped) {
     b.Element(1, MdfBuilder::DataFile(1, "run.dta"));
     b.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.001));
     b.Element(100, MdfBuilder::Dataset({}));
-    ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok);
     EXPECT_EQ(m_description.ElementCount(), 4u);
 }
 
@@ -284,7 +285,7 @@ TEST_F(MdfReaderTest, VersionZeroOrSizeBelowTwelveEndsTheLoop) {
         b.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.001));
         b.Element(55, {}, size, version);
         b.Element(100, MdfBuilder::Dataset({}));
-        EXPECT_EQ(Read(b.Bytes()), MEASUREMENT_NO_DATASET) << size << " " << version;
+        EXPECT_EQ(Read(b.Bytes()), MeasurementStatus::NoDataset) << size << " " << version;
         EXPECT_EQ(m_description.ElementCount(), 3u);
     }
 }
@@ -300,7 +301,7 @@ TEST_F(MdfReaderTest, OldFormatReadsTheFirstKind1ElementsAsDatasets) {
     b.Element(1, MdfBuilder::DataFile(1, "old.dta"));
     b.Element(2, MdfBuilder::TimeBase(250, 500.0));
     b.Element(1, MdfBuilder::DataFile(2, "later.dta"));
-    ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok);
 
     const std::vector<Dataset*> datasets = m_description.Datasets();
     ASSERT_EQ(datasets.size(), 2u);
@@ -331,7 +332,7 @@ TEST_F(MdfReaderTest, OldFormatReadsTheFirstKind1ElementsAsDatasets) {
     MdfBuilder current(h);
     current.Element(1, MdfBuilder::Dataset({}));  // read as a (strange) data file
     current.Element(1, MdfBuilder::DataFile(1, "new.dta"));
-    EXPECT_EQ(Read(current.Bytes()), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(current.Bytes()), MeasurementStatus::NoDataset);
     EXPECT_EQ(m_description.DataFiles().size(), 2u);
 }
 
@@ -350,7 +351,7 @@ TEST_F(MdfReaderTest, EmbeddedDataMakesTheFileReferToItself) {
             b.Element(3, MdfBuilder::Segment(1, s + 1, frames, 0, 0.1));
         return b;
     };
-    ASSERT_EQ(Read(build(10, 0, 1).Bytes(), "measure.mcf"), MEASUREMENT_OK);
+    ASSERT_EQ(Read(build(10, 0, 1).Bytes(), "measure.mcf"), MeasurementStatus::Ok);
     const DataFileElement& file = *m_description.DataFiles().front();
     EXPECT_EQ(file.fileName, "measure.mcf");
     EXPECT_EQ(file.fullPath, m_path);
@@ -358,7 +359,8 @@ TEST_F(MdfReaderTest, EmbeddedDataMakesTheFileReferToItself) {
     // Any rule not met keeps the stored name.
     for (const auto& [frames, shift, segments] :
          {std::tuple{11u, 0, 1}, std::tuple{10u, 4, 1}, std::tuple{5u, 0, 2}}) {
-        ASSERT_EQ(Read(build(frames, shift, segments).Bytes(), "measure.mcf"), MEASUREMENT_OK);
+        ASSERT_EQ(Read(build(frames, shift, segments).Bytes(), "measure.mcf"),
+                  MeasurementStatus::Ok);
         EXPECT_EQ(m_description.DataFiles().front()->fileName, "renamed-from.mcf")
             << frames << " " << shift << " " << segments;
     }
@@ -374,7 +376,7 @@ TEST_F(MdfReaderTest, EmbeddedDataReferToItselfEvenWithALongName) {
     b.Element(1, MdfBuilder::DataFile(1, "x.mcf", dataPosition));
     b.Element(3, MdfBuilder::Segment(1, 1, 10, 0, 0.1));
     const std::string name = std::string(150, 'n') + ".mcf";
-    ASSERT_EQ(Read(b.Bytes(), name), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes(), name), MeasurementStatus::Ok);
     const DataFileElement& file = *m_description.DataFiles().front();
     EXPECT_EQ(file.fileName, name.substr(0, 127));
     EXPECT_EQ(file.fullPath, m_path);  // not the cut name
@@ -385,7 +387,7 @@ TEST_F(MdfReaderTest, ElementsReachingPastTheEndOfTheFile) {
     // then the loop ends.
     MdfBuilder b = Complete();
     b.Element(90, MdfBuilder::Comment("last"), 0x7FFFFFFF);
-    ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok);
     EXPECT_EQ(m_description.Header()->counters.comments, 1u);
 
     // An element in the middle that claims past the end hides what follows.
@@ -393,42 +395,42 @@ TEST_F(MdfReaderTest, ElementsReachingPastTheEndOfTheFile) {
     middle.Element(1, MdfBuilder::DataFile(1, "run.dta"));
     middle.Element(10, MdfBuilder::Pattern(52, 0), 0xFFFFFFF0);
     middle.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.001));
-    EXPECT_EQ(Read(middle.Bytes()), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(middle.Bytes()), MeasurementStatus::NoDataset);
     EXPECT_EQ(m_description.ElementCount(), 3u);  // header, data file, kind 10
 
     // The file ends inside a fixed part: the element is dropped.
     std::vector<std::uint8_t> cut = Complete().Bytes();
     cut.resize(cut.size() - 20);
-    EXPECT_EQ(Read(cut), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(Read(cut), MeasurementStatus::NoDataset);
     EXPECT_EQ(m_description.TimeSegments().size(), 1u);
 
     // A head cut short ends the loop normally.
     std::vector<std::uint8_t> head = Complete().Bytes();
     head.insert(head.end(), {3, 0, 0, 0, 236, 0});
-    EXPECT_EQ(Read(head), MEASUREMENT_OK);
+    EXPECT_EQ(Read(head), MeasurementStatus::Ok);
 }
 
 TEST_F(MdfReaderTest, HugeLengthsAndCountsAreCheckedBeforeUse) {
     // A comment longer than its element is a broken structure.
     MdfBuilder comment = Complete();
     comment.Element(90, MdfBuilder::Comment("abc", 0xFFFFFFFF));
-    EXPECT_EQ(Read(comment.Bytes()), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(comment.Bytes()), MeasurementStatus::Corrupt);
     EXPECT_TRUE(m_description.Empty());
     MdfBuilder overlong = Complete();
     overlong.Element(90, MdfBuilder::Comment("abc", 5));  // 3 bytes of text and a zero
-    EXPECT_EQ(Read(overlong.Bytes()), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(overlong.Bytes()), MeasurementStatus::Corrupt);
     MdfBuilder withZero = Complete();
     withZero.Element(90, MdfBuilder::Comment("abc", 4));  // the zero counted in
-    ASSERT_EQ(Read(withZero.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(withZero.Bytes()), MeasurementStatus::Ok);
     EXPECT_EQ(All<CommentElement>(90).front()->text, "abc");
 
     // A kind-110 count beyond the element.
     MdfBuilder list = Complete();
     list.Element(110, MdfBuilder::DatasetList({}, 0xFFFFFFFF, 1));
-    EXPECT_EQ(Read(list.Bytes()), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(list.Bytes()), MeasurementStatus::Corrupt);
     MdfBuilder two = Complete();
     two.Element(110, MdfBuilder::DatasetList({}, 2, 1));
-    EXPECT_EQ(Read(two.Bytes()), MEASUREMENT_CORRUPT);
+    EXPECT_EQ(Read(two.Bytes()), MeasurementStatus::Corrupt);
 
     // A parameter too long for its element is discarded and reading goes on.
     for (std::uint32_t kind : {80u, 81u}) {
@@ -441,7 +443,7 @@ TEST_F(MdfReaderTest, HugeLengthsAndCountsAreCheckedBeforeUse) {
         b.Element(kind, kind == 80 ? MdfBuilder::Parameter(3, 8, data)
                                    : MdfBuilder::RangeParameter(3, 1, 8, data));
         b.Element(22, MdfBuilder::Spot(0, 1));
-        ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK) << kind;
+        ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok) << kind;
         const auto parameters = All<ParameterElement>(kind);
         ASSERT_EQ(parameters.size(), 1u);
         EXPECT_EQ(parameters.front()->parameterNumber, 3u);
@@ -461,7 +463,7 @@ TEST_F(MdfReaderTest, TextsAreWindows1252InTheFile) {
     b.Element(1, MdfBuilder::DataFile(1, "Messäe.dta"));
     b.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.001));
     b.Element(100, dataset);
-    ASSERT_EQ(Read(b.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(Read(b.Bytes()), MeasurementStatus::Ok);
     EXPECT_EQ(m_description.Datasets().front()->name, "Öl€");
     EXPECT_EQ(m_description.Datasets().front()->label, "Vehicle speed");
     EXPECT_EQ(m_description.Datasets().front()->unit, "°C");
@@ -484,14 +486,15 @@ TEST_F(MdfReaderTest, SurvivesEveryTruncationAndCorruptedByte) {
     const std::vector<std::uint8_t> good = b.Bytes();
 
     const auto check = [&](const std::vector<std::uint8_t>& bytes, const std::string& what) {
-        const int status = Read(bytes);
-        const bool known = status == MEASUREMENT_OK || status == MEASUREMENT_NO_DATASET ||
-                           status == MEASUREMENT_NO_TIME_BASE || status == MEASUREMENT_CORRUPT ||
-                           status == MEASUREMENT_NOT_MDF;
-        ASSERT_TRUE(known) << what << ": status " << status;
-        if (status == MEASUREMENT_NOT_MDF)
+        const MeasurementStatus status = Read(bytes);
+        const bool known =
+            status == MeasurementStatus::Ok || status == MeasurementStatus::NoDataset ||
+            status == MeasurementStatus::NoTimeBase || status == MeasurementStatus::Corrupt ||
+            status == MeasurementStatus::NotMdf;
+        ASSERT_TRUE(known) << what << ": status " << StatusCode(status);
+        if (status == MeasurementStatus::NotMdf)
             return;  // not read at all
-        if (status < 0) {
+        if (IsError(status)) {
             ASSERT_TRUE(m_description.Empty()) << what;
             return;
         }
@@ -514,12 +517,6 @@ TEST_F(MdfReaderTest, SurvivesEveryTruncationAndCorruptedByte) {
             check(bytes, "byte " + std::to_string(pos) + " = " + std::to_string(value));
         }
     }
-}
-
-TEST(MdfPaths, JoinsWithASingleSlash) {
-    EXPECT_EQ(JoinPath("/data", "a.dta"), "/data/a.dta");
-    EXPECT_EQ(JoinPath("/", "a.dta"), "/a.dta");
-    EXPECT_EQ(JoinPath("", "a.dta"), "a.dta");
 }
 
 }  // namespace

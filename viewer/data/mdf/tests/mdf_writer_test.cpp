@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "common/binary_file.h"
-#include "mdf_test_builder.h"
 #include "test_support.h"
 #include "viewer/data/mdf/mdf_reader.h"
 #include "viewer/data/mdf/mdf_writer.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 
 namespace grafyon {
 namespace {
@@ -44,7 +44,7 @@ void AddWrittenKinds(MdfBuilder& b) {
 
 class MdfWriterTest : public ::testing::Test {
 protected:
-    int ReadBytes(const std::vector<std::uint8_t>& bytes) {
+    MeasurementStatus ReadBytes(const std::vector<std::uint8_t>& bytes) {
         test::WriteFile(m_dir / "in.mdf", bytes);
         return ReadMdfDescription(m_dir / "in.mdf", m_description);
     }
@@ -64,14 +64,14 @@ TEST_F(MdfWriterTest, RoundTripKeepsEveryByte) {
     AddWrittenKinds(input);
     input.Element(55, MdfBuilder::Pattern(40, 6));    // unknown kinds are not written
     input.Element(1000, MdfBuilder::Pattern(16, 7));  // nor embedded data
-    ASSERT_EQ(ReadBytes(input.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(ReadBytes(input.Bytes()), MeasurementStatus::Ok);
 
     ASSERT_EQ(WriteMdfDescription(m_description, m_dir / "out.mdf"), MDF_WRITE_OK);
     EXPECT_EQ(ReadAll(m_dir / "out.mdf"), expected.Bytes());
 
     // And the written file reads back to the same description.
     MeasurementDescription again;
-    ASSERT_EQ(ReadMdfDescription(m_dir / "out.mdf", again), MEASUREMENT_OK);
+    ASSERT_EQ(ReadMdfDescription(m_dir / "out.mdf", again), MeasurementStatus::Ok);
     ASSERT_EQ(again.ElementCount(), m_description.ElementCount() - 1);
     EXPECT_EQ(again.Datasets().back()->listRecords, MdfBuilder::Pattern(464, 11));
 }
@@ -83,7 +83,7 @@ TEST_F(MdfWriterTest, HeaderIsAlwaysWrittenWith72Bytes) {
     h.datasetCount = 0;  // no old-format datasets
     MdfBuilder input(h);
     AddWrittenKinds(input);
-    ASSERT_EQ(ReadBytes(input.Bytes()), MEASUREMENT_OK);
+    ASSERT_EQ(ReadBytes(input.Bytes()), MeasurementStatus::Ok);
 
     ASSERT_EQ(WriteMdfDescription(m_description, m_dir / "out.mdf"), MDF_WRITE_OK);
     h.headerSize = 72;
@@ -173,7 +173,7 @@ TEST_F(MdfWriterTest, NewElementsGetTheirSizesAndConstantWords) {
     EXPECT_EQ(U32At(bytes, pos + 12 + 84), 3u);
 
     MeasurementDescription back;
-    EXPECT_EQ(ReadMdfDescription(m_dir / "new.mdf", back), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(ReadMdfDescription(m_dir / "new.mdf", back), MeasurementStatus::NoDataset);
     ASSERT_EQ(back.TimeSegments().size(), 1u);
     EXPECT_EQ(back.CarrierUnit(), std::string(31, 'u'));
     EXPECT_EQ(back.TimeSegments().front()->startDateTime, 0xA1A2A3A4u);

@@ -8,8 +8,8 @@
 #include "common/binary_file.h"
 #include "common/byte_order.h"
 #include "test_support.h"
-#include "viewer/data/mdf/data_file_validation.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/open/data_file_validation.h"
 #include "viewer/data/tools/recording_generator.h"
 
 namespace grafyon {
@@ -55,8 +55,8 @@ protected:
     void GenerateAndCheckValues(const RecordingOptions& options) {
         std::string error;
         ASSERT_EQ(GenerateRecording(options, &error), GENERATE_OK) << error;
-        ASSERT_EQ(ReadMdfDescription(options.path, m_description), MEASUREMENT_OK);
-        ASSERT_EQ(ValidateDataFiles(m_description), MEASUREMENT_OK);
+        ASSERT_EQ(ReadMdfDescription(options.path, m_description), MeasurementStatus::Ok);
+        ASSERT_EQ(ValidateDataFiles(m_description), MeasurementStatus::Ok);
         const std::vector<GeneratedChannel> channels = ChannelsOf(options);
         const std::vector<Dataset*> datasets = m_description.Datasets();
         ASSERT_EQ(datasets.size(), channels.size());
@@ -153,9 +153,9 @@ TEST_F(RecordingGeneratorTest, McfFilesCarryTheirFramesAndSurviveRenaming) {
     std::filesystem::rename(o.path, m_dir / "renamed.mcf");
     o.path = m_dir / "renamed.mcf";
     MeasurementDescription renamed;
-    ASSERT_EQ(ReadMdfDescription(o.path, renamed), MEASUREMENT_OK);
+    ASSERT_EQ(ReadMdfDescription(o.path, renamed), MeasurementStatus::Ok);
     EXPECT_EQ(renamed.DataFiles().front()->fileName, "renamed.mcf");
-    EXPECT_EQ(ValidateDataFiles(renamed), MEASUREMENT_OK);
+    EXPECT_EQ(ValidateDataFiles(renamed), MeasurementStatus::Ok);
     ValueReader reader(renamed);
     EXPECT_EQ(reader.Value(*renamed.Datasets()[3], 299),
               ExpectedValue(ChannelsOf(o)[3], 3, 299, o.seed));
@@ -461,20 +461,20 @@ TEST_F(RecordingGeneratorTest, EmptyAndSingleFrameRecordingsGiveTheirStatuses) {
     o.path = m_dir / "none.mdf";
     o.channelCount = 0;
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
-    EXPECT_EQ(ReadMdfDescription(o.path, m_description), MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(ReadMdfDescription(o.path, m_description), MeasurementStatus::NoDataset);
 
     o.path = m_dir / "one.mdf";
     o.channelCount = 2;
     o.frames = 1;
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
-    ASSERT_EQ(ReadMdfDescription(o.path, m_description), MEASUREMENT_OK);
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_SINGLE_FRAME);
+    ASSERT_EQ(ReadMdfDescription(o.path, m_description), MeasurementStatus::Ok);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::SingleFrame);
 
     o.path = m_dir / "zero.mdf";
     o.frames = 0;
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
-    ASSERT_EQ(ReadMdfDescription(o.path, m_description), MEASUREMENT_OK);
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_TIME_BASE);
+    ASSERT_EQ(ReadMdfDescription(o.path, m_description), MeasurementStatus::Ok);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::NoTimeBase);
 }
 
 }  // namespace

@@ -1,20 +1,16 @@
-// Byte layout of MDF description files, shared by the reader and the writer.
+// Byte layout of MDF description files. The description's elements are MDF elements and
+// keep their raw MDF payload, so every reader (TARKO too) fills them in this layout and any
+// description can be saved as MDF; the MDF reader and writer share it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
-namespace grafyon::mdf {
+#include "common/byte_layout.h"
 
-// A fixed field of a record: offset from the start of the record and width in bytes.
-struct Field {
-    std::size_t offset;
-    std::size_t size;
-};
+namespace grafyon::mdf {
 
 // All integers are 32-bit little-endian, doubles 64-bit little-endian, texts 8-bit
 // Windows-1252 in fixed fields, zero-terminated when shorter and zero-padded.
@@ -39,6 +35,11 @@ inline constexpr Field HEADER_YEAR{56, 4};
 inline constexpr Field HEADER_HOUR{60, 4};
 inline constexpr Field HEADER_MINUTE{64, 4};
 inline constexpr Field HEADER_SECOND{68, 4};
+
+// Carrier name and unit of a time segment that a file does not name (an old time-base
+// element, a TARKO header).
+inline constexpr const char* DEFAULT_CARRIER_NAME = "Time";
+inline constexpr const char* DEFAULT_CARRIER_UNIT = "sec";
 
 inline constexpr std::uint32_t FORMAT_VERSION_OLD = 0x00010001;  // datasets stored as kind 1
 inline constexpr std::uint32_t FORMAT_VERSION = 0x00020001;
@@ -131,6 +132,7 @@ inline constexpr Field RANGE_PARAMETER_LENGTH{84, 4};
 
 // Kind 90: comment; L text bytes follow the fixed part, then (when written) a zero.
 inline constexpr Field COMMENT_NUMBER{0, 4};
+inline constexpr Field COMMENT_ONE{4, 4};
 inline constexpr Field COMMENT_DATE_TIME{12, 4};
 inline constexpr Field COMMENT_LENGTH{32, 4};
 
@@ -141,20 +143,6 @@ struct ElementLayout {
     std::uint32_t fixedPayload;  // payload bytes read before any variable part
     bool written;                // whether WriteMdfDescription writes the kind
 };
-
-// Checked field access on a payload: a field outside the bytes reads as 0 (or an empty
-// text) and is not written, so a short buffer can never be overrun.
-std::uint32_t GetU32(std::span<const std::uint8_t> bytes, Field field);
-double GetF64(std::span<const std::uint8_t> bytes, Field field);
-// The UTF-8 text of a zero-terminated Windows-1252 field.
-std::string GetText(std::span<const std::uint8_t> bytes, Field field);
-void PutU32(std::vector<std::uint8_t>& bytes, Field field, std::uint32_t value);
-void PutF64(std::vector<std::uint8_t>& bytes, Field field, double value);
-// Writes a UTF-8 text into a Windows-1252 field, cut to at most maxChars characters and
-// always leaving room for the terminating zero. When the field already holds that text
-// it is left alone, so bytes after the terminator survive a read-write round trip.
-void PutText(std::vector<std::uint8_t>& bytes, Field field, const std::string& utf8,
-             std::size_t maxChars);
 
 // The layout of a kind, or nullptr for kinds the format does not know (they are skipped).
 const ElementLayout* LayoutOf(std::uint32_t kind);

@@ -4,8 +4,9 @@
 #include <filesystem>
 
 #include "test_support.h"
-#include "viewer/data/mdf/data_file_validation.h"
-#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/data_file_path.h"
+#include "viewer/data/measurement_status.h"
+#include "viewer/data/open/data_file_validation.h"
 
 namespace grafyon {
 namespace {
@@ -37,22 +38,22 @@ protected:
 };
 
 TEST_F(DataFileValidationTest, ReportsEveryStatus) {
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_INPUT);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::NoInput);
 
     test::WriteFile(m_dir / "run.dta", std::vector<unsigned char>(40, 1));
     Build("run.dta", {});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_TIME_BASE);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::NoTimeBase);
     Build("run.dta", {0, 0});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_NO_TIME_BASE);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::NoTimeBase);
     Build("run.dta", {0, 1});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_SINGLE_FRAME);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::SingleFrame);
     Build("run.dta", {10, 5});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_OK);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::Ok);
 
     Build("run.dta", {10}, 2);  // no data file with that number
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileBroken);
     Build("", {10});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileBroken);
     // A data file that no segment uses is still opened when attaching: its name counts too.
     Build("run.dta", {10});
     {
@@ -62,20 +63,20 @@ TEST_F(DataFileValidationTest, ReportsEveryStatus) {
         unused->fullPath = (m_dir.Path().parent_path() / "elsewhere.dta").string();
         m_description.Append(std::move(unused));
     }
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileBroken);
 
     Build("missing.dta", {10});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileMissing);
     // A single frame is reported before the files are looked at; attaching then fails.
     Build("missing.dta", {1});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_SINGLE_FRAME);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::SingleFrame);
     std::filesystem::create_directory(m_dir.Path() / "folder.dta");
     Build("folder.dta", {10});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_MISSING);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileMissing);
 
     test::WriteFile(m_dir / "empty.dta", {});
     Build("empty.dta", {10});
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_EMPTY);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileEmpty);
 }
 
 TEST_F(DataFileValidationTest, NamesWithAFolderPartAreRefused) {
@@ -85,7 +86,7 @@ TEST_F(DataFileValidationTest, NamesWithAFolderPartAreRefused) {
     for (const std::string name :
          {"sub/inner.dta", "../x.dta", "..", "sub\\inner.dta", "a..b.dta", "/etc/passwd"}) {
         Build(name, {10});
-        EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_DATA_FILE_BROKEN) << name;
+        EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileBroken) << name;
         EXPECT_FALSE(IsPlainDataFileName(name)) << name;
     }
     EXPECT_TRUE(IsPlainDataFileName("run 1.dta"));
@@ -94,7 +95,7 @@ TEST_F(DataFileValidationTest, NamesWithAFolderPartAreRefused) {
     test::WriteFile(m_dir / "m..mcf", std::vector<unsigned char>(8, 0));
     Build("m..mcf", {10});
     m_description.Header()->filePath = m_dir / "m..mcf";
-    EXPECT_EQ(ValidateDataFiles(m_description), MEASUREMENT_OK);
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::Ok);
 }
 
 }  // namespace

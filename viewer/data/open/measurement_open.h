@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
 
@@ -30,7 +30,7 @@ enum MeasurementMessage : int {
 struct MeasurementFormatReader {
     const char* name;
     bool (*probe)(const BinaryFileReader& file);
-    int (*read)(const std::string& path, MeasurementDescription& description);
+    MeasurementStatus (*read)(const std::string& path, MeasurementDescription& description);
 };
 
 // The formats in probing order: MDF, then TARKO.
@@ -47,26 +47,28 @@ struct MeasurementRange {
 };
 
 struct MeasurementOpenResult {
-    // The document's open status: the reader's status, and when that is 0 the
-    // validation result (0, 20, 30, -50, -60, -70, -100).
-    int status = MEASUREMENT_NO_INPUT;
+    // The document's open status: the reader's status, and when that is Ok the
+    // validation result.
+    MeasurementStatus status = MeasurementStatus::NoInput;
     int message = MESSAGE_NONE;  // message to show, MESSAGE_NONE for none
     bool fileOpened = false;     // false: "Following file cannot be opened" applies
-    // DataAccess::Attach's result when an attach was tried (status 0 or 30), else 0.
+    // DataAccess::Attach's result when an attach was tried (status Ok or SingleFrame),
+    // else 0.
     int attachStatus = 0;
     bool attached = false;  // the description is attached and its values can be read
     // false: the document starts anew, empty (the description has been cleared).
     bool keepDocument = false;
-    std::vector<MeasurementRange> ranges;  // with status 0: ranges then spots, in file order
+    std::vector<MeasurementRange> ranges;  // with status Ok: ranges then spots, in file order
 };
 
 // The message for a reader or validation status (4096 ... 4099, or none).
-int MessageForOpenStatus(int status);
+int MessageForOpenStatus(MeasurementStatus status);
 
 // Reads the measurement at path into description (cleared first, detached from access
 // when it was attached), validates its data files, attaches it to access and collects its
-// ranges. Statuses 10, 20, -50 and -60 keep the description without data; failures
-// clear it. Nothing is shown: the caller turns result.message into a message box.
+// ranges. NoDataset, NoTimeBase, DataFileMissing and DataFileEmpty keep the description
+// without data; other errors clear it. Nothing is shown: the caller turns result.message into a
+// message box.
 MeasurementOpenResult OpenMeasurement(
     const std::string& path, MeasurementDescription& description, DataAccess& access,
     const std::vector<MeasurementFormatReader>& readers = MeasurementFormatReaders());

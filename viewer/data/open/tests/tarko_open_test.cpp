@@ -3,30 +3,17 @@
 
 #include <filesystem>
 
-#include "test_support.h"
-#include "viewer/data/access/data_access.h"
-#include "viewer/data/mdf/measurement_open.h"
-#include "viewer/data/tools/recording_generator.h"
+#include "generated_recording_test.h"
+#include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/mdf/mdf_writer.h"
+#include "viewer/data/tarko/tarko_reader.h"
 
 namespace grafyon {
 namespace {
 
-class TarkoOpenTest : public ::testing::Test {
+class TarkoOpenTest : public test::GeneratedRecordingTest {
 protected:
-    RecordingOptions Options(const std::string& name) {
-        RecordingOptions o;
-        o.path = m_dir / name;
-        o.form = RecordingForm::TKS;
-        o.frames = 700;
-        o.channelCount = 5;
-        return o;
-    }
-
-    MeasurementOpenResult Generate(const RecordingOptions& o) {
-        std::string error;
-        EXPECT_EQ(GenerateRecording(o, &error), GENERATE_OK) << error;
-        return OpenMeasurement(o.path, m_description, m_access);
-    }
+    TarkoOpenTest() : GeneratedRecordingTest(RecordingForm::TKS, 700, 5) {}
 
     // Every value of every channel, read through the data access, is the generated one.
     void ExpectGeneratedValues(const RecordingOptions& o) {
@@ -43,18 +30,44 @@ protected:
             }
         }
     }
-
-    test::TempDir m_dir;
-    MeasurementDescription m_description;
-    DataAccess m_access;
 };
+
+TEST_F(TarkoOpenTest, SavedAsMdfTheDescriptionReadsBackAlike) {
+    RecordingOptions o = Options("rec.tks");
+    o.frames = 10;
+    o.tarkoFloatStorage = false;
+    o.channels = {DefaultChannelOfType(DATA_TYPE_FLOAT, 0),
+                  DefaultChannelOfType(DATA_TYPE_SHORT, 1)};
+    o.textLines = {"Prüfung", "", "Car 7", ""};
+    ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
+    ASSERT_EQ(ReadTarkoDescription(o.path, m_description), MeasurementStatus::Ok);
+    const std::string mdf = m_dir / "saved.mdf";
+    ASSERT_EQ(WriteMdfDescription(m_description, mdf), MDF_WRITE_OK);
+    MeasurementDescription back;
+    ASSERT_EQ(ReadMdfDescription(mdf, back), MeasurementStatus::Ok);
+    ASSERT_EQ(back.ElementCount(), m_description.ElementCount());
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Dataset& a = *m_description.Datasets()[k];
+        const Dataset& b = *back.Datasets()[k];
+        EXPECT_EQ(b.name, a.name);
+        EXPECT_EQ(b.label, a.label);
+        EXPECT_EQ(b.dataType, a.dataType);
+        EXPECT_EQ(b.dataMask, a.dataMask);
+        EXPECT_EQ(b.factor, a.factor);
+        EXPECT_EQ(b.frameOffset, a.frameOffset);
+    }
+    EXPECT_EQ(back.FrameCount(), 10u);
+    EXPECT_EQ(back.SampleStep(), 0.001);
+    EXPECT_EQ(back.DataFiles().at(0)->fullPath, m_dir / "rec.dta");
+    EXPECT_EQ(back.Header()->counters.comments, 1u);
+}
 
 TEST_F(TarkoOpenTest, FloatStorageOpensWithItsValues) {
     RecordingOptions o = Options("floats.tks");
     o.dataOffset = 13;
     o.sampleStep = 0.0005;
     const MeasurementOpenResult r = Generate(o);
-    EXPECT_EQ(r.status, MEASUREMENT_OK);
+    EXPECT_EQ(r.status, MeasurementStatus::Ok);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.attached);
     EXPECT_TRUE(r.keepDocument);
@@ -75,7 +88,7 @@ TEST_F(TarkoOpenTest, ChannelTypesOpenWithTheirValues) {
         o.channels.push_back(DefaultChannelOfType(type, o.channels.size()));
     }
     const MeasurementOpenResult r = Generate(o);
-    ASSERT_EQ(r.status, MEASUREMENT_OK);
+    ASSERT_EQ(r.status, MeasurementStatus::Ok);
     EXPECT_TRUE(r.attached);
     const std::vector<Dataset*> datasets = m_description.Datasets();
     const std::vector<std::uint32_t> offsets = FrameLayoutOf(o).offsets;
@@ -92,7 +105,7 @@ TEST_F(TarkoOpenTest, StatusesOfGeneratedRecordings) {
     o.frames = 1;
     o.textLines = {"Test", "", "Car 7"};
     MeasurementOpenResult r = Generate(o);
-    EXPECT_EQ(r.status, MEASUREMENT_SINGLE_FRAME);
+    EXPECT_EQ(r.status, MeasurementStatus::SingleFrame);
     EXPECT_TRUE(r.attached);
     std::size_t pos = 0;
     const Element* comment = m_description.FindFirst(ELEMENT_COMMENT, pos);
@@ -104,7 +117,7 @@ TEST_F(TarkoOpenTest, StatusesOfGeneratedRecordings) {
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
     std::filesystem::remove(m_dir / "gone.dta");
     r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_MISSING);
+    EXPECT_EQ(r.status, MeasurementStatus::DataFileMissing);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
@@ -114,14 +127,14 @@ TEST_F(TarkoOpenTest, StatusesOfGeneratedRecordings) {
     // An empty data file holds no frame.
     test::WriteFile(m_dir / "gone.dta", {});
     r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_NO_TIME_BASE);
+    EXPECT_EQ(r.status, MeasurementStatus::NoTimeBase);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
 
     // A broken header clears the document with its message.
     std::filesystem::resize_file(o.path, 300);
     r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_CORRUPT);
+    EXPECT_EQ(r.status, MeasurementStatus::Corrupt);
     EXPECT_EQ(r.message, MESSAGE_CORRUPT);
     EXPECT_FALSE(r.keepDocument);
     EXPECT_TRUE(m_description.Empty());

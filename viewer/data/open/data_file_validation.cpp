@@ -2,43 +2,39 @@
 #include "data_file_validation.h"
 
 #include "common/binary_file.h"
-#include "viewer/data/mdf/measurement_status.h"
+#include "viewer/data/data_file_path.h"
+#include "viewer/data/measurement_status.h"
 
 namespace grafyon {
 
-bool IsPlainDataFileName(const std::string& name) {
-    return !name.empty() && name.find('/') == std::string::npos &&
-           name.find('\\') == std::string::npos && name.find("..") == std::string::npos;
-}
-
-int ValidateDataFiles(const MeasurementDescription& description) {
+MeasurementStatus ValidateDataFiles(const MeasurementDescription& description) {
     if (description.Empty())
-        return MEASUREMENT_NO_INPUT;
+        return MeasurementStatus::NoInput;
     // Attaching opens every data file the description names, used by a segment or not, so
     // none of them may point out of the description's folder.
     for (const DataFileElement* file : description.DataFiles()) {
         // A file that holds its own frames names itself, whatever its name looks like.
         const bool self = description.Header() && file->fullPath == description.Header()->filePath;
         if (!self && !IsPlainDataFileName(file->fileName))
-            return MEASUREMENT_DATA_FILE_BROKEN;
+            return MeasurementStatus::DataFileBroken;
     }
     const std::vector<TimeSegmentElement*> segments = description.TimeSegments();
     const std::uint64_t frames = description.FrameCount();
     if (segments.empty() || frames == 0)
-        return MEASUREMENT_NO_TIME_BASE;
+        return MeasurementStatus::NoTimeBase;
     if (frames == 1)
-        return MEASUREMENT_SINGLE_FRAME;
+        return MeasurementStatus::SingleFrame;
     for (const TimeSegmentElement* segment : segments) {
         const DataFileElement* file = description.DataFileByNumber(segment->dataFileNumber);
         if (file == nullptr || file->fileName.empty())
-            return MEASUREMENT_DATA_FILE_BROKEN;
+            return MeasurementStatus::DataFileBroken;
         BinaryFileReader reader;
         if (!reader.Open(file->fullPath))
-            return MEASUREMENT_DATA_FILE_MISSING;
+            return MeasurementStatus::DataFileMissing;
         if (reader.Size() == 0)
-            return MEASUREMENT_DATA_FILE_EMPTY;
+            return MeasurementStatus::DataFileEmpty;
     }
-    return MEASUREMENT_OK;
+    return MeasurementStatus::Ok;
 }
 
 }  // namespace grafyon

@@ -2,8 +2,8 @@
 #include "measurement_open.h"
 
 #include "viewer/data/access/data_access.h"
-#include "viewer/data/mdf/data_file_validation.h"
 #include "viewer/data/mdf/mdf_reader.h"
+#include "viewer/data/open/data_file_validation.h"
 #include "viewer/data/tarko/tarko_reader.h"
 
 namespace grafyon {
@@ -45,22 +45,22 @@ const std::vector<MeasurementFormatReader>& MeasurementFormatReaders() {
     return READERS;
 }
 
-int MessageForOpenStatus(int status) {
+int MessageForOpenStatus(MeasurementStatus status) {
     switch (status) {
-        case MEASUREMENT_CORRUPT:
-        case MEASUREMENT_DATA_FILE_BROKEN:
+        case MeasurementStatus::Corrupt:
+        case MeasurementStatus::DataFileBroken:
             return MESSAGE_CORRUPT;
-        case MEASUREMENT_NOT_SUPPORTED:
+        case MeasurementStatus::NotSupported:
             return MESSAGE_NOT_SUPPORTED;
-        case MEASUREMENT_UNKNOWN_FORMAT:
-        case MEASUREMENT_NOT_MDF:
-        case MEASUREMENT_NOT_TARKO:
+        case MeasurementStatus::UnknownFormat:
+        case MeasurementStatus::NotMdf:
+        case MeasurementStatus::NotTarko:
             return MESSAGE_UNKNOWN_FORMAT;
-        case MEASUREMENT_DATA_FILE_MISSING:
-        case MEASUREMENT_DATA_FILE_EMPTY:
+        case MeasurementStatus::DataFileMissing:
+        case MeasurementStatus::DataFileEmpty:
             return MESSAGE_NONE;  // reported later, on use
         default:
-            return status < 0 ? MESSAGE_UNKNOWN_ERROR : MESSAGE_NONE;
+            return IsError(status) ? MESSAGE_UNKNOWN_ERROR : MESSAGE_NONE;
     }
 }
 
@@ -86,7 +86,7 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
     access.Detach(description);
     description.Clear();
 
-    // 1. Probe by content and read.
+    // Probe by content and read.
     BinaryFileReader file;
     if (path.empty() || !file.Open(path)) {
         result.message = MessageForOpenStatus(result.status);
@@ -102,19 +102,19 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
     }
     file.Close();
     if (format == nullptr) {
-        result.status = MEASUREMENT_UNKNOWN_FORMAT;
+        result.status = MeasurementStatus::UnknownFormat;
         result.message = MESSAGE_UNKNOWN_FORMAT;
         return result;
     }
     result.status = format->read(path, description);
 
-    // 2. Validation of the data files.
-    if (result.status == MEASUREMENT_OK && !description.Empty()) {
+    // Validate the data files.
+    if (result.status == MeasurementStatus::Ok && !description.Empty()) {
         result.status = ValidateDataFiles(description);
     }
     result.message = MessageForOpenStatus(result.status);
-    if (result.status < 0 && result.status != MEASUREMENT_DATA_FILE_MISSING &&
-        result.status != MEASUREMENT_DATA_FILE_EMPTY) {
+    if (IsError(result.status) && result.status != MeasurementStatus::DataFileMissing &&
+        result.status != MeasurementStatus::DataFileEmpty) {
         description.Clear();
         return result;
     }
@@ -122,8 +122,8 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
         return result;
     result.keepDocument = true;
 
-    // 3. Attach the data.
-    if (result.status == MEASUREMENT_OK || result.status == MEASUREMENT_SINGLE_FRAME) {
+    // Attach the data.
+    if (result.status == MeasurementStatus::Ok || result.status == MeasurementStatus::SingleFrame) {
         result.attachStatus = access.Attach(description);
         if (result.attachStatus != 0) {
             result.message = MESSAGE_FILE_MAPPING;
@@ -135,8 +135,8 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
         result.attached = true;
     }
 
-    // 4. Ranges, only for a measurement with data.
-    if (result.status == MEASUREMENT_OK)
+    // Ranges, only for a measurement with data.
+    if (result.status == MeasurementStatus::Ok)
         result.ranges = RangesOf(description);
     return result;
 }

@@ -4,42 +4,23 @@
 #include <cstring>
 #include <filesystem>
 
-#include "mdf_test_builder.h"
-#include "test_support.h"
-#include "viewer/data/access/data_access.h"
+#include "generated_recording_test.h"
 #include "viewer/data/mdf/mdf_reader.h"
-#include "viewer/data/mdf/measurement_open.h"
-#include "viewer/data/tools/recording_generator.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 
 namespace grafyon {
 namespace {
 
 using test::MdfBuilder;
 
-class MeasurementOpenTest : public ::testing::Test {
+class MeasurementOpenTest : public test::GeneratedRecordingTest {
 protected:
-    RecordingOptions Options(const std::string& name) {
-        RecordingOptions o;
-        o.path = m_dir / name;
-        o.frames = 600;
-        o.channelCount = 3;
-        return o;
-    }
-
-    MeasurementOpenResult Generate(const RecordingOptions& o) {
-        std::string error;
-        EXPECT_EQ(GenerateRecording(o, &error), GENERATE_OK) << error;
-        return OpenMeasurement(o.path, m_description, m_access);
-    }
+    MeasurementOpenTest() : GeneratedRecordingTest(RecordingForm::MDF_DTA, 600, 3) {}
 
     MeasurementOpenResult OpenBytes(const std::vector<std::uint8_t>& bytes) {
         test::WriteFile(m_dir / "built.mdf", bytes);
         return OpenMeasurement(m_dir / "built.mdf", m_description, m_access);
     }
-
-    test::TempDir m_dir;
-    MeasurementDescription m_description;
-    DataAccess m_access;
 };
 
 TEST_F(MeasurementOpenTest, AReadableMeasurementIsAttachedWithItsRanges) {
@@ -47,7 +28,7 @@ TEST_F(MeasurementOpenTest, AReadableMeasurementIsAttachedWithItsRanges) {
     o.ranges = 2;
     o.spots = 1;
     const MeasurementOpenResult r = Generate(o);
-    EXPECT_EQ(r.status, MEASUREMENT_OK);
+    EXPECT_EQ(r.status, MeasurementStatus::Ok);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.fileOpened);
     EXPECT_TRUE(r.attached);
@@ -71,7 +52,7 @@ TEST_F(MeasurementOpenTest, AReadableMeasurementIsAttachedWithItsRanges) {
 
     // Opening again into the same description starts afresh.
     const MeasurementOpenResult again = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(again.status, MEASUREMENT_OK);
+    EXPECT_EQ(again.status, MeasurementStatus::Ok);
     EXPECT_EQ(m_description.Datasets().size(), 3u);
 }
 
@@ -84,7 +65,7 @@ TEST_F(MeasurementOpenTest, RangesAndSpotsTakeTheNameWithTheirNumber) {
     b.Element(22, MdfBuilder::Spot(2, 4));
     test::WriteFile(m_dir / "names.mdf", b.Bytes());
     MeasurementDescription d;
-    ASSERT_EQ(ReadMdfDescription(m_dir / "names.mdf", d), MEASUREMENT_NO_DATASET);
+    ASSERT_EQ(ReadMdfDescription(m_dir / "names.mdf", d), MeasurementStatus::NoDataset);
     const std::vector<MeasurementRange> ranges = RangesOf(d);
     ASSERT_EQ(ranges.size(), 3u);
     EXPECT_EQ(ranges[0].name, "Zwei");
@@ -97,14 +78,14 @@ TEST_F(MeasurementOpenTest, RangesAndSpotsTakeTheNameWithTheirNumber) {
 
 TEST_F(MeasurementOpenTest, ReaderFailuresClearTheDocumentWithTheirMessage) {
     MeasurementOpenResult r = OpenMeasurement(m_dir / "missing.mdf", m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_NO_INPUT);
+    EXPECT_EQ(r.status, MeasurementStatus::NoInput);
     EXPECT_EQ(r.message, MESSAGE_UNKNOWN_ERROR);
     EXPECT_FALSE(r.fileOpened);
     EXPECT_FALSE(r.keepDocument);
 
     r = OpenBytes(
         {'n', 'o', 't', ' ', 'a', ' ', 'm', 'e', 'a', 's', 'u', 'r', 'e', 'm', 'e', 'n', 't'});
-    EXPECT_EQ(r.status, MEASUREMENT_UNKNOWN_FORMAT);
+    EXPECT_EQ(r.status, MeasurementStatus::UnknownFormat);
     EXPECT_EQ(r.message, MESSAGE_UNKNOWN_FORMAT);
     EXPECT_TRUE(r.fileOpened);
     EXPECT_TRUE(m_description.Empty());
@@ -112,7 +93,7 @@ TEST_F(MeasurementOpenTest, ReaderFailuresClearTheDocumentWithTheirMessage) {
     MdfBuilder::HeaderFields h;
     h.byte12 = 1;
     r = OpenBytes(MdfBuilder(h).Bytes());
-    EXPECT_EQ(r.status, MEASUREMENT_CORRUPT);
+    EXPECT_EQ(r.status, MeasurementStatus::Corrupt);
     EXPECT_EQ(r.message, MESSAGE_CORRUPT);
     EXPECT_FALSE(r.keepDocument);
     EXPECT_TRUE(m_description.Empty());
@@ -122,7 +103,7 @@ TEST_F(MeasurementOpenTest, DescriptionsWithoutDataStayLoadedButUnattached) {
     RecordingOptions none = Options("none.mdf");
     none.channelCount = 0;
     MeasurementOpenResult r = Generate(none);
-    EXPECT_EQ(r.status, MEASUREMENT_NO_DATASET);
+    EXPECT_EQ(r.status, MeasurementStatus::NoDataset);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
@@ -131,7 +112,7 @@ TEST_F(MeasurementOpenTest, DescriptionsWithoutDataStayLoadedButUnattached) {
     MdfBuilder noSegment;
     noSegment.Element(100, MdfBuilder::Dataset({}));
     r = OpenBytes(noSegment.Bytes());
-    EXPECT_EQ(r.status, MEASUREMENT_NO_TIME_BASE);
+    EXPECT_EQ(r.status, MeasurementStatus::NoTimeBase);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
 
@@ -140,7 +121,7 @@ TEST_F(MeasurementOpenTest, DescriptionsWithoutDataStayLoadedButUnattached) {
     ASSERT_EQ(GenerateRecording(missing), GENERATE_OK);
     std::filesystem::remove(m_dir / "missing.dta");
     r = OpenMeasurement(missing.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_MISSING);
+    EXPECT_EQ(r.status, MeasurementStatus::DataFileMissing);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
@@ -149,7 +130,7 @@ TEST_F(MeasurementOpenTest, DescriptionsWithoutDataStayLoadedButUnattached) {
 
     test::WriteFile(m_dir / "missing.dta", {});
     r = OpenMeasurement(missing.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_EMPTY);
+    EXPECT_EQ(r.status, MeasurementStatus::DataFileEmpty);
     EXPECT_TRUE(r.keepDocument);
     EXPECT_FALSE(r.attached);
 }
@@ -160,7 +141,7 @@ TEST_F(MeasurementOpenTest, BrokenDataFileElementsClearTheDocument) {
     b.Element(3, MdfBuilder::Segment(1, 1, 10, 0, 0.1));
     b.Element(100, MdfBuilder::Dataset({}));
     const MeasurementOpenResult r = OpenBytes(b.Bytes());
-    EXPECT_EQ(r.status, MEASUREMENT_DATA_FILE_BROKEN);
+    EXPECT_EQ(r.status, MeasurementStatus::DataFileBroken);
     EXPECT_EQ(r.message, MESSAGE_CORRUPT);
     EXPECT_FALSE(r.keepDocument);
     EXPECT_TRUE(m_description.Empty());
@@ -172,7 +153,7 @@ TEST_F(MeasurementOpenTest, ASingleFrameIsAttachedWithoutRanges) {
     o.frames = 1;
     o.ranges = 1;
     const MeasurementOpenResult r = Generate(o);
-    EXPECT_EQ(r.status, MEASUREMENT_SINGLE_FRAME);
+    EXPECT_EQ(r.status, MeasurementStatus::SingleFrame);
     EXPECT_EQ(r.message, MESSAGE_NONE);
     EXPECT_TRUE(r.attached);
     EXPECT_TRUE(r.ranges.empty());
@@ -183,7 +164,7 @@ TEST_F(MeasurementOpenTest, ADataFileShorterThanItsSegmentFailsToAttach) {
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
     std::filesystem::resize_file(m_dir / "short.dta", 100);
     const MeasurementOpenResult r = OpenMeasurement(o.path, m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_OK);  // the validation does not look at sizes
+    EXPECT_EQ(r.status, MeasurementStatus::Ok);  // the validation does not look at sizes
     EXPECT_NE(r.attachStatus, 0);
     EXPECT_EQ(r.message, MESSAGE_FILE_MAPPING);
     EXPECT_FALSE(r.attached);
@@ -198,8 +179,8 @@ bool ProbeOther(const BinaryFileReader& file) {
     return file.ReadAt(0, std::span(reinterpret_cast<std::uint8_t*>(head), sizeof head)) &&
            std::memcmp(head, "OTHER", 5) == 0;
 }
-int ReadOther(const std::string&, MeasurementDescription&) {
-    return MEASUREMENT_NOT_SUPPORTED;
+MeasurementStatus ReadOther(const std::string&, MeasurementDescription&) {
+    return MeasurementStatus::NotSupported;
 }
 
 TEST_F(MeasurementOpenTest, FormatsAreProbedInTheirOrder) {
@@ -211,43 +192,47 @@ TEST_F(MeasurementOpenTest, FormatsAreProbedInTheirOrder) {
     // The TARKO signature reaches the TARKO reader, which finds this header broken.
     test::WriteTextFile(m_dir / "x.tks", std::string("TARKO TKS 01.00") + std::string(300, ' '));
     MeasurementOpenResult r = OpenMeasurement(m_dir / "x.tks", m_description, m_access);
-    EXPECT_EQ(r.status, MEASUREMENT_CORRUPT);
+    EXPECT_EQ(r.status, MeasurementStatus::Corrupt);
     EXPECT_EQ(r.message, MESSAGE_CORRUPT);
     EXPECT_FALSE(r.keepDocument);
 
     // Without that reader the same file is of unknown format.
     r = OpenMeasurement(m_dir / "x.tks", m_description, m_access, {readers[0]});
-    EXPECT_EQ(r.status, MEASUREMENT_UNKNOWN_FORMAT);
+    EXPECT_EQ(r.status, MeasurementStatus::UnknownFormat);
 
     // A further reader is asked after the others.
     readers.push_back({"OTHER", &ProbeOther, &ReadOther});
     test::WriteTextFile(m_dir / "x.oth", "OTHER format");
     r = OpenMeasurement(m_dir / "x.oth", m_description, m_access, readers);
-    EXPECT_EQ(r.status, MEASUREMENT_NOT_SUPPORTED);
+    EXPECT_EQ(r.status, MeasurementStatus::NotSupported);
     EXPECT_EQ(r.message, MESSAGE_NOT_SUPPORTED);
 
     // MDF still comes first.
     RecordingOptions o = Options("mdf.mdf");
     ASSERT_EQ(GenerateRecording(o), GENERATE_OK);
     r = OpenMeasurement(o.path, m_description, m_access, readers);
-    EXPECT_EQ(r.status, MEASUREMENT_OK);
+    EXPECT_EQ(r.status, MeasurementStatus::Ok);
 }
 
 TEST(MeasurementMessages, FollowTheStatusTable) {
-    EXPECT_EQ(MessageForOpenStatus(0), MESSAGE_NONE);
-    EXPECT_EQ(MessageForOpenStatus(10), MESSAGE_NONE);
-    EXPECT_EQ(MessageForOpenStatus(20), MESSAGE_NONE);
-    EXPECT_EQ(MessageForOpenStatus(30), MESSAGE_NONE);
-    EXPECT_EQ(MessageForOpenStatus(-10), MESSAGE_CORRUPT);
-    EXPECT_EQ(MessageForOpenStatus(-70), MESSAGE_CORRUPT);
-    EXPECT_EQ(MessageForOpenStatus(-11), MESSAGE_NOT_SUPPORTED);
-    EXPECT_EQ(MessageForOpenStatus(-12), MESSAGE_UNKNOWN_FORMAT);
-    EXPECT_EQ(MessageForOpenStatus(-20), MESSAGE_UNKNOWN_FORMAT);
-    EXPECT_EQ(MessageForOpenStatus(-21), MESSAGE_UNKNOWN_FORMAT);
-    EXPECT_EQ(MessageForOpenStatus(-50), MESSAGE_NONE);
-    EXPECT_EQ(MessageForOpenStatus(-60), MESSAGE_NONE);
-    EXPECT_EQ(MessageForOpenStatus(-100), MESSAGE_UNKNOWN_ERROR);
-    EXPECT_EQ(MessageForOpenStatus(-3), MESSAGE_UNKNOWN_ERROR);
+    // By the numbers the document reports, so that these stay as they are.
+    const auto messageFor = [](int code) {
+        return MessageForOpenStatus(static_cast<MeasurementStatus>(code));
+    };
+    EXPECT_EQ(messageFor(0), MESSAGE_NONE);
+    EXPECT_EQ(messageFor(10), MESSAGE_NONE);
+    EXPECT_EQ(messageFor(20), MESSAGE_NONE);
+    EXPECT_EQ(messageFor(30), MESSAGE_NONE);
+    EXPECT_EQ(messageFor(-10), MESSAGE_CORRUPT);
+    EXPECT_EQ(messageFor(-70), MESSAGE_CORRUPT);
+    EXPECT_EQ(messageFor(-11), MESSAGE_NOT_SUPPORTED);
+    EXPECT_EQ(messageFor(-12), MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_EQ(messageFor(-20), MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_EQ(messageFor(-21), MESSAGE_UNKNOWN_FORMAT);
+    EXPECT_EQ(messageFor(-50), MESSAGE_NONE);
+    EXPECT_EQ(messageFor(-60), MESSAGE_NONE);
+    EXPECT_EQ(messageFor(-100), MESSAGE_UNKNOWN_ERROR);
+    EXPECT_EQ(messageFor(-3), MESSAGE_UNKNOWN_ERROR);
 }
 
 }  // namespace
