@@ -1,5 +1,5 @@
 // The calls that start-up, exit and the about box make into parts of the viewer built
-// elsewhere (settings, fonts and colours, document, main window, export, about library).
+// elsewhere (settings, fonts and colors, document, main window, export, about library).
 // An empty hook means the part is not connected; the application then does what is
 // noted beside it.
 #pragma once
@@ -13,7 +13,7 @@ class QMainWindow;
 
 namespace grafyon::app {
 
-// Settings, user-interface font and curve colours of the application.
+// Settings, user-interface font and curve colors of the application.
 struct SettingsHooks {
     // Every value of section "Settings" ("ReadRegistryKeys"). Not connected: nothing read.
     std::function<void()> readRegistryKeys;
@@ -26,10 +26,10 @@ struct SettingsHooks {
     std::function<void()> useSystemFont;
     // Writes the font to "Settings"/"SysFont" at exit. Not connected: nothing.
     std::function<void()> writeFontToRegistry;
-    // Reads the curve colour table (section "Colors", or the defaults) and makes it the
+    // Reads the curve color table (section "Colors", or the defaults) and makes it the
     // active palette. Not connected: nothing.
     std::function<void()> initCurveColors;
-    // Writes the colour table at exit and clears it. Not connected: nothing.
+    // Writes the color table at exit and clears it. Not connected: nothing.
     std::function<void()> writeCurveColors;
     // Line lineNumber (from 0) of the settings report into text; false after the last
     // line. Not connected: no lines.

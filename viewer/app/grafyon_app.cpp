@@ -132,7 +132,7 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     if (m_commandLine.m_showSplash)
         ShowSplash();
 
-    // The user-interface font and the curve colours.
+    // The user-interface font and the curve colors.
     InitUserInterfaceFont();
     if (m_hooks.settings.initCurveColors)
         m_hooks.settings.initCurveColors();

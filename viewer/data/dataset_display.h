@@ -17,7 +17,7 @@ struct DatasetDisplay {
     int activeAtLastAssignment = 0;
     double displayMinimum = 0.0;
     double displayMaximum = 0.0;
-    std::uint32_t colour = 0;  // 0x00BBGGRR
+    std::uint32_t color = 0;  // 0x00BBGGRR
     bool pointsDirty = true;
     std::vector<CurvePoint> points;  // two per pixel column
     int pointCount = 0;

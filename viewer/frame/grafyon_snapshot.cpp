@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     view.SetDocument(&document);
     // The first view depends on the window's width, so the size is set before opening.
     document.SetInitialView(grafyon::InitialViewFrom(settings),
-                            grafyon::CurveColourValues(runtime.colours));
+                            grafyon::CurveColorValues(runtime.colors));
     const bool opened = document.OnOpenDocument(QString::fromStdString(input));
 
     const QImage picture = view.Render();

@@ -358,7 +358,7 @@ void CMainFrame::OpenRecentFile(int index) {
 bool CMainFrame::OpenFile(const QString& path) {
     CGrafyonDoc& document = *m_runtime.document;
     document.SetInitialView(InitialViewFrom(m_runtime.settings),
-                            CurveColourValues(m_runtime.colours));
+                            CurveColorValues(m_runtime.colors));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool opened = document.OnOpenDocument(path);
     QApplication::restoreOverrideCursor();
@@ -510,7 +510,7 @@ void CMainFrame::OnPropertiesRequested(CGraphicObject* target, bool isDiagram) {
         document.ZoomHistory().Take(layout);
     if (changes.activeFlag)
         document.UpdateAllViews(HINT_CURVES);
-    else if (changes.range || changes.colour)
+    else if (changes.range || changes.color)
         document.UpdateAllViews(HINT_REDRAW);
 }
 

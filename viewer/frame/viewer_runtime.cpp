@@ -34,10 +34,10 @@ InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& s) {
     return v;
 }
 
-std::vector<std::uint32_t> CurveColourValues(const viewer::CurveColors& colours) {
+std::vector<std::uint32_t> CurveColorValues(const viewer::CurveColors& colors) {
     std::vector<std::uint32_t> values;
-    values.reserve(colours.Size());
-    for (const viewer::ColorEntry& entry : colours.Entries())
+    values.reserve(colors.Size());
+    for (const viewer::ColorEntry& entry : colors.Entries())
         values.push_back(entry.color);
     return values;
 }

@@ -1,4 +1,4 @@
-// What the running viewer holds besides its windows: settings, font, colours, the document.
+// What the running viewer holds besides its windows: settings, font, colors, the document.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +23,7 @@ struct ViewerRuntime {
 
     viewer::ViewerSettings settings;
     viewer::LogFont font;
-    viewer::CurveColors colours;
+    viewer::CurveColors colors;
     std::unique_ptr<CGrafyonDoc> document;
 };
 
@@ -31,8 +31,8 @@ struct ViewerRuntime {
 CursorValueFormat CursorFormatFrom(const viewer::ViewerSettings& settings);
 // The first view of a freshly opened document, from the user's settings.
 InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& settings);
-// The colour of each dataset by its index, as the layout takes them.
-std::vector<std::uint32_t> CurveColourValues(const viewer::CurveColors& colours);
+// The color of each dataset by its index, as the layout takes them.
+std::vector<std::uint32_t> CurveColorValues(const viewer::CurveColors& colors);
 
 // The text of a document message: "cannot be opened" with the path, or a numbered text.
 QString DocumentMessageText(int stringNumber, const QString& path);

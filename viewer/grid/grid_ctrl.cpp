@@ -18,7 +18,7 @@ namespace {
 constexpr Qt::Alignment DEFAULT_ALIGNMENT = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::ItemFlags CELL_FLAGS = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 
-QColor ColourOf(const QTableWidgetItem* item, int role) {
+QColor ColorOf(const QTableWidgetItem* item, int role) {
     if (item == nullptr)
         return {};
     const QVariant value = item->data(role);
@@ -27,9 +27,9 @@ QColor ColourOf(const QTableWidgetItem* item, int role) {
     return value.value<QBrush>().color();
 }
 
-void SetColourOf(QTableWidgetItem* item, int role, const QColor& colour) {
-    if (colour.isValid())
-        item->setData(role, QBrush(colour));
+void SetColorOf(QTableWidgetItem* item, int role, const QColor& color) {
+    if (color.isValid())
+        item->setData(role, QBrush(color));
     else
         item->setData(role, QVariant());
 }
@@ -156,27 +156,27 @@ void CGridCtrl::SetColumnAlignment(int column, Qt::Alignment alignment) {
     }
 }
 
-void CGridCtrl::SetCellColour(int row, int column, const QColor& background) {
+void CGridCtrl::SetCellColor(int row, int column, const QColor& background) {
     if (QTableWidgetItem* cell = CellItem(row, column))
-        SetColourOf(cell, Qt::BackgroundRole, background);
+        SetColorOf(cell, Qt::BackgroundRole, background);
 }
 
-void CGridCtrl::SetTextColour(int row, int column, const QColor& text) {
+void CGridCtrl::SetTextColor(int row, int column, const QColor& text) {
     if (QTableWidgetItem* cell = CellItem(row, column))
-        SetColourOf(cell, Qt::ForegroundRole, text);
+        SetColorOf(cell, Qt::ForegroundRole, text);
 }
 
-void CGridCtrl::SetRowColour(int row, const QColor& background) {
+void CGridCtrl::SetRowColor(int row, const QColor& background) {
     for (int column = 0; column < columnCount(); ++column)
-        SetCellColour(row, column, background);
+        SetCellColor(row, column, background);
 }
 
-QColor CGridCtrl::CellColour(int row, int column) const {
-    return ColourOf(CellItem(row, column), Qt::BackgroundRole);
+QColor CGridCtrl::CellColor(int row, int column) const {
+    return ColorOf(CellItem(row, column), Qt::BackgroundRole);
 }
 
-QColor CGridCtrl::TextColour(int row, int column) const {
-    return ColourOf(CellItem(row, column), Qt::ForegroundRole);
+QColor CGridCtrl::TextColor(int row, int column) const {
+    return ColorOf(CellItem(row, column), Qt::ForegroundRole);
 }
 
 void CGridCtrl::SetCheckColumn(int column) {

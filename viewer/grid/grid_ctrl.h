@@ -1,4 +1,4 @@
-// A cell grid with one fixed header row, proportional columns, check boxes and cell colours.
+// A cell grid with one fixed header row, proportional columns, check boxes and cell colors.
 #pragma once
 
 #include <QColor>
@@ -10,7 +10,7 @@
 namespace grafyon {
 
 // Rows are selected whole. Use the methods below rather than the inherited item API: the
-// check states and colours are kept for the rows those methods create.
+// check states and colors are kept for the rows those methods create.
 class CGridCtrl : public QTableWidget {
     Q_OBJECT
 public:
@@ -33,13 +33,13 @@ public:
     QString Text(int row, int column) const;
     void SetColumnAlignment(int column, Qt::Alignment alignment);
 
-    // An invalid colour restores the default. Out-of-range cells are ignored.
-    void SetCellColour(int row, int column, const QColor& background);
-    void SetTextColour(int row, int column, const QColor& text);
-    void SetRowColour(int row, const QColor& background);
-    // The colours set, invalid when the cell uses the default.
-    QColor CellColour(int row, int column) const;
-    QColor TextColour(int row, int column) const;
+    // An invalid color restores the default. Out-of-range cells are ignored.
+    void SetCellColor(int row, int column, const QColor& background);
+    void SetTextColor(int row, int column, const QColor& text);
+    void SetRowColor(int row, const QColor& background);
+    // The colors set, invalid when the cell uses the default.
+    QColor CellColor(int row, int column) const;
+    QColor TextColor(int row, int column) const;
 
     // The column whose cells carry a check box, -1 for none. Changing it clears the checks.
     void SetCheckColumn(int column);

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     grafyon::app::TerminationSignals terminationSignals;
 
-    // Settings, font, colours and the document outlive the application object, which
+    // Settings, font, colors and the document outlive the application object, which
     // reaches them through the hooks. The main window's recent-file list is the
     // application's, so the hooks are connected once the application exists.
     grafyon::ViewerRuntime runtime;

@@ -42,10 +42,10 @@ app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHoo
             viewer::LogFontFromQFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     };
     s.writeFontToRegistry = [&runtime] { viewer::WriteSystemFont(runtime.font); };
-    s.initCurveColors = [&runtime] { runtime.colours.Read(); };
+    s.initCurveColors = [&runtime] { runtime.colors.Read(); };
     s.writeCurveColors = [&runtime] {
-        runtime.colours.Write();
-        runtime.colours.Clear();
+        runtime.colors.Write();
+        runtime.colors.Clear();
     };
     s.settingsReportLine = [&runtime](int line, std::string& text) {
         return viewer::SettingsReportLine(line, runtime.settings, runtime.font.faceName, text);
@@ -62,7 +62,7 @@ app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHoo
     d.newDocument = [&runtime] { return runtime.document->OnNewDocument(); };
     d.openDocumentFile = [&runtime](const std::string& path) {
         runtime.document->SetInitialView(InitialViewFrom(runtime.settings),
-                                         CurveColourValues(runtime.colours));
+                                         CurveColorValues(runtime.colors));
         return runtime.document->OnOpenDocument(QString::fromStdString(path));
     };
     d.firstDocumentState = [&runtime] {

@@ -1,5 +1,5 @@
 // The wiring of the viewer: the application shell's hooks connected to the settings, the
-// font, the colours, the document and the main window.
+// font, the colors, the document and the main window.
 #pragma once
 
 #include "viewer/app/app_hooks.h"

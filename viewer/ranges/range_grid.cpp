@@ -1,4 +1,4 @@
-// Columns, rows and colours of the range grid.
+// Columns, rows and colors of the range grid.
 #include "range_grid.h"
 
 #include "viewer/ranges/ranges_strings.h"
@@ -17,13 +17,13 @@ void SetUpRangeGrid(CGridCtrl& grid) {
 
 void FillRangeGrid(CGridCtrl& grid, const CRangeList& list) {
     grid.SetRowCount(list.Count());
-    const QColor activeColour = viewer::QColorFromColorRef(RANGE_COLOUR);
+    const QColor activeColor = viewer::QColorFromColorRef(RANGE_COLOR);
     for (int row = 0; row < list.Count(); ++row) {
         const CRange& range = list.At(row);
         grid.SetText(row, 0, QString::fromStdString(range.Name()));
         grid.SetText(row, 1, QString::number(range.Start() + RANGE_DISPLAY_OFFSET));
         grid.SetText(row, 2, QString::number(range.End() + RANGE_DISPLAY_OFFSET));
-        grid.SetRowColour(row, range.Active() ? activeColour : QColor());
+        grid.SetRowColor(row, range.Active() ? activeColor : QColor());
     }
 }
 

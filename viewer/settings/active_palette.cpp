@@ -1,4 +1,4 @@
-// The process-wide reference to the palette of the colour buttons.
+// The process-wide reference to the palette of the color buttons.
 #include "viewer/settings/active_palette.h"
 
 namespace grafyon::viewer {

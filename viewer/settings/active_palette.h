@@ -1,4 +1,4 @@
-// The one process-wide palette that colour buttons offer.
+// The one process-wide palette that color buttons offer.
 #pragma once
 
 #include "viewer/settings/color_table.h"

@@ -1,4 +1,4 @@
-// The built-in colour lists.
+// The built-in color lists.
 #include "viewer/settings/color_table.h"
 
 namespace grafyon::viewer {

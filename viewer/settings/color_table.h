@@ -1,4 +1,4 @@
-// Named colours: the entry type, the default curve colours and the standard palette.
+// Named colors: the entry type, the default curve colors and the standard palette.
 #pragma once
 
 #include <cstdint>
@@ -7,10 +7,10 @@
 
 namespace grafyon::viewer {
 
-// A colour as 0x00BBGGRR.
+// A color as 0x00BBGGRR.
 using ColorRef = std::uint32_t;
 
-// Offered by the colour popup besides the palette; no curve colour of its own.
+// Offered by the color popup besides the palette; no curve color of its own.
 inline constexpr ColorRef COLOR_TRANSPARENT = 0xFFFFFFFFu;
 
 constexpr ColorRef MakeColorRef(int red, int green, int blue) {
@@ -35,9 +35,9 @@ struct ColorEntry {
 
 using ColorList = std::vector<ColorEntry>;
 
-// The 20 curve colours used when the settings file holds no table.
+// The 20 curve colors used when the settings file holds no table.
 const ColorList& DefaultCurveColors();
-// The 16 colours offered by the colour button when no curve colour table is registered.
+// The 16 colors offered by the color button when no curve color table is registered.
 const ColorList& StandardPalette();
 
 }  // namespace grafyon::viewer

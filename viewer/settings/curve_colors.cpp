@@ -1,4 +1,4 @@
-// Reading and writing the curve colour table.
+// Reading and writing the curve color table.
 #include "viewer/settings/curve_colors.h"
 
 #include <algorithm>
@@ -24,7 +24,7 @@ std::string EntryPrefix(int index) {
 
 ColorRef ReadColor(const SettingsFile& file, std::string_view name) {
     const std::optional<std::int64_t> value = file.ReadInt(VIEWER_COLORS_SECTION, name);
-    // Colours are 32-bit values, written as signed numbers; anything else reads as black.
+    // Colors are 32-bit values, written as signed numbers; anything else reads as black.
     if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
         *value > std::numeric_limits<std::uint32_t>::max()) {
         return 0;
@@ -43,7 +43,7 @@ CurveColors::~CurveColors() {
 
 ColorList CurveColors::ReadTable(const SettingsFile& file) {
     const std::int64_t stored = file.ReadInt(VIEWER_COLORS_SECTION, COUNT_NAME).value_or(0);
-    // Datasets take their colour modulo the table size, so the table is never left empty.
+    // Datasets take their color modulo the table size, so the table is never left empty.
     if (stored <= 0)
         return DefaultCurveColors();
     const int count = static_cast<int>(std::min<std::int64_t>(stored, CURVE_COLORS_MAX));

@@ -1,4 +1,4 @@
-// The curve colour table of the application and its storage in section "Colors".
+// The curve color table of the application and its storage in section "Colors".
 #pragma once
 
 #include <cstddef>
@@ -23,7 +23,7 @@ public:
     // less or missing; at most CURVE_COLORS_MAX entries) and makes it the active palette.
     void Read(const SettingsFile& file);
     void Read();  // from the user's settings file
-    // The count, then every entry's colour and name in table order; true when all of it
+    // The count, then every entry's color and name in table order; true when all of it
     // reached the file.
     bool Write(SettingsFile& file) const;
     bool Write() const;  // to the user's settings file
@@ -32,7 +32,7 @@ public:
 
     const ColorList& Entries() const { return m_entries; }
     std::size_t Size() const { return m_entries.size(); }
-    // The colour of dataset datasetIndex: entry datasetIndex modulo the table size.
+    // The color of dataset datasetIndex: entry datasetIndex modulo the table size.
     ColorRef ForDataset(std::size_t datasetIndex) const;
     const ColorEntry& EntryForDataset(std::size_t datasetIndex) const;
 

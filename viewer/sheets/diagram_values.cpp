@@ -30,7 +30,7 @@ DiagramValues DiagramValuesFrom(CGraphicLayout& layout, const MeasurementDescrip
         row.active = d->active;
         row.minimum = d->display.displayMinimum;
         row.maximum = d->display.displayMaximum;
-        row.colour = d->display.colour;
+        row.color = d->display.color;
         v.curves.push_back(std::move(row));
     }
     return v;
@@ -105,9 +105,9 @@ DiagramChanges ApplyDiagramValues(const DiagramValues& v, CGraphicLayout& layout
         }
         if (layout.ManualScale(d, row.minimum, row.maximum))
             changes.displayRanges = true;
-        if (d.display.colour != row.colour) {
-            d.display.colour = row.colour;
-            changes.colours = true;
+        if (d.display.color != row.color) {
+            d.display.color = row.color;
+            changes.colors = true;
         }
     }
     if (order.size() == present.size() && order != present && reorder && reorder(order))

@@ -31,7 +31,7 @@ struct CurveRow {
     bool active = false;
     double minimum = 0.0;
     double maximum = 0.0;
-    std::uint32_t colour = 0;
+    std::uint32_t color = 0;
 };
 
 // The working copy of the sheet; the pages edit it and OK applies it.
@@ -59,7 +59,7 @@ struct DiagramChanges {
     bool viewMode = false;
     bool xValues = false;        // start or interval mode or value
     bool displayRanges = false;  // a dataset's display range
-    bool colours = false;
+    bool colors = false;
     bool activeFlags = false;
     bool order = false;           // the datasets were moved
     bool snapshotNeeded = false;  // xValues or displayRanges
@@ -82,7 +82,7 @@ int MoveCurveRow(std::vector<CurveRow>& rows, int index, int delta);
 // Applies the sheet's values in this order: view mode, diagrams per page and grid
 // (each stored as a setting when the layout took it), the axes and the scale mode (always
 // stored), start and interval, then the datasets (active flags, display ranges by manual
-// scaling, colours, order through reorder) and the curves, forced when the view mode
+// scaling, colors, order through reorder) and the curves, forced when the view mode
 // changed.
 DiagramChanges ApplyDiagramValues(const DiagramValues& values, CGraphicLayout& layout,
                                   MeasurementDescription& description,

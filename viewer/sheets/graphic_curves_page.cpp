@@ -22,7 +22,7 @@ constexpr int COLUMN_MINIMUM = 1;
 constexpr int COLUMN_MAXIMUM = 2;
 
 // Rows of datasets that are no curves are greyed so the active ones stand out.
-const QColor INACTIVE_ROW_COLOUR(0xE0, 0xE0, 0xE0);
+const QColor INACTIVE_ROW_COLOR(0xE0, 0xE0, 0xE0);
 
 QString GridNumber(double value) {
     return QString::fromStdString(FormatPrintf("%g", value));
@@ -104,12 +104,12 @@ void CGraphicCurvesPage::FillRow(int row) {
     m_grid->SetText(row, COLUMN_MINIMUM, GridNumber(curve.minimum));
     m_grid->SetText(row, COLUMN_MAXIMUM, GridNumber(curve.maximum));
     m_grid->SetChecked(row, curve.active);
-    m_grid->SetRowColour(row, curve.active ? QColor() : INACTIVE_ROW_COLOUR);
+    m_grid->SetRowColor(row, curve.active ? QColor() : INACTIVE_ROW_COLOR);
     // A transparent curve would make its name invisible: that one keeps the default text.
-    m_grid->SetTextColour(row, COLUMN_DATASET,
-                          curve.colour == viewer::COLOR_TRANSPARENT
-                              ? QColor()
-                              : viewer::QColorFromColorRef(curve.colour));
+    m_grid->SetTextColor(row, COLUMN_DATASET,
+                         curve.color == viewer::COLOR_TRANSPARENT
+                             ? QColor()
+                             : viewer::QColorFromColorRef(curve.color));
 }
 
 int CGraphicCurvesPage::SelectedRow() const {
@@ -141,14 +141,14 @@ void CGraphicCurvesPage::OpenScaling() {
     if (row < 0)
         return;
     CurveRow& curve = m_values.curves[static_cast<std::size_t>(row)];
-    const ScalingValues start{curve.minimum, curve.maximum, curve.colour, curve.active};
+    const ScalingValues start{curve.minimum, curve.maximum, curve.color, curve.active};
     CScalingDialog dialog(QString::fromStdString(curve.name), start, this);
     dialog.SetMessageSink(m_sink);
     if (dialog.exec() != QDialog::Accepted)
         return;
     curve.minimum = dialog.Values().minimum;
     curve.maximum = dialog.Values().maximum;
-    curve.colour = dialog.Values().colour;
+    curve.color = dialog.Values().color;
     curve.active = dialog.Values().showCurve;
     FillRow(row);
 }

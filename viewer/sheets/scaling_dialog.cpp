@@ -27,9 +27,9 @@ CScalingDialog::CScalingDialog(const QString& datasetName, const ScalingValues& 
     m_minimum->setObjectName("minimumEdit");
     m_maximum = new QLineEdit(QString::fromStdString(FormatNumberField(values.maximum)), this);
     m_maximum->setObjectName("maximumEdit");
-    m_colour = new viewer::ColorButton(this);
-    m_colour->setObjectName("colorButton");
-    m_colour->SetColor(values.colour);
+    m_color = new viewer::ColorButton(this);
+    m_color->setObjectName("colorButton");
+    m_color->SetColor(values.color);
     m_showCurve = new QCheckBox(tr("&Show Curve"), this);
     m_showCurve->setObjectName("showCurveCheck");
     m_showCurve->setChecked(values.showCurve);
@@ -37,7 +37,7 @@ CScalingDialog::CScalingDialog(const QString& datasetName, const ScalingValues& 
     auto* form = new QFormLayout;
     form->addRow(tr("&Minimum:"), m_minimum);
     form->addRow(tr("M&aximum:"), m_maximum);
-    form->addRow(tr("&Color:"), m_colour);
+    form->addRow(tr("&Color:"), m_color);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
@@ -62,7 +62,7 @@ void CScalingDialog::accept() {
     ManualRange(minimum, maximum);
     m_values.minimum = minimum;
     m_values.maximum = maximum;
-    m_values.colour = m_colour->Color();
+    m_values.color = m_color->Color();
     m_values.showCurve = m_showCurve->isChecked();
     QDialog::accept();
 }

@@ -1,4 +1,4 @@
-// The "Scaling" dialog of one curve: display range, colour and whether it is shown.
+// The "Scaling" dialog of one curve: display range, color and whether it is shown.
 #pragma once
 
 #include <QDialog>
@@ -34,14 +34,14 @@ private:
     QLabel* m_name;
     QLineEdit* m_minimum;
     QLineEdit* m_maximum;
-    viewer::ColorButton* m_colour;
+    viewer::ColorButton* m_color;
     QCheckBox* m_showCurve;
 };
 
-// Shows the dialog modally for curve. On OK the range is scaled manually, the colour
+// Shows the dialog modally for curve. On OK the range is scaled manually, the color
 // stored and, with "&Show Curve" cleared, the curve deactivated (checked: activated). The
 // caller then takes a view snapshot when changes.range is set, and sends HINT_CURVES when
-// activeFlag is set, otherwise HINT_REDRAW when range or colour is.
+// activeFlag is set, otherwise HINT_REDRAW when range or color is.
 ScalingChanges RunScalingDialog(QWidget* parent, CGraphicLayout& layout, Dataset& curve,
                                 bool fromContextMenu, MessageSink sink = {});
 

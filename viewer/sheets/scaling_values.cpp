@@ -10,7 +10,7 @@ ScalingValues ScalingValuesFrom(const Dataset& curve, bool fromContextMenu) {
     ScalingValues v;
     v.minimum = curve.display.displayMinimum;
     v.maximum = curve.display.displayMaximum;
-    v.colour = curve.display.colour;
+    v.color = curve.display.color;
     v.showCurve = fromContextMenu || curve.active;
     return v;
 }
@@ -19,9 +19,9 @@ ScalingChanges ApplyScalingValues(const ScalingValues& v, CGraphicLayout& layout
     ScalingChanges changes;
     changes.accepted = true;
     changes.range = layout.ManualScale(curve, v.minimum, v.maximum) != 0;
-    if (curve.display.colour != v.colour) {
-        curve.display.colour = v.colour;
-        changes.colour = true;
+    if (curve.display.color != v.color) {
+        curve.display.color = v.color;
+        changes.color = true;
     }
     if (curve.active != v.showCurve) {
         curve.active = v.showCurve;

@@ -13,16 +13,16 @@ namespace grafyon::sheets {
 struct ScalingValues {
     double minimum = 0.0;
     double maximum = 0.0;
-    std::uint32_t colour = 0;
+    std::uint32_t color = 0;
     bool showCurve = true;
 };
 
 // What OK changed. The caller takes a view snapshot when range is set; sends HINT_REDRAW
-// for range or colour, and HINT_CURVES when the curve was deactivated or activated.
+// for range or color, and HINT_CURVES when the curve was deactivated or activated.
 struct ScalingChanges {
     bool accepted = false;
     bool range = false;
-    bool colour = false;
+    bool color = false;
     bool activeFlag = false;
 };
 
@@ -30,7 +30,7 @@ struct ScalingChanges {
 // so "&Show Curve" starts checked; otherwise it shows the active flag.
 ScalingValues ScalingValuesFrom(const Dataset& curve, bool fromContextMenu);
 
-// Manual scaling of the range (equal values widened, reversed ones swapped), the colour,
+// Manual scaling of the range (equal values widened, reversed ones swapped), the color,
 // and the active flag from "&Show Curve"; a changed flag re-applies the curves of the
 // layout's document.
 ScalingChanges ApplyScalingValues(const ScalingValues& values, CGraphicLayout& layout,

@@ -61,9 +61,9 @@ bool CGrafyonDoc::HasUsableData() const {
 }
 
 void CGrafyonDoc::SetInitialView(const InitialViewSettings& settings,
-                                 std::vector<std::uint32_t> colours) {
+                                 std::vector<std::uint32_t> colors) {
     m_initialView = settings;
-    m_colours = std::move(colours);
+    m_colors = std::move(colors);
 }
 
 bool CGrafyonDoc::OnNewDocument() {
@@ -98,7 +98,7 @@ bool CGrafyonDoc::OnOpenDocument(const QString& path) {
     }
     BindLayout();
     if (opened.attached) {
-        m_layout->InitialView(m_initialView, m_colours);
+        m_layout->InitialView(m_initialView, m_colors);
         // Undo can always return to the first view.
         m_zoomHistory.Take(*m_layout);
     }

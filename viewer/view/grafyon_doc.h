@@ -38,8 +38,8 @@ public:
     // Detaches the data and empties the document (closing it).
     void DeleteContents();
 
-    // The settings and colours a freshly opened document's first view is made from.
-    void SetInitialView(const InitialViewSettings& settings, std::vector<std::uint32_t> colours);
+    // The settings and colors a freshly opened document's first view is made from.
+    void SetInitialView(const InitialViewSettings& settings, std::vector<std::uint32_t> colors);
     void SetMessageSink(DocumentMessage sink) { m_message = std::move(sink); }
 
     MeasurementDescription& Description() { return m_description; }
@@ -88,7 +88,7 @@ private:
     CGraphicObject* m_popupTarget = nullptr;  // owned by the layout
     bool m_popupIsDiagram = false;
     InitialViewSettings m_initialView;
-    std::vector<std::uint32_t> m_colours;
+    std::vector<std::uint32_t> m_colors;
     DocumentMessage m_message;
     QString m_path;
     int m_openStatus = -100;

@@ -16,7 +16,7 @@ namespace grafyon {
 
 namespace {
 
-QColor Colour(std::uint32_t bgr) {
+QColor Color(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
@@ -116,8 +116,8 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
     const int gap = m_layout->Gap();
     if (gap <= 0)
         return;
-    auto line = [&](int row, QColor colour) {
-        painter.setPen(QPen(colour, 1));
+    auto line = [&](int row, QColor color) {
+        painter.setPen(QPen(color, 1));
         painter.drawLine(0, row, width - 1, row);
     };
     if (gap == 1) {
@@ -133,7 +133,7 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
 void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags) {
     const QRect rect = ToQRect(diagram.Rect());
     if (flags & DRAW_BACKGROUNDS)
-        painter.fillRect(rect, Colour(diagram.backgroundColour));
+        painter.fillRect(rect, Color(diagram.backgroundColor));
     Dataset* front = diagram.curve;
     if (front == nullptr)
         return;
@@ -148,21 +148,21 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
 
     if (plotUsable) {
         painter.fillRect(QRect(plot.left - 1, plot.top - 1, plot.Width() + 2, plot.Height() + 2),
-                         Colour(diagram.plotFrame));
-        painter.fillRect(ToQRect(plot), Colour(diagram.plotBackground));
+                         Color(diagram.plotFrame));
+        painter.fillRect(ToQRect(plot), Color(diagram.plotBackground));
         if (diagram.rangeBands != nullptr) {
             for (const RangeBand& band : *diagram.rangeBands) {
                 if (band.left < plot.left || band.right < band.left)
                     continue;
                 const QRect fill(band.left, plot.top, band.right - band.left + 1, plot.Height());
-                painter.fillRect(fill.intersected(ToQRect(plot)), Colour(diagram.rangeColour));
+                painter.fillRect(fill.intersected(ToQRect(plot)), Color(diagram.rangeColor));
             }
         }
         painter.setClipRect(ToQRect(plot));
         if (diagram.yGrid && ticks.major > 0.0) {
-            QPen grid(Colour(diagram.gridColour), 1, Qt::DotLine);
+            QPen grid(Color(diagram.gridColor), 1, Qt::DotLine);
             painter.setPen(grid);
-            painter.setBackground(Colour(diagram.plotBackground));
+            painter.setBackground(Color(diagram.plotBackground));
             painter.setBackgroundMode(Qt::OpaqueMode);
             ForEachMultiple(minimum, maximum, ticks.major, maxLines, [&](double v) {
                 const int row = ValueRow(v, minimum, maximum, plot);
@@ -189,7 +189,7 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
                 line.setPoint(i, d.points[static_cast<std::size_t>(i)].x,
                               d.points[static_cast<std::size_t>(i)].y + shift);
             }
-            painter.setPen(QPen(Colour(d.colour), 1));
+            painter.setPen(QPen(Color(d.color), 1));
             if (count == 1) {
                 painter.drawPoint(line.point(0));
             } else {
@@ -199,8 +199,8 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
         painter.setClipRect(rect);
     }
 
-    // The tick strip left of the plot and the labels, in the front curve's colour.
-    const QColor text = Colour(front->display.colour);
+    // The tick strip left of the plot and the labels, in the front curve's color.
+    const QColor text = Color(front->display.color);
     painter.setPen(QPen(text, 1));
     if (plotUsable) {
         const GraphicRect strip{plot.left, plot.top, plot.right, plot.bottom};
@@ -243,7 +243,7 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
 void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const {
     const QRect rect = ToQRect(axis.Rect());
     if (flags & DRAW_BACKGROUNDS)
-        painter.fillRect(rect, Colour(axis.backgroundColour));
+        painter.fillRect(rect, Color(axis.backgroundColor));
     painter.save();
     painter.setClipRect(rect);
     painter.setPen(QPen(Qt::black, 1));
@@ -308,7 +308,7 @@ QRect CGraphicPainter::ValueBox(const CGraphicDiagram& diagram) const {
 
 namespace {
 
-// The part rect of image (in the painter's logical pixels) with its colours inverted, as a
+// The part rect of image (in the painter's logical pixels) with its colors inverted, as a
 // white pen under difference or exclusive-or composition leaves it.
 QImage InvertedPart(const QImage& image, const QRect& rect) {
     const qreal ratio = image.devicePixelRatio();
@@ -334,7 +334,7 @@ void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagr
     const int row = front->display.cursorPixelRow + (plot.top - front->display.plotTopAtCursor);
     const bool columnInside = column >= plot.left && column < plot.right;
     const bool rowInside = row >= plot.top && row < plot.bottom;
-    const bool white = (diagram.cursorColour & 0xFFFFFFu) == 0xFFFFFFu;
+    const bool white = (diagram.cursorColor & 0xFFFFFFu) == 0xFFFFFFu;
     if (below != nullptr && !below->isNull() && white) {
         const QRect vertical(column, plot.top, 1, plot.Height());
         const QRect horizontal(plot.left, row, plot.Width(), 1);
@@ -356,7 +356,7 @@ void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagr
     } else {
         painter.save();
         painter.setCompositionMode(QPainter::CompositionMode_Difference);
-        painter.setPen(QPen(Colour(diagram.cursorColour), 1));
+        painter.setPen(QPen(Color(diagram.cursorColor), 1));
         if (columnInside)
             painter.drawLine(column, plot.top, column, plot.bottom - 1);
         if (rowInside)
@@ -371,7 +371,7 @@ void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagr
     const QRect box = ValueBox(diagram);
     if (box.width() <= 0 || box.height() <= 0)
         return;
-    painter.fillRect(box, Colour(diagram.backgroundColour));
+    painter.fillRect(box, Color(diagram.backgroundColor));
     const CursorValueFormat& format = diagram.cursorValueFormat;
     const double position = m_layout->AxisInSamples()
                                 ? static_cast<double>(m_layout->cursorSample + 1)
@@ -379,7 +379,7 @@ void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagr
     const QString value =
         QString::fromStdString(format.Apply(front->display.valueAtCursor)).trimmed();
     const QString where = QString::fromStdString(format.Apply(position)).trimmed();
-    painter.setPen(Colour(front->display.colour));
+    painter.setPen(Color(front->display.color));
     QRect valueRect = box;
     valueRect.setLeft(box.left() + box.width() / 2);
     QRect whereRect = box;

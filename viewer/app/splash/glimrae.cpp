@@ -64,7 +64,7 @@ QPixmap BuiltInPicture(const QString& appName) {
     background.setColorAt(1.0, QColor(6, 16, 40));
     painter.fillRect(picture.rect(), background);
 
-    const QColor colours[] = {QColor(0, 128, 255), QColor(255, 128, 0), QColor(0, 255, 128)};
+    const QColor colors[] = {QColor(0, 128, 255), QColor(255, 128, 0), QColor(0, 255, 128)};
     for (int curve = 0; curve < 3; ++curve) {
         QPainterPath path;
         for (int x = 0; x <= WIDTH; x += 4) {
@@ -77,7 +77,7 @@ QPixmap BuiltInPicture(const QString& appName) {
                 path.lineTo(x, y);
             }
         }
-        painter.setPen(QPen(colours[curve], 2.0));
+        painter.setPen(QPen(colors[curve], 2.0));
         painter.drawPath(path);
     }
 

@@ -112,7 +112,7 @@ TEST(GridColumns, ReplacingColumnsKeepsRowsAndTheirTexts) {
     EXPECT_EQ(grid.Text(0, 3), "new");
 }
 
-TEST(GridCells, TextsAndColoursPerCellAndRow) {
+TEST(GridCells, TextsAndColorsPerCellAndRow) {
     CGridCtrl grid;
     grid.SetColumns({"A", "B", "C"}, {3, 2, 2});
     grid.SetRowCount(3);
@@ -122,31 +122,31 @@ TEST(GridCells, TextsAndColoursPerCellAndRow) {
     // Cells outside the grid are ignored and read as empty.
     grid.SetText(3, 0, "x");
     grid.SetText(0, -1, "x");
-    grid.SetCellColour(7, 7, Qt::red);
+    grid.SetCellColor(7, 7, Qt::red);
     EXPECT_EQ(grid.Text(3, 0), "");
-    EXPECT_FALSE(grid.CellColour(7, 7).isValid());
+    EXPECT_FALSE(grid.CellColor(7, 7).isValid());
 
-    grid.SetCellColour(1, 2, QColor(0xFF, 0xFF, 0x80));
-    EXPECT_EQ(grid.CellColour(1, 2), QColor(0xFF, 0xFF, 0x80));
-    EXPECT_FALSE(grid.CellColour(1, 1).isValid());
-    grid.SetTextColour(1, 2, Qt::blue);
-    EXPECT_EQ(grid.TextColour(1, 2), QColor(Qt::blue));
-    EXPECT_FALSE(grid.TextColour(1, 1).isValid());
+    grid.SetCellColor(1, 2, QColor(0xFF, 0xFF, 0x80));
+    EXPECT_EQ(grid.CellColor(1, 2), QColor(0xFF, 0xFF, 0x80));
+    EXPECT_FALSE(grid.CellColor(1, 1).isValid());
+    grid.SetTextColor(1, 2, Qt::blue);
+    EXPECT_EQ(grid.TextColor(1, 2), QColor(Qt::blue));
+    EXPECT_FALSE(grid.TextColor(1, 1).isValid());
 
-    grid.SetRowColour(2, Qt::green);
+    grid.SetRowColor(2, Qt::green);
     for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(grid.CellColour(2, column), QColor(Qt::green)) << column;
-    grid.SetRowColour(2, QColor());
+        EXPECT_EQ(grid.CellColor(2, column), QColor(Qt::green)) << column;
+    grid.SetRowColor(2, QColor());
     for (int column = 0; column < 3; ++column)
-        EXPECT_FALSE(grid.CellColour(2, column).isValid()) << column;
-    // The colour reaches what the view paints.
+        EXPECT_FALSE(grid.CellColor(2, column).isValid()) << column;
+    // The color reaches what the view paints.
     EXPECT_EQ(grid.model()->data(grid.model()->index(1, 2), Qt::BackgroundRole).value<QBrush>(),
               QBrush(QColor(0xFF, 0xFF, 0x80)));
 
-    // Rows dropped and added again come back empty and uncoloured.
+    // Rows dropped and added again come back empty and uncolored.
     grid.SetRowCount(1);
     grid.SetRowCount(3);
-    EXPECT_FALSE(grid.CellColour(1, 2).isValid());
+    EXPECT_FALSE(grid.CellColor(1, 2).isValid());
     EXPECT_EQ(grid.Text(1, 2), "");
     grid.SetRowCount(-5);
     EXPECT_EQ(grid.RowCount(), 0);
@@ -202,9 +202,9 @@ TEST(GridChecks, MouseAndSpaceToggleAndSignalProgramChangesDoNot) {
     EXPECT_EQ(toggled.at(2).at(0).toInt(), 0);
     EXPECT_TRUE(grid.IsChecked(0));
 
-    // Text and colour changes of the check cell are no toggles.
+    // Text and color changes of the check cell are no toggles.
     grid.SetText(0, 0, "renamed");
-    grid.SetCellColour(0, 0, Qt::yellow);
+    grid.SetCellColor(0, 0, Qt::yellow);
     EXPECT_EQ(toggled.count(), 3);
     EXPECT_TRUE(grid.IsChecked(0));
 }

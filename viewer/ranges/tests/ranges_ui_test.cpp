@@ -167,7 +167,7 @@ TEST(RangePropertiesDialog, ARecordingWithoutSamplesTakesNoPosition) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(RangesDialog, ShowsEveryRangeOneBasedWithActiveRowsColoured) {
+TEST(RangesDialog, ShowsEveryRangeOneBasedWithActiveRowsColored) {
     const CRangeList list = ThreeRanges();
     CRangesDialog dialog(nullptr, list, 1000);
     dialog.show();
@@ -182,12 +182,12 @@ TEST(RangesDialog, ShowsEveryRangeOneBasedWithActiveRowsColoured) {
     EXPECT_EQ(grid.Text(0, 0), "first");
     EXPECT_EQ(grid.Text(0, 1), "10");
     EXPECT_EQ(grid.Text(0, 2), "20");
-    // The inactive range is listed, without the colour.
+    // The inactive range is listed, without the color.
     EXPECT_EQ(grid.Text(1, 0), "inactive");
     EXPECT_EQ(grid.Text(1, 1), "100");
-    EXPECT_FALSE(grid.CellColour(1, 0).isValid());
-    EXPECT_EQ(grid.CellColour(0, 2), LIGHT_YELLOW);
-    EXPECT_EQ(grid.CellColour(2, 0), LIGHT_YELLOW);
+    EXPECT_FALSE(grid.CellColor(1, 0).isValid());
+    EXPECT_EQ(grid.CellColor(0, 2), LIGHT_YELLOW);
+    EXPECT_EQ(grid.CellColor(2, 0), LIGHT_YELLOW);
     // Two sevenths for each position column.
     EXPECT_EQ(grid.columnWidth(1), 2 * grid.viewport()->width() / 7);
     EXPECT_TRUE(grid.MultipleSelection());
@@ -219,7 +219,7 @@ TEST(RangesDialog, EditAndRemoveNeedASelectionAndRemoveTakesAllSelected) {
     EXPECT_EQ(document.Count(), 3);
 }
 
-TEST(RangesDialog, AllActiveAndAllInactiveChangeFlagsAndColours) {
+TEST(RangesDialog, AllActiveAndAllInactiveChangeFlagsAndColors) {
     CRangesDialog dialog(nullptr, ThreeRanges(), 1000);
     dialog.show();
     CGridCtrl& grid = *dialog.Grid();
@@ -227,11 +227,11 @@ TEST(RangesDialog, AllActiveAndAllInactiveChangeFlagsAndColours) {
     EXPECT_EQ(dialog.Ranges().CountActive(), 0);
     EXPECT_EQ(dialog.Ranges().Count(), 3);
     for (int row = 0; row < 3; ++row)
-        EXPECT_FALSE(grid.CellColour(row, 0).isValid()) << row;
+        EXPECT_FALSE(grid.CellColor(row, 0).isValid()) << row;
     QTest::mouseClick(dialog.AllActiveButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.Ranges().CountActive(), 3);
     for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(grid.CellColour(row, 1), LIGHT_YELLOW) << row;
+        EXPECT_EQ(grid.CellColor(row, 1), LIGHT_YELLOW) << row;
 }
 
 TEST(RangesDialog, EditOpensRangePropertiesAndTheRangeMovesToItsPlace) {
@@ -314,8 +314,8 @@ TEST(ShowRangesDialog, ListsAllRangesAndSpansTheSelection) {
     EXPECT_EQ(grid.Text(1, 0), "inactive");
     EXPECT_EQ(grid.Text(2, 1), "500");
     EXPECT_EQ(grid.Text(2, 2), "1000");
-    EXPECT_EQ(grid.CellColour(0, 0), LIGHT_YELLOW);
-    EXPECT_FALSE(grid.CellColour(1, 2).isValid());
+    EXPECT_EQ(grid.CellColor(0, 0), LIGHT_YELLOW);
+    EXPECT_FALSE(grid.CellColor(1, 2).isValid());
     EXPECT_FALSE(dialog.SelectedSpan().has_value());
 
     QTest::mouseClick(dialog.SelectAllButton(), Qt::LeftButton);

@@ -1,4 +1,4 @@
-// The curve colour table: defaults, storage in "Colors", limits and the active palette.
+// The curve color table: defaults, storage in "Colors", limits and the active palette.
 #include <gtest/gtest.h>
 
 #include "test_support.h"
@@ -66,7 +66,7 @@ TEST(CurveColors, StoredTableWithMissingEntries) {
     // Dataset 4 gets entry 1.
     EXPECT_EQ(colors.EntryForDataset(4), (ColorEntry{0x445566u, "Zwei"}));
 
-    // A missing entry reads as black without a name; so does a colour that is no 32-bit value.
+    // A missing entry reads as black without a name; so does a color that is no 32-bit value.
     ASSERT_TRUE(file->Remove("Colors", "CurveColor01 Color"));
     ASSERT_TRUE(file->Remove("Colors", "CurveColor01 Name"));
     ASSERT_TRUE(file->WriteString("Colors", "CurveColor02 Color", "99999999999"));

@@ -1,4 +1,4 @@
-// The Qt layer on the offscreen platform: font conversion, window placement, colour button.
+// The Qt layer on the offscreen platform: font conversion, window placement, color button.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -149,8 +149,8 @@ TEST(WidgetPlacement, MaximisedAndOffScreenPlacements) {
     EXPECT_EQ(other.geometry(), QRect(screen.left() + 5, screen.top() + 5, 120, 80));
 }
 
-// The colour of the button's face at its centre.
-QColor CentreColour(QWidget& widget) {
+// The color of the button's face at its centre.
+QColor CentreColor(QWidget& widget) {
     const QImage image = widget.grab().toImage();
     return image.pixelColor(image.width() / 2, image.height() / 2);
 }
@@ -175,11 +175,11 @@ protected:
     ColorButton m_button;
 };
 
-TEST_F(ColorButtonTest, ShowsItsColour) {
+TEST_F(ColorButtonTest, ShowsItsColor) {
     m_button.SetColor(0x00336699u);
-    EXPECT_EQ(CentreColour(m_button), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(CentreColor(m_button), QColor(0x99, 0x66, 0x33));
     m_button.SetColor(0x0000FF00u);
-    EXPECT_EQ(CentreColour(m_button), QColor(0, 255, 0));
+    EXPECT_EQ(CentreColor(m_button), QColor(0, 255, 0));
 }
 
 TEST_F(ColorButtonTest, PopupChoosesANamedCell) {
@@ -190,7 +190,7 @@ TEST_F(ColorButtonTest, PopupChoosesANamedCell) {
     EXPECT_TRUE(popup->isVisible());
     EXPECT_EQ(popup->objectName(), "Color");
     EXPECT_TRUE(popup->windowFlags().testFlag(Qt::Popup));
-    // The active palette and "Transparent"; the current colour is the current cell.
+    // The active palette and "Transparent"; the current color is the current cell.
     ASSERT_EQ(popup->CellCount(), 5);
     EXPECT_EQ(popup->CellName(1), "Gruen");
     EXPECT_EQ(popup->CellName(popup->TransparentCell()), "Transparent");
@@ -211,7 +211,7 @@ TEST_F(ColorButtonTest, PopupChoosesANamedCell) {
     EXPECT_FALSE(popup->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(m_button.Popup(), nullptr);
-    EXPECT_EQ(CentreColour(m_button), QColor(0, 255, 0));
+    EXPECT_EQ(CentreColor(m_button), QColor(0, 255, 0));
 }
 
 TEST_F(ColorButtonTest, PopupKeyboardAndEscape) {
@@ -247,7 +247,7 @@ TEST_F(ColorButtonTest, PopupKeyboardAndEscape) {
     EXPECT_EQ(m_button.Color(), 0u);
 }
 
-TEST_F(ColorButtonTest, ExtendedStyleUsesTheColourDialog) {
+TEST_F(ColorButtonTest, ExtendedStyleUsesTheColorDialog) {
     m_button.SetExtendedStyle(true);
     m_button.SetColor(0x00336699u);
     QColor initial;
@@ -263,7 +263,7 @@ TEST_F(ColorButtonTest, ExtendedStyleUsesTheColourDialog) {
     EXPECT_EQ(m_button.Popup(), nullptr);
     EXPECT_EQ(m_button.Color(), MakeColorRef(1, 2, 3));
 
-    // Cancel keeps the colour.
+    // Cancel keeps the color.
     QTimer::singleShot(0, [&] {
         QColorDialog* dialog = m_button.Dialog();
         ASSERT_NE(dialog, nullptr);

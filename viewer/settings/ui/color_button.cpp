@@ -1,4 +1,4 @@
-// Painting of the colour button and the choosers it opens.
+// Painting of the color button and the choosers it opens.
 #include "viewer/settings/ui/color_button.h"
 
 #include <QColorDialog>
@@ -60,7 +60,7 @@ void ColorButton::paintEvent(QPaintEvent*) {
 
 void ColorButton::OpenChooser() {
     if (m_extendedStyle) {
-        // The dialog has no transparent colour; it starts from white then.
+        // The dialog has no transparent color; it starts from white then.
         const QColor initial =
             m_color == COLOR_TRANSPARENT ? QColor(Qt::white) : QColorFromColorRef(m_color);
         QColorDialog dialog(initial, this);

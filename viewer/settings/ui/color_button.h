@@ -1,4 +1,4 @@
-// A push button that shows a colour and lets the user choose another.
+// A push button that shows a color and lets the user choose another.
 #pragma once
 
 #include <QColorDialog>
@@ -11,7 +11,7 @@
 namespace grafyon::viewer {
 
 // A click opens the popup of the active palette below the button; with the extended style
-// it opens the colour dialog instead, and OK there takes its colour.
+// it opens the color dialog instead, and OK there takes its color.
 class ColorButton : public QPushButton {
     Q_OBJECT
 public:
@@ -22,7 +22,7 @@ public:
     bool ExtendedStyle() const { return m_extendedStyle; }
     void SetExtendedStyle(bool extended) { m_extendedStyle = extended; }
 
-    // The open popup or colour dialog, for whoever needs to reach into it.
+    // The open popup or color dialog, for whoever needs to reach into it.
     ColorPopup* Popup() const { return m_popup; }
     QColorDialog* Dialog() const { return m_dialog; }
 

@@ -1,4 +1,4 @@
-// Converting stored colours to and from QColor.
+// Converting stored colors to and from QColor.
 #include "viewer/settings/ui/color_conversion.h"
 
 namespace grafyon::viewer {

@@ -1,4 +1,4 @@
-// Between stored colours (0x00BBGGRR) and QColor.
+// Between stored colors (0x00BBGGRR) and QColor.
 #pragma once
 
 #include <QColor>
@@ -9,7 +9,7 @@ namespace grafyon::viewer {
 
 // COLOR_TRANSPARENT becomes Qt::transparent.
 QColor QColorFromColorRef(ColorRef color);
-// A fully transparent colour becomes COLOR_TRANSPARENT; otherwise alpha is dropped.
+// A fully transparent color becomes COLOR_TRANSPARENT; otherwise alpha is dropped.
 ColorRef ColorRefFromQColor(const QColor& color);
 
 }  // namespace grafyon::viewer

@@ -1,4 +1,4 @@
-// Painting and input of the colour popup.
+// Painting and input of the color popup.
 #include "viewer/settings/ui/color_popup.h"
 
 #include <QFontMetrics>

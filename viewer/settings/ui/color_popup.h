@@ -1,4 +1,4 @@
-// The borderless popup of named colour cells that a colour button opens.
+// The borderless popup of named color cells that a color button opens.
 #pragma once
 
 #include <QWidget>

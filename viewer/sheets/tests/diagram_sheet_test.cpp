@@ -201,10 +201,10 @@ TEST_F(DiagramSheetTest, CurvesGridShowsEveryDataset) {
     EXPECT_EQ(grid->Text(3, 1), "0");
     EXPECT_EQ(grid->Text(3, 2), "40");
     EXPECT_EQ(grid->CheckColumn(), 0);
-    // Names in their curve's colour, inactive rows greyed.
-    EXPECT_EQ(grid->TextColour(2, 0), QColor(0x02, 0xFF, 0x00));
-    EXPECT_FALSE(grid->CellColour(0, 1).isValid());
-    EXPECT_TRUE(grid->CellColour(1, 1).isValid());
+    // Names in their curve's color, inactive rows greyed.
+    EXPECT_EQ(grid->TextColor(2, 0), QColor(0x02, 0xFF, 0x00));
+    EXPECT_FALSE(grid->CellColor(0, 1).isValid());
+    EXPECT_TRUE(grid->CellColor(1, 1).isValid());
     EXPECT_TRUE(grid->IsChecked(0));
     EXPECT_FALSE(grid->IsChecked(1));
     // The first column gets the width minus 4/7 of it, the others 2/7 each.
@@ -307,7 +307,7 @@ TEST_F(DiagramSheetTest, PropertyOpensScalingForTheSelectedRow) {
     EXPECT_TRUE(ClickOk(*sheet));
     EXPECT_EQ(DatasetAt(1).display.displayMinimum, 2.0);
     EXPECT_EQ(DatasetAt(1).display.displayMaximum, 8.0);
-    EXPECT_EQ(DatasetAt(1).display.colour, 0x00112233u);
+    EXPECT_EQ(DatasetAt(1).display.color, 0x00112233u);
     EXPECT_FALSE(DatasetAt(1).active);
     EXPECT_TRUE(sheet->Changes().displayRanges);
     EXPECT_TRUE(sheet->Changes().snapshotNeeded);
@@ -372,7 +372,7 @@ TEST(ScalingDialog, FromTheContextMenuUncheckedShowCurveDeactivates) {
     EXPECT_EQ(doc.layout.CurveCount(), 2);
 }
 
-TEST(ScalingDialog, EqualValuesAreWidenedAndTheColourStored) {
+TEST(ScalingDialog, EqualValuesAreWidenedAndTheColorStored) {
     Document doc(100, 1.0, 2);
     Dataset& curve = *doc.description.Datasets()[1];
     WithNextModal([](QWidget* modal) {
@@ -385,11 +385,11 @@ TEST(ScalingDialog, EqualValuesAreWidenedAndTheColourStored) {
     });
     const ScalingChanges changes = RunScalingDialog(nullptr, doc.layout, curve, true);
     EXPECT_TRUE(changes.range);
-    EXPECT_TRUE(changes.colour);
+    EXPECT_TRUE(changes.color);
     EXPECT_FALSE(changes.activeFlag);
     EXPECT_EQ(curve.display.displayMinimum, -4.0);
     EXPECT_EQ(curve.display.displayMaximum, -3.0);
-    EXPECT_EQ(curve.display.colour, 0x000000FFu);
+    EXPECT_EQ(curve.display.color, 0x000000FFu);
     EXPECT_TRUE(curve.active);
 }
 

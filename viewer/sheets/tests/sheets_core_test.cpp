@@ -204,7 +204,7 @@ TEST(DiagramValues, TakenFromTheLayoutAndTheDatasets) {
     EXPECT_EQ(v.curves[1].name, "ch1");
     EXPECT_FALSE(v.curves[1].active);
     EXPECT_EQ(v.curves[2].maximum, 30.0);
-    EXPECT_EQ(v.curves[2].colour, 0x0000FF02u);
+    EXPECT_EQ(v.curves[2].color, 0x0000FF02u);
     EXPECT_EQ(SampleCountText(doc.layout), "1000");
     // (1000 - 1) x 0.01 in the default cursor value format "%10.6g".
     EXPECT_EQ(TimeMaximumText(doc.layout), "      9.99");
@@ -288,7 +288,7 @@ TEST(DiagramValues, SettingsFollowOnlyWhatTheLayoutTook) {
     EXPECT_EQ(doc.settings.numOfDiagrams, DIAGRAMS_PER_PAGE_MAX);
 }
 
-TEST(DiagramValues, DatasetsTakeFlagsRangesByManualScalingAndColours) {
+TEST(DiagramValues, DatasetsTakeFlagsRangesByManualScalingAndColors) {
     Document doc(100, 1.0, 3);
     std::vector<Dataset*> datasets = doc.description.Datasets();
     DiagramValues v = DiagramValuesFrom(doc.layout, doc.description);
@@ -297,14 +297,14 @@ TEST(DiagramValues, DatasetsTakeFlagsRangesByManualScalingAndColours) {
     v.curves[1].minimum = 5.0;  // equal: widened like a constant curve
     v.curves[1].maximum = 5.0;
     v.curves[2].active = false;
-    v.curves[2].colour = 0x123456;
+    v.curves[2].color = 0x123456;
     datasets[0]->display.pointsDirty = false;
     const DiagramChanges changes =
         ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
     EXPECT_TRUE(changes.displayRanges);
     EXPECT_TRUE(changes.snapshotNeeded);
     EXPECT_TRUE(changes.activeFlags);
-    EXPECT_TRUE(changes.colours);
+    EXPECT_TRUE(changes.colors);
     EXPECT_FALSE(changes.order);
     EXPECT_EQ(datasets[0]->display.displayMinimum, -50.0);
     EXPECT_EQ(datasets[0]->display.displayMaximum, 50.0);
@@ -312,18 +312,18 @@ TEST(DiagramValues, DatasetsTakeFlagsRangesByManualScalingAndColours) {
     EXPECT_EQ(datasets[1]->display.displayMinimum, 4.0);
     EXPECT_EQ(datasets[1]->display.displayMaximum, 6.0);
     EXPECT_FALSE(datasets[2]->active);
-    EXPECT_EQ(datasets[2]->display.colour, 0x123456u);
+    EXPECT_EQ(datasets[2]->display.color, 0x123456u);
     // The curves were re-applied: the inactive dataset is no curve any more.
     ASSERT_EQ(doc.layout.CurveCount(), 2);
     EXPECT_EQ(doc.layout.Curves()[1], datasets[1]);
 
-    // A colour alone changes no range and needs no snapshot.
+    // A color alone changes no range and needs no snapshot.
     v = DiagramValuesFrom(doc.layout, doc.description);
-    v.curves[0].colour = 0xABCDEF;
-    const DiagramChanges colourOnly =
+    v.curves[0].color = 0xABCDEF;
+    const DiagramChanges colorOnly =
         ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
-    EXPECT_TRUE(colourOnly.colours);
-    EXPECT_FALSE(colourOnly.snapshotNeeded);
+    EXPECT_TRUE(colorOnly.colors);
+    EXPECT_FALSE(colorOnly.snapshotNeeded);
 }
 
 TEST(DiagramValues, ManualRangeRule) {
@@ -416,32 +416,32 @@ TEST(ScalingValues, ShowCurveStartsCheckedFromTheContextMenu) {
     curve.active = false;
     curve.display.displayMinimum = -1.0;
     curve.display.displayMaximum = 2.0;
-    curve.display.colour = 0xFF;
+    curve.display.color = 0xFF;
     EXPECT_TRUE(ScalingValuesFrom(curve, true).showCurve);
     const ScalingValues fromPage = ScalingValuesFrom(curve, false);
     EXPECT_FALSE(fromPage.showCurve);
     EXPECT_EQ(fromPage.minimum, -1.0);
     EXPECT_EQ(fromPage.maximum, 2.0);
-    EXPECT_EQ(fromPage.colour, 0xFFu);
+    EXPECT_EQ(fromPage.color, 0xFFu);
 }
 
-TEST(ScalingValues, ApplyScalesManuallyStoresTheColourAndHonoursShowCurve) {
+TEST(ScalingValues, ApplyScalesManuallyStoresTheColorAndHonoursShowCurve) {
     Document doc(100, 1.0, 3);
     Dataset& curve = *doc.description.Datasets()[1];
     ScalingValues v = ScalingValuesFrom(curve, true);
     ScalingChanges changes = ApplyScalingValues(v, doc.layout, curve);
     EXPECT_TRUE(changes.accepted);
-    EXPECT_FALSE(changes.range || changes.colour || changes.activeFlag);
+    EXPECT_FALSE(changes.range || changes.color || changes.activeFlag);
 
     v.minimum = 8.0;
     v.maximum = 2.0;
-    v.colour = 0x00FF00;
+    v.color = 0x00FF00;
     changes = ApplyScalingValues(v, doc.layout, curve);
     EXPECT_TRUE(changes.range);
-    EXPECT_TRUE(changes.colour);
+    EXPECT_TRUE(changes.color);
     EXPECT_EQ(curve.display.displayMinimum, 2.0);
     EXPECT_EQ(curve.display.displayMaximum, 8.0);
-    EXPECT_EQ(curve.display.colour, 0x00FF00u);
+    EXPECT_EQ(curve.display.color, 0x00FF00u);
 
     v.showCurve = false;
     changes = ApplyScalingValues(v, doc.layout, curve);

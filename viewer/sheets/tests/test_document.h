@@ -1,5 +1,5 @@
 // A small document for the sheets' tests: the shared in-memory recording with display
-// ranges and colours, its curves laid out, and the settings the sheets write.
+// ranges and colors, its curves laid out, and the settings the sheets write.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,7 @@ struct Document : test::TestRecording {
             DatasetDisplay& display = list[i]->display;
             display.displayMinimum = 0.0;
             display.displayMaximum = 10.0 * static_cast<double>(i + 1);
-            display.colour = 0x0000FF00u + static_cast<std::uint32_t>(i);
+            display.color = 0x0000FF00u + static_cast<std::uint32_t>(i);
         }
         layout.SetClientRect(0, 0, 641, 481);
         layout.SetDiagramCount(2);

@@ -40,9 +40,9 @@ public:
     bool yGrid = false;
     std::uint32_t plotBackground = 0xFFFFFF;
     std::uint32_t plotFrame = 0xC0C0C0;
-    std::uint32_t gridColour = 0xC0C0C0;
-    std::uint32_t cursorColour = 0xFFFFFF;
-    std::uint32_t rangeColour = 0x80FFFF;
+    std::uint32_t gridColor = 0xC0C0C0;
+    std::uint32_t cursorColor = 0xFFFFFF;
+    std::uint32_t rangeColor = 0x80FFFF;
     const std::vector<RangeBand>* rangeBands = nullptr;
     LabelKind labelKind = LabelKind::MinimumMaximum;
     bool minMaxLabels = true;

@@ -570,7 +570,7 @@ void CGraphicLayout::SetCursorValueFormat(const CursorValueFormat& format) {
 }
 
 void CGraphicLayout::InitialView(const InitialViewSettings& s,
-                                 const std::vector<std::uint32_t>& colours) {
+                                 const std::vector<std::uint32_t>& colors) {
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     const double step = Step();
     std::int64_t count = 2;
@@ -615,8 +615,8 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s,
                 datasets.push_back(d);
         }
     }
-    for (std::size_t k = 0; k < datasets.size() && !colours.empty(); ++k) {
-        datasets[k]->display.colour = colours[k % colours.size()];
+    for (std::size_t k = 0; k < datasets.size() && !colors.empty(); ++k) {
+        datasets[k]->display.color = colors[k % colors.size()];
     }
     ApplyCurves(datasets, true);
     Autoscale(0, count, s.equalizedScaling, s.scaleToFullRange);

@@ -107,8 +107,7 @@ public:
     int YAutoscale(CGraphicDiagram& diagram);
     int ManualScale(Dataset& curve, double minimum, double maximum);
     void SetCursorValueFormat(const CursorValueFormat& format);
-    void InitialView(const InitialViewSettings& settings,
-                     const std::vector<std::uint32_t>& colours);
+    void InitialView(const InitialViewSettings& settings, const std::vector<std::uint32_t>& colors);
 
     // Places every object for the client rectangle and refreshes what depends on it;
     // 0 or one of the LAYOUT_ errors.

@@ -26,8 +26,8 @@ public:
     const GraphicRect& Rect() const { return m_rect; }
     int TextHeight() const { return m_textHeight; }
 
-    std::uint32_t backgroundColour = 0xF0F0F0;
-    std::uint32_t backgroundFrameColour = 0xF0F0F0;
+    std::uint32_t backgroundColor = 0xF0F0F0;
+    std::uint32_t backgroundFrameColor = 0xF0F0F0;
 
 protected:
     GraphicRect m_rect;

@@ -12,8 +12,8 @@ namespace grafyon {
 
 struct GraphicRect;
 
-// Colour of the bands behind the curves and of active rows in range lists (0x00BBGGRR).
-inline constexpr std::uint32_t RANGE_COLOUR = 0x80FFFF;
+// Color of the bands behind the curves and of active rows in range lists (0x00BBGGRR).
+inline constexpr std::uint32_t RANGE_COLOR = 0x80FFFF;
 // Sample positions are shown to the user 1-based.
 inline constexpr std::int64_t RANGE_DISPLAY_OFFSET = 1;
 

@@ -81,15 +81,15 @@ TEST(GrafyonView, OpensARecordingAndDrawsItsCurves) {
 
     // Curves are drawn: the picture holds more than the white and grey of empty diagrams.
     const QImage picture = f.view.Render();
-    int coloured = 0;
+    int colored = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const QColor c = picture.pixelColor(x, y);
             if (c.saturation() > 100)
-                ++coloured;
+                ++colored;
         }
     }
-    EXPECT_GT(coloured, 500);
+    EXPECT_GT(colored, 500);
 }
 
 TEST(GrafyonView, CursorStepsRepaintOnlyTheirStrips) {

@@ -104,7 +104,7 @@ TEST(GraphicPainter, PlotCurveAndBands) {
     const GraphicRect& plot = s.layout.Diagram(0).PlotRect();
     EXPECT_EQ(Pixel(image, plot.left - 1, plot.top + 3), 0xC0C0C0u);   // plot frame
     EXPECT_EQ(Pixel(image, plot.left + 15, plot.top + 1), 0xFFFF80u);  // band (0x80FFFF as BGR)
-    // The curve colour appears inside the plot, in both diagrams.
+    // The curve color appears inside the plot, in both diagrams.
     int red = 0, green = 0;
     for (int x = plot.left; x < plot.right; ++x) {
         for (int y = plot.top; y < plot.bottom; ++y)
@@ -119,11 +119,11 @@ TEST(GraphicPainter, PlotCurveAndBands) {
     EXPECT_LE(s.list[0]->display.pointCount, 2 * plot.Width());
 }
 
-int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int right, QRgb colour) {
+int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int right, QRgb color) {
     int leftmost = -1;
     for (int x = left; x < right; ++x) {
         for (int y = top; y < bottom; ++y) {
-            if (Pixel(image, x, y) == colour)
+            if (Pixel(image, x, y) == color)
                 return x;
         }
     }

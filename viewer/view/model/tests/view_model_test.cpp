@@ -337,7 +337,7 @@ TEST(LayoutPass, GeometryAxesAndCursor) {
     s.numOfValues = 501;
     s.cursorValueFormat = CursorValueFormat::Build(12, 3, 2);
     r.layout.InitialView(s, {0x0000FF, 0x00FF00});
-    EXPECT_EQ(r.list[1]->display.colour, 0x00FF00u);
+    EXPECT_EQ(r.list[1]->display.color, 0x00FF00u);
     EXPECT_EQ(r.layout.LastSample(), 500);
 
     ASSERT_EQ(r.layout.LayoutPass(13, 7, true), 0);
