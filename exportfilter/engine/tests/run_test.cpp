@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
 #include "exportfilter/engine/export_method.h"
 #include "exportfilter/engine/export_run.h"
 #include "exportfilter/engine/export_strings.h"
+#include "exportfilter/engine/host_table.h"
 #include "exportfilter/engine/quenar_interface.h"
 #include "exportfilter/engine/record_queries.h"
 #include "fake_host.h"
@@ -479,6 +481,69 @@ TEST(RunFrame, NumbersIgnoreTheProcessLocale) {
     ASSERT_EQ(s.Negotiate(), 0);
     ASSERT_EQ(s.Run(), 0);
     EXPECT_EQ(ReadTextFile(s.target), "x;a\r\n0;1.5\r\n0.5;-2.25\r\n");
+}
+
+// Host information functions as the viewer answers them: two comment lines "abc" and "".
+int CommentCount(void*, const CQuenarSelectItem*) {
+    return 2;
+}
+int CommentLength(void*, const CQuenarSelectItem*, int line) {
+    return line == 0 ? 3 : 0;
+}
+int CommentText(void* context, const CQuenarSelectItem*, int line, char* buffer, int size) {
+    static_cast<std::vector<int>*>(context)->push_back(size);
+    // Copies size characters and then the terminator: the buffer must hold size + 1.
+    std::memcpy(buffer, line == 0 ? "abc" : "", static_cast<std::size_t>(size));
+    buffer[size] = '\0';
+    return size;
+}
+int DateTime(void*, const CQuenarSelectItem*, int selector, void* destination, int size) {
+    if (selector == QUENAR_DT_VALUE && size >= 4) {
+        const std::int32_t seconds = 1234;
+        std::memcpy(destination, &seconds, sizeof seconds);
+        return 0;
+    }
+    if (selector != QUENAR_DT_DATE)
+        return QUENAR_DT_DOES_NOT_FIT;
+    std::snprintf(static_cast<char*>(destination), static_cast<std::size_t>(size), "08.12.2026");
+    return 0;
+}
+void Range(void*, const CQuenarSelectItem*, double* minimum, double* maximum) {
+    *minimum = 5.0;
+    *maximum = -1.0;
+}
+
+TEST(HostAccess, CommentaryDateTimeAndRange) {
+    QuenarHostTable table;
+    std::vector<int> sizes;
+    const QuenarHostAccess host(table, &sizes);
+    CQuenarStreamTest filter;
+    filter.commentaryMode = 1;
+    const QuenarSelectList records = MakeRecords({{"a"}});
+    const CQuenarSelectItem& record = *records.front();
+    EXPECT_FALSE(host.Commentary(record).has_value());
+    EXPECT_EQ(FilterCommentary(filter, records, host), "");
+    double minimum = 0.0;
+    double maximum = 0.0;
+    EXPECT_FALSE(host.ValueRange(record, minimum, maximum));
+    EXPECT_FALSE(host.DateTimeText(record, QUENAR_DT_DATE).has_value());
+
+    table.Register(QUENAR_FN_COMMENT_COUNT, AsHostFunction(&CommentCount));
+    table.Register(QUENAR_FN_COMMENT_LENGTH, AsHostFunction(&CommentLength));
+    table.Register(QUENAR_FN_COMMENT_TEXT, AsHostFunction(&CommentText));
+    table.Register(QUENAR_FN_DATE_TIME, AsHostFunction(&DateTime));
+    table.Register(QUENAR_FN_VALUE_RANGE, AsHostFunction(&Range));
+    EXPECT_EQ(FilterCommentary(filter, records, host), "abc\n");
+    EXPECT_EQ(sizes, (std::vector<int>{3, 0}));
+    filter.commentaryMode = 2;
+    filter.commentaryText = "own";
+    EXPECT_EQ(FilterCommentary(filter, records, host), "own");
+    EXPECT_EQ(host.DateTimeText(record, QUENAR_DT_DATE), "08.12.2026");
+    EXPECT_FALSE(host.DateTimeText(record, QUENAR_DT_TIME).has_value());
+    EXPECT_EQ(host.RecordingSeconds(record), 1234);
+    ASSERT_TRUE(host.ValueRange(record, minimum, maximum));
+    EXPECT_EQ(minimum, -1.0);
+    EXPECT_EQ(maximum, 5.0);
 }
 
 }  // namespace
