@@ -126,7 +126,12 @@ void BM_HoldingResampler(benchmark::State& state) {
 
 BENCHMARK(BM_RowsAdapter)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HostRowsDirect)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_InterpolatingResampler)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InterpolatingResampler)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(16)
+    ->Arg(64)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HoldingResampler)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
 
 }  // namespace

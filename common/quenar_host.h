@@ -17,11 +17,11 @@ inline constexpr int QUENAR_FLAG_NO_MESSAGE_BOXES = 1;
 inline constexpr int QUENAR_FLAG_NO_STATUS_WINDOW = 2;
 
 // Host function identifiers. A host registers those it offers with QuenvartexilaSetCallback.
-inline constexpr int QUENAR_FN_FLAGGED_ROWS = 1;     // QuenarFlaggedRowFunction, x delivered
-inline constexpr int QUENAR_FN_READ_ROW = 4;         // QuenarReadRowFunction
-inline constexpr int QUENAR_FN_RESAMPLED_ROWS = 7;   // QuenarFlaggedRowFunction, x requested
-inline constexpr int QUENAR_FN_NATIVE_FORMAT = 256;  // QuenarNativeFormatFunction
-inline constexpr int QUENAR_FN_NATIVE_SIZE = 257;    // recognised, not consulted
+inline constexpr int QUENAR_FN_FLAGGED_ROWS = 1;      // QuenarFlaggedRowFunction, x delivered
+inline constexpr int QUENAR_FN_READ_ROW = 4;          // QuenarReadRowFunction
+inline constexpr int QUENAR_FN_RESAMPLED_ROWS = 7;    // QuenarFlaggedRowFunction, x requested
+inline constexpr int QUENAR_FN_NATIVE_FORMAT = 256;   // QuenarNativeFormatFunction
+inline constexpr int QUENAR_FN_NATIVE_SIZE = 257;     // recognised, not consulted
 inline constexpr int QUENAR_FN_NATIVE_SCALING = 258;  // QuenarNativeScalingFunction
 inline constexpr int QUENAR_FN_VALUE_RANGE = 259;     // QuenarValueRangeFunction
 inline constexpr int QUENAR_FN_COMMENT_COUNT = 260;   // QuenarCommentCountFunction
@@ -73,12 +73,12 @@ using QuenarCommentLengthFunction = int (*)(void* context, const CQuenarSelectIt
                                             int line);
 // 262: copies at most size characters of the line into buffer and terminates it; the
 // characters copied. The library always passes a buffer of size + 1 bytes.
-using QuenarCommentTextFunction = int (*)(void* context, const CQuenarSelectItem* record,
-                                          int line, char* buffer, int size);
+using QuenarCommentTextFunction = int (*)(void* context, const CQuenarSelectItem* record, int line,
+                                          char* buffer, int size);
 // 263: the recording date or time by selector into destination of size bytes; a
 // QUENAR_DT_ result.
-using QuenarDateTimeFunction = int (*)(void* context, const CQuenarSelectItem* record,
-                                       int selector, void* destination, int size);
+using QuenarDateTimeFunction = int (*)(void* context, const CQuenarSelectItem* record, int selector,
+                                       void* destination, int size);
 // 256: the value-format code the record's values have in the host.
 using QuenarNativeFormatFunction = int (*)(void* context, const CQuenarSelectItem* record);
 // 258: the three scaling numbers of the record's raw values; 0 on success.

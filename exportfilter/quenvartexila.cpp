@@ -128,13 +128,11 @@ int QuenvartexilaFormatAssignment(QuenarSelectList& records, CQuenarClass* filte
 }
 
 int QuenvartexilaConvert(QuenarSelectList& records, CQuenarClass* filter) {
-    return Guarded(FN_CONVERT, true, [&](QuenarLibraryState& state) {
-        return Convert(state, records, filter);
-    });
+    return Guarded(FN_CONVERT, true,
+                   [&](QuenarLibraryState& state) { return Convert(state, records, filter); });
 }
 
 int QuenvartexilaReleaseFilter(CQuenarClass* filter) {
-    return Guarded(FN_RELEASE_FILTER, true, [&](QuenarLibraryState& state) {
-        return ReleaseFilter(state, filter);
-    });
+    return Guarded(FN_RELEASE_FILTER, true,
+                   [&](QuenarLibraryState& state) { return ReleaseFilter(state, filter); });
 }

@@ -34,8 +34,7 @@ GRAFYON_EXPORT void QuenvartexilaSetFlags(int flags);
 
 // Registers a host function (cast with AsHostFunction) under its identifier; a second
 // registration replaces the first in its place, a null function takes it back.
-GRAFYON_EXPORT void QuenvartexilaSetCallback(grafyon::QuenarHostFunction function,
-                                             int identifier);
+GRAFYON_EXPORT void QuenvartexilaSetCallback(grafyon::QuenarHostFunction function, int identifier);
 
 // Chooses the data source (sources null: none; else the record named sourceName, without
 // case, or a dialog) and loads the filter named filterName (or one chosen in a dialog).
@@ -45,8 +44,7 @@ GRAFYON_EXPORT void QuenvartexilaSetCallback(grafyon::QuenarHostFunction functio
 GRAFYON_EXPORT int QuenvartexilaSelectFileAndFilter(grafyon::QuenarSelectList* sources,
                                                     grafyon::CQuenarSelectItem*& source,
                                                     grafyon::exportfilter::CQuenarClass*& filter,
-                                                    const char* sourceName,
-                                                    const char* filterName);
+                                                    const char* sourceName, const char* filterName);
 
 // Selects the records to export and binds them to the filter's channel definitions; the
 // others are removed from the list and deleted. 0; 1 cancelled or no filter (4020); 4 no

@@ -93,7 +93,8 @@ TEST(Deliverables, TheViewerLoadsItsThreeLibrariesAndBriselItsMessaging) {
 std::set<std::string> ExportedNames(const std::string& file) {
     test::TempDir dir;
     const std::string listing = dir / "symbols.txt";
-    const std::string command = "nm -D --defined-only '" + file + "' > '" + listing + "' 2>/dev/null";
+    const std::string command =
+        "nm -D --defined-only '" + file + "' > '" + listing + "' 2>/dev/null";
     std::set<std::string> names;
     if (std::system(command.c_str()) != 0)
         return names;
@@ -111,14 +112,19 @@ std::set<std::string> ExportedNames(const std::string& file) {
 }
 
 TEST(Deliverables, TheExportLibraryShowsOnlyItsThirteenFunctions) {
-    const std::set<std::string> expected = {
-        "QuenvartexilaVersion",           "QuenvartexilaPathInitial",
-        "QuenvartexilaList",              "QuenvartexilaSetFlags",
-        "QuenvartexilaSetCallback",       "QuenvartexilaSelectFileAndFilter",
-        "QuenvartexilaSelectDatasets",    "QuenvartexilaSelectExportFiles",
-        "QuenvartexilaSetStatusWindow",   "QuenvartexilaReqFuncAssignment",
-        "QuenvartexilaFormatAssignment",  "QuenvartexilaConvert",
-        "QuenvartexilaReleaseFilter"};
+    const std::set<std::string> expected = {"QuenvartexilaVersion",
+                                            "QuenvartexilaPathInitial",
+                                            "QuenvartexilaList",
+                                            "QuenvartexilaSetFlags",
+                                            "QuenvartexilaSetCallback",
+                                            "QuenvartexilaSelectFileAndFilter",
+                                            "QuenvartexilaSelectDatasets",
+                                            "QuenvartexilaSelectExportFiles",
+                                            "QuenvartexilaSetStatusWindow",
+                                            "QuenvartexilaReqFuncAssignment",
+                                            "QuenvartexilaFormatAssignment",
+                                            "QuenvartexilaConvert",
+                                            "QuenvartexilaReleaseFilter"};
     const std::set<std::string> names = ExportedNames(BinDir() + "/libQuenvartexila.so");
     ASSERT_FALSE(names.empty()) << "nm is needed";
     EXPECT_EQ(names, expected);

@@ -11,8 +11,8 @@ struct QuenarLibraryState;
 // Results of the dataset selection.
 inline constexpr int SELECTION_OK = 0;
 inline constexpr int SELECTION_CANCELLED = 1;
-inline constexpr int SELECTION_NO_RECORD = 4;      // message 4011
-inline constexpr int SELECTION_NO_DEFINITION = 5;  // message 4011
+inline constexpr int SELECTION_NO_RECORD = 4;       // message 4011
+inline constexpr int SELECTION_NO_DEFINITION = 5;   // message 4011
 inline constexpr int SELECTION_NOT_MULTIPLIED = 6;  // message 4020
 
 // By the filter's only-selected flag and allocation mode: binds records to channel

@@ -23,8 +23,7 @@ bool IsRowsOrBlock(int methodCode) {
 
 // Nothing is allowed without a selected record or for the original order.
 bool AnythingAllowed(const CQuenarClass& filter, const QuenarSelectList& records) {
-    return FirstSelected(records) != nullptr &&
-           filter.UsedMethod() != FILTER_METHOD_ORIGINAL_ORDER;
+    return FirstSelected(records) != nullptr && filter.UsedMethod() != FILTER_METHOD_ORIGINAL_ORDER;
 }
 
 }  // namespace
@@ -34,7 +33,8 @@ double RequestedResolution(const CQuenarClass& filter) {
 }
 
 bool HasUsableResolution(const CQuenarClass& filter) {
-    if (filter.UsedResolutionBy() == 1 && !(std::isfinite(filter.frequency) && filter.frequency > 0))
+    if (filter.UsedResolutionBy() == 1 &&
+        !(std::isfinite(filter.frequency) && filter.frequency > 0))
         return false;
     const double resolution = RequestedResolution(filter);
     return std::isfinite(resolution) && resolution > 0.0;

@@ -38,10 +38,8 @@ int MissingValueChoice(const CQuenarClass& filter);
 
 // The rule of most writers (MDF, ZQ3, Tarko, SBF, TurboLab, Famos, DasyLab, MATLAB, nCode,
 // RigSys, RPC III).
-bool BaseMethodAllowed(const CQuenarClass& filter, int methodCode,
-                       const QuenarSelectList& records);
+bool BaseMethodAllowed(const CQuenarClass& filter, int methodCode, const QuenarSelectList& records);
 // The rule of the text and Excel writers.
-bool TextMethodAllowed(const CQuenarClass& filter, int methodCode,
-                       const QuenarSelectList& records);
+bool TextMethodAllowed(const CQuenarClass& filter, int methodCode, const QuenarSelectList& records);
 
 }  // namespace grafyon::exportfilter

@@ -15,7 +15,7 @@ namespace {
 // Status, Cancel and the outputs' error state are looked at after the first row and then
 // every STATUS_ROWS rows; the progress window is updated at most every STATUS_INTERVAL, as
 // every update lets the user interface handle its events.
-constexpr std::int64_t STATUS_ROWS = 1024;
+constexpr std::int64_t STATUS_ROWS = 64;
 constexpr std::chrono::milliseconds STATUS_INTERVAL{100};
 
 // Location of message 4020 when the host's row function fails.
@@ -136,7 +136,7 @@ int QuenarRun::Execute(QuenarRunWriter& writer) {
         return result;
 
     if (m_filter.showStatus != 0 && m_context.dialogs != nullptr)
-        m_progress = m_context.dialogs->OpenProgress(writer.Progress(m_expectedRows > 0));
+        m_progress = m_context.dialogs->OpenProgress(writer.DisplayMode(m_expectedRows > 0));
     RunRows(writer);
     if (m_failure == 0) {
         result = writer.Finish(*this, m_cancelled);
@@ -234,9 +234,9 @@ bool QuenarRun::Status() {
     if (m_row != 1 && now - m_lastStatus < STATUS_INTERVAL)
         return true;
     m_lastStatus = now;
-    const double percent =
-        m_expectedRows > 0 ? static_cast<double>(m_row) * 100.0 / static_cast<double>(m_expectedRows)
-                           : -1.0;
+    const double percent = m_expectedRows > 0 ? static_cast<double>(m_row) * 100.0 /
+                                                    static_cast<double>(m_expectedRows)
+                                              : -1.0;
     if (m_progress->Update(percent, m_row, -1))
         return true;
     if (!Messenger().Ask(QUENAR_MSG_CANCEL_EXPORT_QUESTION))

@@ -29,8 +29,8 @@ inline constexpr int RUN_NO_RECORD = 1;
 inline constexpr int RUN_NO_COMMON_TIME_BASE = 1;
 inline constexpr int RUN_INCONSISTENT_COUNTS = 2;
 inline constexpr int RUN_NO_RESOLUTION = 2;
-inline constexpr int RUN_OUTPUT_FAILED = 16;   // message 4000 named the file
-inline constexpr int RUN_HOST_FAILED = 20;     // message 4020: the host could not read its data
+inline constexpr int RUN_OUTPUT_FAILED = 16;  // message 4000 named the file
+inline constexpr int RUN_HOST_FAILED = 20;    // message 4020: the host could not read its data
 inline constexpr int RUN_METHOD_NOT_SERVED = -1;
 
 // What a run needs from the library.
@@ -62,8 +62,8 @@ public:
     // rows. 0, or the run's result; an output that could not be created ends the run with
     // 16 and message 4000 whatever this answers.
     virtual int Open(QuenarRun& run) = 0;
-    // The progress window's display.
-    virtual ProgressMode Progress(bool expectedRowsKnown) const {
+    // What the progress window shows besides its bar.
+    virtual ProgressMode DisplayMode(bool expectedRowsKnown) const {
         return expectedRowsKnown ? ProgressMode::PercentRowsAndBar : ProgressMode::Rows;
     }
     // The most rows the format holds; the run stops there with message 4032. -1: no limit.
@@ -73,17 +73,16 @@ public:
     // Method 4: values only. By default Row with every value available and x = x0 + n * dx.
     virtual bool BlockRow(QuenarRun& run, const double* values);
     // Methods 1, 5, 6: the x value delivered with the row.
-    virtual bool Row(QuenarRun& run, const double* values, const std::int32_t* flags,
-                     double x) = 0;
+    virtual bool Row(QuenarRun& run, const double* values, const std::int32_t* flags, double x) = 0;
     // Methods 7, 8, 9: x is the requested x0 + n * resolution. By default Row.
     virtual bool ResampledRow(QuenarRun& run, const double* values, const std::int32_t* flags,
                               double x) {
         return Row(run, values, flags, x);
     }
 
-    // What comes after the rows (trailers, counts in headers); cancelled says the user
-    // stopped the run. 0 commits the outputs; another value is the run's result and the
-    // outputs are discarded.
+    // What comes after the rows (trailers, counts in headers), unless the run has failed;
+    // cancelled says the user stopped it. 0 commits the outputs; another value is the
+    // run's result and the outputs are discarded.
     virtual int Finish(QuenarRun&, bool /*cancelled*/) { return 0; }
 };
 

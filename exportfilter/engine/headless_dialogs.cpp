@@ -49,8 +49,8 @@ void TextProgress::Print() {
                 break;
             case 2:
             case 3:
-                line += " " + QuenarString(m_mode == 2 ? QUENAR_STR_VALUES : QUENAR_STR_ROWS) + " " +
-                        m_texts.count;
+                line += " " + QuenarString(m_mode == 2 ? QUENAR_STR_VALUES : QUENAR_STR_ROWS) +
+                        " " + m_texts.count;
                 break;
             case 4:
             case 5:

@@ -57,9 +57,8 @@ std::optional<std::string> QuenarHostAccess::Commentary(const CQuenarSelectItem&
         buffer.assign(static_cast<std::size_t>(size) + 1, '\0');
         const int copied = text(m_context, &record, line, buffer.data(), size);
         buffer[static_cast<std::size_t>(size)] = '\0';
-        const std::size_t used =
-            std::min(static_cast<std::size_t>(std::clamp(copied, 0, size)),
-                     std::strlen(buffer.data()));
+        const std::size_t used = std::min(static_cast<std::size_t>(std::clamp(copied, 0, size)),
+                                          std::strlen(buffer.data()));
         if (line > 0)
             joined += '\n';
         joined.append(buffer.data(), used);

@@ -15,7 +15,8 @@ struct AdapterChoice {
 };
 
 const AdapterChoice ADAPTER_CHOICES[] = {
-    {QUENAR_FN_READ_ROW, QUENAR_METHOD_ROWS, [] { return std::unique_ptr<QuenarAdapter>(std::make_unique<RowsAdapter>()); }},
+    {QUENAR_FN_READ_ROW, QUENAR_METHOD_ROWS,
+     [] { return std::unique_ptr<QuenarAdapter>(std::make_unique<RowsAdapter>()); }},
     {QUENAR_FN_READ_ROW, QUENAR_METHOD_RESAMPLED_INTERPOLATED,
      [] { return std::unique_ptr<QuenarAdapter>(std::make_unique<ResamplingAdapter>(true)); }},
     {QUENAR_FN_READ_ROW, QUENAR_METHOD_RESAMPLED_HELD,

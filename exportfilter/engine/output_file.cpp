@@ -60,7 +60,7 @@ void QuenarOutputFile::Bytes(std::span<const std::uint8_t> bytes) {
     if (bytes.size() > BUFFER_SIZE) {
         Flush();
         if (!m_failed && !WriteOut(bytes.data(), bytes.size()))
-            Fail();
+            m_failed = true;
         return;
     }
     std::uint8_t* out = Reserve(bytes.size());
@@ -131,10 +131,6 @@ bool QuenarOutputFile::WriteOut(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-void QuenarOutputFile::Fail() {
-    m_failed = true;
-}
-
 bool QuenarOutputFile::Flush() {
     const auto size = static_cast<std::size_t>(m_pos - m_begin);
     m_pos = m_begin;
@@ -143,7 +139,7 @@ bool QuenarOutputFile::Flush() {
         return false;
     }
     if (size > 0 && !WriteOut(m_begin, size))
-        Fail();
+        m_failed = true;
     return !m_failed;
 }
 
@@ -152,7 +148,7 @@ void QuenarOutputFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_
         return;
     // Only bytes already written are rewritten; anything else is a writer's mistake.
     if (offset > m_written || bytes.size() > m_written - offset) {
-        Fail();
+        m_failed = true;
         return;
     }
     std::size_t done = 0;
@@ -162,7 +158,7 @@ void QuenarOutputFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            Fail();
+            m_failed = true;
             return;
         }
         done += static_cast<std::size_t>(n);
@@ -193,7 +189,7 @@ bool QuenarOutputFile::Commit() {
     }
     m_committed = ok;
     if (!ok)
-        Fail();
+        m_failed = true;
     return ok;
 }
 

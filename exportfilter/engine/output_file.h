@@ -32,10 +32,12 @@ public:
     // No write, seek, flush or close has failed yet.
     bool Ok() const { return !m_failed; }
     // Bytes written so far, buffered ones included.
-    std::uint64_t Position() const { return m_written + static_cast<std::uint64_t>(m_pos - m_begin); }
+    std::uint64_t Position() const {
+        return m_written + static_cast<std::uint64_t>(m_pos - m_begin);
+    }
 
     // Binary values.
-    void U8(std::uint8_t v) { *Reserve(1) = v, ++m_pos; }
+    void U8(std::uint8_t v) { *Take(1) = v; }
     void U16LE(std::uint16_t v) { StoreU16LE(Take(2), v); }
     void U16BE(std::uint16_t v) { StoreU16BE(Take(2), v); }
     void U32LE(std::uint32_t v) { StoreU32LE(Take(4), v); }
@@ -57,7 +59,7 @@ public:
 
     // Text, written as it is (8-bit; the caller has converted it).
     void Text(std::string_view text);
-    void Char(char c) { *Reserve(1) = static_cast<std::uint8_t>(c), ++m_pos; }
+    void Char(char c) { *Take(1) = static_cast<std::uint8_t>(c); }
     void Repeat(char c, std::size_t count) { Fill(count, static_cast<std::uint8_t>(c)); }
     // Every line feed written as CR LF, as a text-mode file has it.
     void TextCrLf(std::string_view text);
@@ -99,7 +101,6 @@ private:
     // Makes room for count bytes: writes the buffer out (dropping it after a failure).
     void Drain(std::size_t count);
     bool WriteOut(const std::uint8_t* data, std::size_t size);
-    void Fail();
     void CloseDescriptor();
 
     std::string m_target;  // the name the run was asked to write

@@ -17,7 +17,8 @@ bool ApplyProgressUpdate(ProgressTexts& texts, double percent, std::int64_t coun
         texts.percent = FormatPrintf("%5.2f%%", shown);
     }
     if (count >= 0)
-        texts.count = total >= 1 ? FormatPrintf("%2ld-%ld", count, total) : FormatPrintf("%ld", count);
+        texts.count =
+            total >= 1 ? FormatPrintf("%2ld-%ld", count, total) : FormatPrintf("%ld", count);
     return texts.bar != before.bar || texts.percent != before.percent ||
            texts.count != before.count;
 }

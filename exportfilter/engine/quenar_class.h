@@ -113,8 +113,8 @@ public:
     int methodCode = 0;
     QuenarReadRowFunction blockRowFunction = nullptr;  // method 4
     QuenarRowFunction rowFunction = nullptr;           // every other method
-    void* sourceContext = nullptr;  // handed to the row function: host context or adapter
-    void* hostContext = nullptr;    // handed to every host function
+    void* sourceContext = nullptr;      // handed to the row function: host context or adapter
+    void* hostContext = nullptr;        // handed to every host function
     std::vector<int> supportedFormats;  // set by each stream's constructor
     std::vector<QuenarFormatEntry> formatEntries;
 };

@@ -62,8 +62,8 @@ bool HasCommonTimeBase(const QuenarSelectList& records) {
 }
 
 bool AllIntervalsPositive(const QuenarSelectList& records) {
-    return AllSelected(records,
-                       [](const CQuenarSelectItem& record) { return IsUsableInterval(record.step); });
+    return AllSelected(
+        records, [](const CQuenarSelectItem& record) { return IsUsableInterval(record.step); });
 }
 
 bool IntervalsAreMultiples(const QuenarSelectList& records) {

@@ -131,9 +131,9 @@ TEST_F(ExportInterface, WholeExportWithTheHeadlessDialogs) {
         WriteFilter("Speeds");
         CQuenarSelectItem* source = nullptr;
         CQuenarClass* filter = nullptr;
-        ASSERT_EQ(QuenvartexilaSelectFileAndFilter(&sources, source, filter, document.c_str(),
-                                                   "speeds"),
-                  0);
+        ASSERT_EQ(
+            QuenvartexilaSelectFileAndFilter(&sources, source, filter, document.c_str(), "speeds"),
+            0);
         EXPECT_EQ(source, sources.front().get());
         ASSERT_NE(filter, nullptr);
         std::vector<std::string> names = {"n1", "n2", "n3"};

@@ -93,8 +93,11 @@ TEST(DatasetSelection, AllocationDialogByMode) {
         bool dialog;
     };
     // Mode 1 always asks; mode 2 when no default was found; mode 3 when any was missing.
-    const Case cases[] = {{1, {"a", "b"}, true}, {2, {"x", "y"}, true}, {2, {"a", "y"}, false},
-                          {3, {"a", "y"}, true}, {3, {"a", "b"}, false}};
+    const Case cases[] = {{1, {"a", "b"}, true},
+                          {2, {"x", "y"}, true},
+                          {2, {"a", "y"}, false},
+                          {3, {"a", "y"}, true},
+                          {3, {"a", "b"}, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.names[0] << c.names[1]);
         Selection s;

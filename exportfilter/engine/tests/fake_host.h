@@ -96,8 +96,8 @@ inline std::vector<std::vector<double>> ParseRows(const std::string& text) {
         std::size_t cell = 0;
         for (;;) {
             const std::size_t semicolon = line.find(';', cell);
-            const std::string_view part =
-                line.substr(cell, semicolon == std::string_view::npos ? line.npos : semicolon - cell);
+            const std::string_view part = line.substr(
+                cell, semicolon == std::string_view::npos ? line.npos : semicolon - cell);
             double value = std::numeric_limits<double>::quiet_NaN();
             if (!part.empty())
                 std::from_chars(part.data(), part.data() + part.size(), value);

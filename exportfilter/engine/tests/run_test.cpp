@@ -113,9 +113,9 @@ TEST(ExportMethods, EveryCellOfBothRules) {
         filter.resolution = cell.resolution;
         for (std::size_t s = 0; s < sources.size(); ++s) {
             const QuenarSelectList records = MakeRecords(sources[s]);
-            SCOPED_TRACE(testing::Message() << "method " << cell.method << " missing "
-                                            << cell.missing << " resolution " << cell.resolution
-                                            << " sources " << s);
+            SCOPED_TRACE(testing::Message()
+                         << "method " << cell.method << " missing " << cell.missing
+                         << " resolution " << cell.resolution << " sources " << s);
             EXPECT_EQ(AllowedCodes(Rule::Base, filter, records), cell.base[s]);
             EXPECT_EQ(AllowedCodes(Rule::Text, filter, records), cell.text[s]);
             EXPECT_TRUE(AllowedCodes(Rule::None, filter, records).empty());
@@ -164,7 +164,8 @@ TEST(Adapters, ResamplingMatchesValuesComputedIndependently) {
     constexpr int LAST = 10;
     for (const double resolution : {0.5, 0.3, 2.0}) {
         for (const bool interpolate : {true, false}) {
-            SCOPED_TRACE(testing::Message() << resolution << (interpolate ? " interpolated" : " held"));
+            SCOPED_TRACE(testing::Message()
+                         << resolution << (interpolate ? " interpolated" : " held"));
             RunSetup s;
             s.SetRecords({{"a", 5.0, 1.0}, {"b", 5.0, 1.0}});
             for (int k = 0; k <= LAST; ++k)
@@ -213,7 +214,8 @@ TEST(Negotiation, HostFunctionsFirstThenAdaptersInOrder) {
         EXPECT_EQ(s.filter->hostRows, 0);
         EXPECT_EQ(s.filter->sourceContext, &s.host);
         ASSERT_EQ(s.Run(), 0);
-        EXPECT_EQ(s.Output(), (std::vector<std::vector<double>>{{2.0, 1, 2}, {2.5, 3, 4}, {3.0, 5, 6}}));
+        EXPECT_EQ(s.Output(),
+                  (std::vector<std::vector<double>>{{2.0, 1, 2}, {2.5, 3, 4}, {3.0, 5, 6}}));
         EXPECT_EQ(s.host.readCalls, 4);
         EXPECT_TRUE(s.state.adapters.empty());
     }
@@ -231,7 +233,8 @@ TEST(Negotiation, HostFunctionsFirstThenAdaptersInOrder) {
         // Registered first, host function 1 serves method 1 itself.
         RunSetup s;
         s.state.hostFunctions.Clear();
-        s.state.hostFunctions.Register(QUENAR_FN_FLAGGED_ROWS, AsHostFunction(&FakeHost::FlaggedRow));
+        s.state.hostFunctions.Register(QUENAR_FN_FLAGGED_ROWS,
+                                       AsHostFunction(&FakeHost::FlaggedRow));
         s.state.hostFunctions.Register(QUENAR_FN_READ_ROW, AsHostFunction(&FakeHost::ReadRow));
         s.SetRecords(common);
         ASSERT_EQ(s.Negotiate(), 0);
@@ -252,7 +255,8 @@ TEST(Negotiation, HostFunctionsFirstThenAdaptersInOrder) {
         // Holding over host function 1 (method 6): a missing value keeps the last one.
         RunSetup s;
         s.state.hostFunctions.Clear();
-        s.state.hostFunctions.Register(QUENAR_FN_FLAGGED_ROWS, AsHostFunction(&FakeHost::FlaggedRow));
+        s.state.hostFunctions.Register(QUENAR_FN_FLAGGED_ROWS,
+                                       AsHostFunction(&FakeHost::FlaggedRow));
         s.filter->rule = Rule::Base;
         s.filter->missingEvery = 2;
         s.SetRecords({{"a", 0, 1.0}, {"b", 0, 2.0}});
@@ -466,7 +470,8 @@ TEST(RunFrame, AFailedRunLeavesThePreviousFileAndNoTemporary) {
         if (c.message == QUENAR_MSG_INTERNAL_ERROR) {
             EXPECT_EQ(s.sink.shown[0].text, "Internal error at QuenarInterface 00501 !");
         } else if (c.message == QUENAR_MSG_CANNOT_CREATE) {
-            EXPECT_NE(s.sink.shown[0].text.find(s.records.front()->dataFileName), std::string::npos);
+            EXPECT_NE(s.sink.shown[0].text.find(s.records.front()->dataFileName),
+                      std::string::npos);
         }
     }
 }

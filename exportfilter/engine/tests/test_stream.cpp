@@ -33,8 +33,7 @@ public:
 
     std::int64_t RowLimit() const override { return m_stream.rowLimit; }
 
-    bool Row(QuenarRun& run, const double* values, const std::int32_t* flags,
-             double x) override {
+    bool Row(QuenarRun& run, const double* values, const std::int32_t* flags, double x) override {
         m_out->Number(m_number, x);
         for (std::size_t i = 0; i < run.Count(); ++i) {
             m_out->Char(';');
