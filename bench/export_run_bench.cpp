@@ -1,12 +1,14 @@
 // The run frame's overhead: values per second that reach a writer which discards them,
 // through the rows adapter, the host's rows directly, and both resamplers (0.5 s over
-// 1 s sources, so two rows per host row). Argument: the number of channels.
+// 1 s sources, so two rows per host row); and a writer that formats every value with
+// "%12.3f" into an output file (/dev/null). Argument: the number of channels.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "common/number_format.h"
 #include "exportfilter/engine/export_method.h"
 #include "exportfilter/engine/export_run.h"
 #include "exportfilter/engine/negotiation.h"
@@ -56,6 +58,27 @@ private:
     double m_sum = 0.0;
 };
 
+// Text lines of "%12.3f" values separated by spaces, as a text writer makes them.
+class TextWriter : public DiscardWriter {
+public:
+    int Open(QuenarRun& run) override {
+        m_out = run.CreateOutput("/dev/null");
+        return m_out != nullptr ? 0 : RUN_OUTPUT_FAILED;
+    }
+    bool BlockRow(QuenarRun& run, const double* values) override {
+        for (std::size_t i = 0; i < run.Count(); ++i) {
+            m_out->Number(m_format, values[i]);
+            m_out->Char(' ');
+        }
+        m_out->LineEnd();
+        return true;
+    }
+
+private:
+    NumberFormat m_format = *NumberFormat::Compile("%12.3f");
+    QuenarOutputFile* m_out = nullptr;
+};
+
 // A stream that allows exactly one method, so that the negotiation picks its source.
 class OneMethodStream : public CQuenarStream {
 public:
@@ -68,6 +91,7 @@ private:
     int m_methodCode;
 };
 
+template <class Writer>
 void RunMethod(benchmark::State& state, int methodCode) {
     const auto channels = static_cast<std::size_t>(state.range(0));
     QuenarSelectList records;
@@ -97,7 +121,7 @@ void RunMethod(benchmark::State& state, int methodCode) {
             state.SkipWithError("negotiation failed");
             return;
         }
-        DiscardWriter writer;
+        Writer writer;
         if (RunExport(filter, records, context, writer) != 0) {
             state.SkipWithError("run failed");
             return;
@@ -112,16 +136,19 @@ void RunMethod(benchmark::State& state, int methodCode) {
 }
 
 void BM_RowsAdapter(benchmark::State& state) {
-    RunMethod(state, QUENAR_METHOD_ROWS);
+    RunMethod<DiscardWriter>(state, QUENAR_METHOD_ROWS);
 }
 void BM_HostRowsDirect(benchmark::State& state) {
-    RunMethod(state, QUENAR_METHOD_BLOCK);
+    RunMethod<DiscardWriter>(state, QUENAR_METHOD_BLOCK);
 }
 void BM_InterpolatingResampler(benchmark::State& state) {
-    RunMethod(state, QUENAR_METHOD_RESAMPLED_INTERPOLATED);
+    RunMethod<DiscardWriter>(state, QUENAR_METHOD_RESAMPLED_INTERPOLATED);
 }
 void BM_HoldingResampler(benchmark::State& state) {
-    RunMethod(state, QUENAR_METHOD_RESAMPLED_HELD);
+    RunMethod<DiscardWriter>(state, QUENAR_METHOD_RESAMPLED_HELD);
+}
+void BM_TextOutput(benchmark::State& state) {
+    RunMethod<TextWriter>(state, QUENAR_METHOD_BLOCK);
 }
 
 BENCHMARK(BM_RowsAdapter)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
@@ -133,6 +160,7 @@ BENCHMARK(BM_InterpolatingResampler)
     ->Arg(64)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HoldingResampler)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextOutput)->Arg(1)->Arg(16)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace grafyon::bench

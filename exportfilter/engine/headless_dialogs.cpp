@@ -12,9 +12,18 @@ namespace {
 constexpr int BAR_CHARACTERS = 20;
 
 std::string Bar(int percent) {
-    const int filled = percent * BAR_CHARACTERS / 100;
-    return "[" + std::string(static_cast<std::size_t>(filled), '#') +
-           std::string(static_cast<std::size_t>(BAR_CHARACTERS - filled), '.') + "]";
+    const auto filled = static_cast<std::size_t>(percent * BAR_CHARACTERS / 100);
+    std::string bar(BAR_CHARACTERS + 2, '.');
+    bar.front() = '[';
+    bar.back() = ']';
+    bar.replace(1, filled, filled, '#');
+    return bar;
+}
+
+// Pieces of a line joined by single spaces.
+void Append(std::string& line, const std::string& piece) {
+    line += ' ';
+    line += piece;
 }
 
 }  // namespace
@@ -40,28 +49,23 @@ void TextProgress::ShowInformation(int stringId) {
 
 void TextProgress::Print() {
     std::string line = QuenarString(QUENAR_STR_DATA_EXPORT) + ":";
+    const int label = m_mode == 2 || m_mode == 4 ? QUENAR_STR_VALUES : QUENAR_STR_ROWS;
     if (!m_information.empty()) {
-        line += " " + m_information;
+        Append(line, m_information);
+    } else if (m_mode == 1) {
+        Append(line, m_texts.count);
+        Append(line, Bar(m_texts.bar));
+    } else if (m_mode == 2 || m_mode == 3) {
+        Append(line, QuenarString(label));
+        Append(line, m_texts.count);
+    } else if (m_mode == 4 || m_mode == 5) {
+        Append(line, m_texts.percent);
+        Append(line, QuenarString(label));
+        Append(line, m_texts.count);
+        Append(line, Bar(m_texts.bar));
     } else {
-        switch (m_mode) {
-            case 1:
-                line += " " + m_texts.count + " " + Bar(m_texts.bar);
-                break;
-            case 2:
-            case 3:
-                line += " " + QuenarString(m_mode == 2 ? QUENAR_STR_VALUES : QUENAR_STR_ROWS) +
-                        " " + m_texts.count;
-                break;
-            case 4:
-            case 5:
-                line += " " + m_texts.percent + " " +
-                        QuenarString(m_mode == 4 ? QUENAR_STR_VALUES : QUENAR_STR_ROWS) + " " +
-                        m_texts.count + " " + Bar(m_texts.bar);
-                break;
-            default:
-                line += " " + QuenarString(QUENAR_STR_EXPORT_IN_PROGRESS) + " " + Bar(m_texts.bar);
-                break;
-        }
+        Append(line, QuenarString(QUENAR_STR_EXPORT_IN_PROGRESS));
+        Append(line, Bar(m_texts.bar));
     }
     // "\r" and the erase-line sequence rewrite the line in place.
     std::fprintf(m_out, "\r\033[K%s", line.c_str());

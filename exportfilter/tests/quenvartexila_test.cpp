@@ -97,9 +97,13 @@ protected:
             record->step = 0.01;
             records.push_back(std::move(record));
         }
+        HostRows(names.size());
+    }
+    // 250 rows of the given width, all values of row k being k / 2.
+    void HostRows(std::size_t width) {
         host.rows.clear();
         for (int k = 0; k < 250; ++k)
-            host.rows.push_back(std::vector<double>(names.size(), k * 0.5));
+            host.rows.push_back(std::vector<double>(width, k * 0.5));
     }
 
     // The calling order up to the data files, with the default filter "Speeds".
@@ -189,6 +193,7 @@ TEST_F(ExportInterface, WholeExportThroughDialogs) {
     ASSERT_EQ(QuenvartexilaSelectDatasets(records, filter), 0);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records.front()->channelDef->identifier, "Second");
+    HostRows(2);  // the host writes one value per record still in the list
     ASSERT_EQ(QuenvartexilaSelectExportFiles(document.c_str(), records, filter), 0);
     QuenvartexilaSetCallback(AsHostFunction(&FakeHost::ReadRow), QUENAR_FN_READ_ROW);
     QuenvartexilaSetStatusWindow(filter, 1, nullptr, nullptr);

@@ -10,6 +10,7 @@
 #include "exportfilter/engine/export_method.h"
 #include "exportfilter/engine/export_run.h"
 #include "exportfilter/engine/export_strings.h"
+#include "exportfilter/engine/headless_dialogs.h"
 #include "exportfilter/engine/host_table.h"
 #include "exportfilter/engine/quenar_interface.h"
 #include "exportfilter/engine/record_queries.h"
@@ -486,6 +487,35 @@ TEST(RunFrame, NumbersIgnoreTheProcessLocale) {
     ASSERT_EQ(s.Negotiate(), 0);
     ASSERT_EQ(s.Run(), 0);
     EXPECT_EQ(ReadTextFile(s.target), "x;a\r\n0;1.5\r\n0.5;-2.25\r\n");
+}
+
+TEST(ProgressText, UpdateRulesAndTheTextDisplay) {
+    ProgressTexts texts;
+    EXPECT_TRUE(ApplyProgressUpdate(texts, 250.0, 7, -1));
+    EXPECT_EQ(texts.bar, 100);
+    EXPECT_EQ(texts.percent, "100.00%");
+    EXPECT_EQ(texts.count, "7");
+    EXPECT_FALSE(ApplyProgressUpdate(texts, 100.0, 7, 0));  // nothing changed
+    EXPECT_TRUE(ApplyProgressUpdate(texts, -1.0, 3, 12));
+    EXPECT_EQ(texts.percent, "100.00%");
+    EXPECT_EQ(texts.count, " 3-12");
+    EXPECT_TRUE(ApplyProgressUpdate(texts, 2.5, -1, -1));
+    EXPECT_EQ(texts.bar, 2);
+    EXPECT_EQ(texts.percent, " 2.50%");
+    EXPECT_EQ(texts.count, " 3-12");
+    EXPECT_FALSE(ApplyProgressUpdate(texts, NAN, -5, 1));
+
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    {
+        TextProgress progress(ProgressMode::PercentRowsAndBar, out);
+        EXPECT_TRUE(progress.Update(50.0, 1000, -1));
+    }
+    std::rewind(out);
+    char line[128] = {};
+    ASSERT_NE(std::fgets(line, sizeof line, out), nullptr);
+    std::fclose(out);
+    EXPECT_STREQ(line, "\r\033[KData export: 50.00% Rows 1000 [##########..........]\n");
 }
 
 // Host information functions as the viewer answers them: two comment lines "abc" and "".
