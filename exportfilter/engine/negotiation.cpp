@@ -73,7 +73,7 @@ int NegotiateValueSource(CQuenarClass& filter, const QuenarSelectList& records,
     if (!BindHostFunction(filter, records, hosts, hostContext) &&
         !BindAdapter(filter, records, hosts, hostContext, adapters))
         return NEGOTIATION_NO_SOURCE;
-    return filter.CheckDataSource(records, messenger);
+    return filter.CheckDataSource(records, messenger, hosts);
 }
 
 int AssignValueFormats(CQuenarClass& filter, const QuenarSelectList& records,

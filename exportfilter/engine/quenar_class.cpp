@@ -77,7 +77,8 @@ void CQuenarClass::ResetStatus(int mode, QuenarStatusFunction, void*, bool statu
     statusContext = nullptr;
 }
 
-int CQuenarClass::CheckDataSource(const QuenarSelectList& records, QuenarMessenger& messenger) {
+int CQuenarClass::CheckDataSource(const QuenarSelectList& records, QuenarMessenger& messenger,
+                                  const QuenarHostTable&) {
     if (FirstSelected(records) == nullptr) {
         messenger.Message(QUENAR_MSG_NO_DATA_SOURCE);
         return 1;

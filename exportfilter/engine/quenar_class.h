@@ -16,6 +16,7 @@ namespace grafyon::exportfilter {
 
 struct OutputNamingContext;
 struct QuenarRunContext;
+class QuenarHostTable;
 
 // The row function of every method but 4: the source (host context or adapter), one value
 // and one availability flag per selected record, and the x value (delivered by methods 1,
@@ -66,7 +67,10 @@ public:
                              bool statusWindowEnabled);
     // 0 when at least one record is selected (else message 4009 and 1) and, for method
     // "constant resolution", the requested resolution is finite and positive (else 2).
-    virtual int CheckDataSource(const QuenarSelectList& records, QuenarMessenger& messenger);
+    // Streams add their own checks after it; hosts says which host functions exist (such
+    // as the value range that automatic calibration needs).
+    virtual int CheckDataSource(const QuenarSelectList& records, QuenarMessenger& messenger,
+                                const QuenarHostTable& hosts);
     // Streams allow methods by BaseMethodAllowed or TextMethodAllowed; the base allows none.
     virtual bool IsMethodAllowed(int methodCode, const QuenarSelectList& records);
     // True when the code is in the supported list or the list begins with 0 (any format).

@@ -296,7 +296,8 @@ TEST(Negotiation, DataSourceCheckAndValueFormats) {
         RunSetup s;
         s.SetRecords({{"a", 0, 1.0}});
         s.records.front()->selected = 0;
-        EXPECT_EQ(s.filter->CheckDataSource(s.records, s.state.messenger), 1);
+        EXPECT_EQ(s.filter->CheckDataSource(s.records, s.state.messenger, s.state.hostFunctions),
+                  1);
         EXPECT_EQ(s.sink.Ids(), (std::vector<int>{QUENAR_MSG_NO_DATA_SOURCE}));
     }
     // A resolution of 0, negative or not finite, also through the frequency, is refused
