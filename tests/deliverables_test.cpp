@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
 
 #include "about/brisel.h"
 #include "common/version_query.h"
@@ -84,6 +86,48 @@ TEST(Deliverables, TheViewerLoadsItsThreeLibrariesAndBriselItsMessaging) {
         EXPECT_NE(viewer.find(library), std::string::npos) << library;
     EXPECT_NE(NeededLibraries(BinDir() + "/libBrisel.so").find("libKoMessaging.so"),
               std::string::npos);
+}
+
+// The names of the functions a library defines in its dynamic symbol table (C++ names
+// without their parameter types).
+std::set<std::string> ExportedNames(const std::string& file) {
+    test::TempDir dir;
+    const std::string listing = dir / "symbols.txt";
+    const std::string command =
+        "nm -D --defined-only '" + file + "' > '" + listing + "' 2>/dev/null";
+    std::set<std::string> names;
+    if (std::system(command.c_str()) != 0)
+        return names;
+    std::istringstream lines(test::ReadTextFile(listing));
+    std::string address, type, symbol;
+    while (lines >> address >> type >> symbol) {
+        std::size_t digits = 2;
+        while (symbol.rfind("_Z", 0) == 0 && digits < symbol.size() && std::isdigit(symbol[digits]))
+            ++digits;
+        if (digits > 2)
+            symbol = symbol.substr(digits, std::stoul(symbol.substr(2, digits - 2)));
+        names.insert(symbol);
+    }
+    return names;
+}
+
+TEST(Deliverables, TheExportLibraryShowsOnlyItsThirteenFunctions) {
+    const std::set<std::string> expected = {"QuenvartexilaVersion",
+                                            "QuenvartexilaPathInitial",
+                                            "QuenvartexilaList",
+                                            "QuenvartexilaSetFlags",
+                                            "QuenvartexilaSetCallback",
+                                            "QuenvartexilaSelectFileAndFilter",
+                                            "QuenvartexilaSelectDatasets",
+                                            "QuenvartexilaSelectExportFiles",
+                                            "QuenvartexilaSetStatusWindow",
+                                            "QuenvartexilaReqFuncAssignment",
+                                            "QuenvartexilaFormatAssignment",
+                                            "QuenvartexilaConvert",
+                                            "QuenvartexilaReleaseFilter"};
+    const std::set<std::string> names = ExportedNames(BinDir() + "/libQuenvartexila.so");
+    ASSERT_FALSE(names.empty()) << "nm is needed";
+    EXPECT_EQ(names, expected);
 }
 
 }  // namespace

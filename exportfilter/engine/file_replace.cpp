@@ -13,10 +13,7 @@
 
 namespace grafyon::exportfilter {
 
-namespace {
-
-// A new file of an unused name in the folder of path, opened for writing.
-int CreateTemporary(const std::string& path, std::string& tempPath) {
+int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
     const PathParts parts = SplitPath(path);
     std::random_device seed;
     std::mt19937 random(seed());
@@ -30,6 +27,8 @@ int CreateTemporary(const std::string& path, std::string& tempPath) {
     }
     return -1;
 }
+
+namespace {
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
@@ -49,7 +48,7 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::string tempPath;
-    const int fd = CreateTemporary(path, tempPath);
+    const int fd = CreateTemporaryBeside(path, tempPath);
     if (fd < 0)
         return false;
     bool ok = WriteAll(fd, bytes);

@@ -4,6 +4,9 @@
 #include <algorithm>
 
 #include "archive.h"
+#include "export_method.h"
+#include "export_strings.h"
+#include "record_queries.h"
 
 namespace grafyon::exportfilter {
 
@@ -66,6 +69,50 @@ int CQuenarClass::AssignOutputFiles(const std::string&, QuenarSelectList&, Outpu
 
 int CQuenarClass::CreateDefaultChannelDefinitions(int) {
     return -1;
+}
+
+void CQuenarClass::ResetStatus(int mode, QuenarStatusFunction, void*, bool statusWindowEnabled) {
+    showStatus = mode != 0 && statusWindowEnabled ? 1 : 0;
+    statusFunction = nullptr;
+    statusContext = nullptr;
+}
+
+int CQuenarClass::CheckDataSource(const QuenarSelectList& records, QuenarMessenger& messenger,
+                                  const QuenarHostTable&) {
+    if (FirstSelected(records) == nullptr) {
+        messenger.Message(QUENAR_MSG_NO_DATA_SOURCE);
+        return 1;
+    }
+    // A resolution of 0 would resample without end.
+    if (UsedMethod() == FILTER_METHOD_CONSTANT_RESOLUTION && !HasUsableResolution(*this))
+        return 2;
+    return 0;
+}
+
+bool CQuenarClass::IsMethodAllowed(int, const QuenarSelectList&) {
+    return false;
+}
+
+bool CQuenarClass::SupportsValueFormat(int formatCode) const {
+    if (supportedFormats.empty())
+        return false;
+    return supportedFormats.front() == 0 ||
+           std::find(supportedFormats.begin(), supportedFormats.end(), formatCode) !=
+               supportedFormats.end();
+}
+
+int CQuenarClass::Run(QuenarSelectList&, QuenarRunContext&) {
+    return 0;
+}
+
+void CQuenarClass::ClearValueSource() {
+    hostRows = 0;
+    methodCode = 0;
+    blockRowFunction = nullptr;
+    rowFunction = nullptr;
+    sourceContext = nullptr;
+    hostContext = nullptr;
+    formatEntries.clear();
 }
 
 int CQuenarClass::FileTypeCode() const {

@@ -7,16 +7,31 @@
 
 #include "allocation.h"
 #include "channel_def.h"
+#include "common/quenar_host.h"
 #include "common/quenar_select_item.h"
+#include "quenar_message.h"
 #include "quenar_object.h"
 
 namespace grafyon::exportfilter {
 
 struct OutputNamingContext;
+struct QuenarRunContext;
+class QuenarHostTable;
 
-// A caller-supplied status display: context, percentage, count, total; 0 asks to cancel.
-using QuenarStatusFunction = int (*)(void* context, double percent, std::int32_t count,
-                                     std::int32_t total);
+// The row function of every method but 4: the source (host context or adapter), one value
+// and one availability flag per selected record, and the x value (delivered by methods 1,
+// 5 and 6, asked for by 7, 8 and 9). Greater than 0 per row, 0 at the end, negative when
+// the host could not read its data.
+using QuenarRowFunction = QuenarFlaggedRowFunction;
+
+// How one selected record's values reach the writer.
+struct QuenarFormatEntry {
+    const CQuenarSelectItem* record = nullptr;
+    double start = 0.0;
+    double step = 0.0;
+    int formatCode = QUENAR_FORMAT_PHYSICAL_DOUBLE;
+    double scaling[3] = {0.0, 1.0, 0.0};  // identity for physical values
+};
 
 class CQuenarClass : public CQuenarObject {
 public:
@@ -44,6 +59,27 @@ public:
     // Streams answer modes 0 and 1 with 0, another mode with -10, and -11 or lower when a
     // definition cannot be made; the base has none (-1).
     virtual int CreateDefaultChannelDefinitions(int definitionMode);
+
+    // Clears the status fields; the run shows the library's progress window when mode is
+    // non-zero and the library's status window is enabled. The function and context are
+    // kept for a caller-supplied display and never called by the engine.
+    virtual void ResetStatus(int mode, QuenarStatusFunction function, void* context,
+                             bool statusWindowEnabled);
+    // 0 when at least one record is selected (else message 4009 and 1) and, for method
+    // "constant resolution", the requested resolution is finite and positive (else 2).
+    // Streams add their own checks after it; hosts says which host functions exist (such
+    // as the value range that automatic calibration needs).
+    virtual int CheckDataSource(const QuenarSelectList& records, QuenarMessenger& messenger,
+                                const QuenarHostTable& hosts);
+    // Streams allow methods by BaseMethodAllowed or TextMethodAllowed; the base allows none.
+    virtual bool IsMethodAllowed(int methodCode, const QuenarSelectList& records);
+    // True when the code is in the supported list or the list begins with 0 (any format).
+    virtual bool SupportsValueFormat(int formatCode) const;
+    // Writes the output files; the base writes nothing and answers 0.
+    virtual int Run(QuenarSelectList& records, QuenarRunContext& context);
+
+    // Forgets the value source chosen for a run.
+    void ClearValueSource();
 
     // The type code written to a file: the stream class's own, so that a copied or old
     // filter always carries its format's code.
@@ -79,8 +115,12 @@ public:
     QuenarStatusFunction statusFunction = nullptr;
     void* statusContext = nullptr;
     int methodCode = 0;
-    void* sourceContext = nullptr;
+    QuenarReadRowFunction blockRowFunction = nullptr;  // method 4
+    QuenarRowFunction rowFunction = nullptr;           // every other method
+    void* sourceContext = nullptr;      // handed to the row function: host context or adapter
+    void* hostContext = nullptr;        // handed to every host function
     std::vector<int> supportedFormats;  // set by each stream's constructor
+    std::vector<QuenarFormatEntry> formatEntries;
 };
 
 }  // namespace grafyon::exportfilter

@@ -1,7 +1,8 @@
-// CQuenarStream's stored part.
+// CQuenarStream's stored part and its run.
 #include "quenar_stream.h"
 
 #include "archive.h"
+#include "export_run.h"
 
 namespace grafyon::exportfilter {
 
@@ -16,6 +17,17 @@ void CQuenarStream::Store(ArchiveWriter& ar) const {
 void CQuenarStream::Load(ArchiveReader& ar) {
     CQuenarClass::Load(ar);
     ar.ReadU32();  // any version: the part has no fields
+}
+
+std::unique_ptr<QuenarRunWriter> CQuenarStream::CreateRunWriter() {
+    return nullptr;
+}
+
+int CQuenarStream::Run(QuenarSelectList& records, QuenarRunContext& context) {
+    std::unique_ptr<QuenarRunWriter> writer = CreateRunWriter();
+    if (!writer)
+        return CQuenarClass::Run(records, context);
+    return RunExport(*this, records, context, *writer);
 }
 
 }  // namespace grafyon::exportfilter

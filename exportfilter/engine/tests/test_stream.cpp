@@ -1,12 +1,58 @@
 // The tests' stream class and sample filters.
 #include "test_stream.h"
 
+#include "common/number_format.h"
 #include "exportfilter/engine/archive.h"
 #include "exportfilter/engine/channel_def_list.h"
+#include "exportfilter/engine/export_method.h"
+#include "exportfilter/engine/export_run.h"
 #include "exportfilter/engine/export_strings.h"
 #include "exportfilter/engine/filter_file.h"
 
 namespace grafyon::exportfilter::test {
+
+namespace {
+
+class TestRunWriter : public QuenarRunWriter {
+public:
+    explicit TestRunWriter(const CQuenarStreamTest& stream)
+        : m_stream(stream), m_number(*NumberFormat::Compile("%.17g")) {}
+
+    int Open(QuenarRun& run) override {
+        m_out = run.CreateOutput(run.Records().front()->dataFileName);
+        if (m_out == nullptr)
+            return RUN_OUTPUT_FAILED;
+        m_out->Text("x");
+        for (const CQuenarSelectItem* record : run.Records()) {
+            m_out->Char(';');
+            m_out->Text(record->name);
+        }
+        m_out->LineEnd();
+        return 0;
+    }
+
+    std::int64_t RowLimit() const override { return m_stream.rowLimit; }
+
+    bool Row(QuenarRun& run, const double* values, const std::int32_t* flags, double x) override {
+        m_out->Number(m_number, x);
+        for (std::size_t i = 0; i < run.Count(); ++i) {
+            m_out->Char(';');
+            if (flags[i] != 0)
+                m_out->Number(m_number, values[i]);
+        }
+        m_out->LineEnd();
+        return true;
+    }
+
+    int Finish(QuenarRun&, bool) override { return m_stream.failInFinish ? 7 : 0; }
+
+private:
+    const CQuenarStreamTest& m_stream;
+    NumberFormat m_number;
+    QuenarOutputFile* m_out = nullptr;
+};
+
+}  // namespace
 
 const QuenarClassInfo CQuenarStreamTest::CLASS_INFO = {
     "CQuenarStreamTest",
@@ -19,6 +65,26 @@ const QuenarClassInfo CQuenarStreamTest::CLASS_INFO = {
 const QuenarClassInfo CQuenarChannelDefTree::CLASS_INFO = {
     "CQuenarChannelDefTree", 1, 1, &CQuenarChannelDef::CLASS_INFO,
     []() -> std::unique_ptr<CQuenarObject> { return std::make_unique<CQuenarChannelDefTree>(); }};
+
+CQuenarStreamTest::CQuenarStreamTest() {
+    supportedFormats = {QUENAR_FORMAT_PHYSICAL_DOUBLE};
+}
+
+bool CQuenarStreamTest::IsMethodAllowed(int methodCode, const QuenarSelectList& records) {
+    switch (rule) {
+        case Rule::Base:
+            return BaseMethodAllowed(*this, methodCode, records);
+        case Rule::Text:
+            return TextMethodAllowed(*this, methodCode, records);
+        case Rule::None:
+            break;
+    }
+    return CQuenarStream::IsMethodAllowed(methodCode, records);
+}
+
+std::unique_ptr<QuenarRunWriter> CQuenarStreamTest::CreateRunWriter() {
+    return std::make_unique<TestRunWriter>(*this);
+}
 
 void CQuenarStreamTest::Store(ArchiveWriter& ar) const {
     CQuenarStream::Store(ar);

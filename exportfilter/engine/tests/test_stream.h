@@ -16,11 +16,18 @@ namespace grafyon::exportfilter::test {
 inline constexpr int TEST_STREAM_TYPE = 16;
 
 // A stream with a list of channel definitions of the engine's classes and both kinds of
-// output-file object. Schema 2; a schema-1 object has no multi-file part.
+// output-file object. Schema 2; a schema-1 object has no multi-file part. Its writer puts
+// one line per row into the data file of the first record: x and the values as "%.17g"
+// separated by ";", a missing value as an empty cell.
 class CQuenarStreamTest : public CQuenarStream {
 public:
     static const QuenarClassInfo CLASS_INFO;
     static constexpr std::uint32_t VERSION = 1;
+
+    // Which allowed-method rule the stream answers by.
+    enum class Rule { None, Base, Text };
+
+    CQuenarStreamTest();
 
     const QuenarClassInfo& GetRuntimeClass() const override { return CLASS_INFO; }
     void Store(ArchiveWriter& ar) const override;
@@ -32,10 +39,17 @@ public:
     int AssignOutputFiles(const std::string& sourcePath, QuenarSelectList& records,
                           OutputNamingContext& context) override;
     int CreateDefaultChannelDefinitions(int definitionMode) override;
+    bool IsMethodAllowed(int methodCode, const QuenarSelectList& records) override;
+    std::unique_ptr<QuenarRunWriter> CreateRunWriter() override;
 
     ChannelDefList channelDefs;
     CQuenarFileSingle singleFile;
     CQuenarFileMulti multiFile;
+
+    // Run-time settings of the tests, not stored.
+    Rule rule = Rule::Text;
+    std::int64_t rowLimit = -1;  // the writer's format limit
+    bool failInFinish = false;   // Finish answers 7
 };
 
 // A channel definition that holds further definitions, to nest objects as deep as wanted.

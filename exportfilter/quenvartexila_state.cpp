@@ -1,0 +1,37 @@
+// The process-wide state of the library.
+#include "quenvartexila_state.h"
+
+#include <cstdlib>
+
+namespace grafyon::exportfilter {
+
+namespace {
+
+std::unique_ptr<QuenarLibraryState> MakeState() {
+    auto state = std::make_unique<QuenarLibraryState>();
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        std::string folder = home;
+        if (folder.back() != '/')
+            folder += '/';
+        state->folders.local = folder + "Tervix/";
+    }
+    state->InstallMessageSink(std::make_unique<StderrMessageSink>());
+    return state;
+}
+
+}  // namespace
+
+QuenarLibraryState& QuenvartexilaState() {
+    static const std::unique_ptr<QuenarLibraryState> state = MakeState();
+    return *state;
+}
+
+void QuenvartexilaInstallDialogs(std::unique_ptr<QuenarDialogs> dialogs,
+                                 std::unique_ptr<MessageSink> messages) {
+    QuenarLibraryState& state = QuenvartexilaState();
+    state.InstallDialogs(std::move(dialogs));
+    if (messages)
+        state.InstallMessageSink(std::move(messages));
+}
+
+}  // namespace grafyon::exportfilter
