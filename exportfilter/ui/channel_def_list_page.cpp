@@ -10,6 +10,7 @@
 
 #include "exportfilter/engine/channel_def_list.h"
 #include "exportfilter/engine/quenar_class.h"
+#include "exportfilter/engine/quenar_message.h"
 #include "ui_text.h"
 
 namespace grafyon::exportfilter {
@@ -170,6 +171,21 @@ void CChannelDefListPage::Apply() {
 FilterPageFactory ChannelDefListPageFactory(ChannelListSetup setup) {
     return [setup = std::move(setup)](CQuenarClass& filter, const PageContext& context) {
         return std::make_unique<CChannelDefListPage>(filter, setup, context);
+    };
+}
+
+SheetCheck RequireChannelDefinitions(int messageId) {
+    return [messageId](CEditSheet& sheet, const PageContext& context) {
+        auto* list = sheet.FindPage<CChannelDefListPage>();
+        if (list == nullptr || !list->Definitions().empty())
+            return CEditSheet::Verdict::Accept;
+        if (context.messenger.Message(messageId, MessageButtons::OkCancel) != MessageAnswer::Ok)
+            return CEditSheet::Verdict::Discard;
+        for (int i = 0; i < sheet.PageCount(); ++i) {
+            if (sheet.Page(i) == list)
+                sheet.ShowPage(i);
+        }
+        return CEditSheet::Verdict::Stay;
     };
 }
 

@@ -83,4 +83,8 @@ private:
 // The list page with the columns "Channel ID" and "Default".
 FilterPageFactory ChannelDefListPageFactory(ChannelListSetup setup = {});
 
+// The check of a sheet whose list page must not be empty: message messageId (OK/Cancel);
+// OK goes back to the list page, Cancel discards the edit.
+SheetCheck RequireChannelDefinitions(int messageId);
+
 }  // namespace grafyon::exportfilter

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -188,6 +189,32 @@ TEST(ChannelDefListPage, EditsCopiesThatReachTheFilterOnlyOnApply) {
     EXPECT_EQ(filter.channelDefs[3]->identifier, "New");
 }
 
+TEST(FilterSheet, AsksForADefinitionWhenTheListIsEmpty) {
+    UiFixture f;
+    CQuenarStreamTest filter;
+    filter.channelDefs.push_back(std::make_unique<CQuenarChannelDef>());
+    const FilterPageRegistry pages =
+        TestPages(RequireChannelDefinitions(QUENAR_MSG_NO_OUTPUT_CHANNEL));
+    const PageContext context{f.state.messenger, pages};
+    // OK to 4025 goes back to the list; Cancel discards every change of the sheet.
+    f.sink.answers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Cancel};
+    WhenModal<CEditSheet>([&f](CEditSheet& sheet) {
+        sheet.FindPage<CFilterGeneralPage>()->Designation()->setText("changed");
+        auto* list = sheet.FindPage<CChannelDefListPage>();
+        list->SelectRow(0);
+        list->Delete();
+        sheet.ShowPage(0);
+        sheet.accept();
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_EQ(sheet.Page(sheet.CurrentPage()), list);
+        sheet.accept();
+    });
+    EXPECT_FALSE(EditFilterInSheet(filter, context, nullptr));
+    EXPECT_EQ(f.sink.Ids(), (Ids{4004, 4025, 4025}));
+    EXPECT_EQ(filter.channelDefs.size(), 1u);
+    EXPECT_EQ(filter.designation, "");
+}
+
 TEST(ChannelDefPages, ReadNumbersAndTheirOwnFileName) {
     UiFixture f;
     CQuenarChannelDef1File definition;
@@ -239,6 +266,22 @@ TEST(SaveAsDialog, TakesTheFileTypesOfThePipeForm) {
         (QStringList{"*.TXT File (*.TXT)", "Text (*.txt)", "ASCII (*.asc)", "All files (*)"}));
     EXPECT_EQ(NameFiltersFromPipeForm("Data|*.dat;*.dta||"), QStringList{"Data (*.dat *.dta)"});
     EXPECT_TRUE(NameFiltersFromPipeForm("").isEmpty());
+
+    // The dialog offers the proposed name with the entry of its extension chosen.
+    grafyon::test::TempDir dir;
+    const std::string proposed = dir / "run1.ASC";
+    CQtSaveAsDialog saveAs(nullptr);
+    WhenModal<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Data file - Save as");
+        EXPECT_EQ(dialog.selectedNameFilter(), "ASCII (*.asc)");
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(saveAs.SaveAs("Data file - Save as", proposed,
+                            "Text (*.txt)|*.txt|ASCII (*.asc)|*.asc|All files (*.*)|*.*||"),
+              std::optional<std::string>(proposed));
+    WhenModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(saveAs.SaveAs("t", proposed, "Text (*.txt)|*.txt||"), std::nullopt);
 }
 
 TEST(MessageBoxSink, ShowsPlainTextAndMapsTheAnswers) {

@@ -16,7 +16,7 @@
 namespace grafyon::exportfilter::test {
 
 // General, channel definitions, both file pages, method and commentary.
-inline FilterPageRegistry TestPages() {
+inline FilterPageRegistry TestPages(SheetCheck check = {}) {
     FilterPageRegistry pages = DefaultFilterPages();
     FilterSheetDescription sheet;
     sheet.pages = {FilterGeneralPageFactory(),
@@ -29,6 +29,7 @@ inline FilterPageRegistry TestPages() {
                    }),
                    MethodPageFactory(),
                    CommentaryPageFactory()};
+    sheet.check = std::move(check);
     pages.SetFilterSheet(CQuenarStreamTest::CLASS_INFO.name, std::move(sheet));
     return pages;
 }
