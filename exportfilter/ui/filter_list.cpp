@@ -27,12 +27,11 @@ CFilterList::CFilterList(QWidget* parent) : QTreeWidget(parent) {
 void CFilterList::Fill(const FilterManagement& management) {
     clear();
     for (const FilterListEntry& entry : management.Entries()) {
-        // Names and designations come from files: shown as they are, never interpreted.
+        // Item texts are plain text: names and designations from files are never markup.
         auto* item =
             new QTreeWidgetItem({ToQString(entry.name), ToQString(LocationText(entry.location)),
                                  ToQString(FilterFormatName(entry.valid ? entry.typeCode : -1)),
                                  ToQString(entry.designation)});
-        item->setToolTip(0, ToQString(entry.path));
         addTopLevelItem(item);
     }
     if (const std::optional<std::size_t> row = management.Selection()) {
