@@ -297,6 +297,14 @@ constexpr NumberedString STRINGS[] = {
     {QUENAR_STR_VALUES, "Values", "Werte"},
     {QUENAR_STR_ROWS, "Rows", "Zeilen"},
     {QUENAR_STR_EXPORT_IN_PROGRESS, "Export in progress", "Export läuft"},
+
+    {QUENAR_STR_YES, "&Yes", "&Ja"},
+    {QUENAR_STR_NO, "&No", "&Nein"},
+    {QUENAR_MSG_ENTER_NUMBER, "Please enter a number.", "Bitte geben Sie eine Zahl ein."},
+    {QUENAR_MSG_ENTER_POSITIVE_NUMBER, "Please enter a number greater than 0.",
+     "Bitte geben Sie eine Zahl größer als 0 ein."},
+    {QUENAR_STR_DATA_FILE_LABEL, "&Data file:", "&Datendatei:"},
+    {QUENAR_STR_EXPORT_FILTER_LABEL, "Export filter:", "Exportfilter:"},
 };
 
 static_assert(std::is_sorted(std::begin(STRINGS), std::end(STRINGS),

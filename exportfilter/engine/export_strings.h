@@ -190,6 +190,14 @@ inline constexpr int QUENAR_STR_VALUES = 7171;
 inline constexpr int QUENAR_STR_ROWS = 7172;
 inline constexpr int QUENAR_STR_EXPORT_IN_PROGRESS = 7173;
 
+// Texts of the Qt dialogs that the Windows framework used to supply.
+inline constexpr int QUENAR_STR_YES = 7200;
+inline constexpr int QUENAR_STR_NO = 7201;
+inline constexpr int QUENAR_MSG_ENTER_NUMBER = 7202;
+inline constexpr int QUENAR_MSG_ENTER_POSITIVE_NUMBER = 7203;
+inline constexpr int QUENAR_STR_DATA_FILE_LABEL = 7204;
+inline constexpr int QUENAR_STR_EXPORT_FILTER_LABEL = 7205;
+
 // One entry of the table: an identifier with its English and German text.
 std::span<const NumberedString> QuenarStringTable();
 

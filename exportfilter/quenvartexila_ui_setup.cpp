@@ -1,0 +1,17 @@
+// The library's user interface, installed into its state when the library is loaded: Qt
+// dialogs and message boxes where a display is there, the headless answers otherwise.
+#include "exportfilter/ui/display_dialogs.h"
+#include "quenvartexila_state.h"
+
+namespace grafyon::exportfilter {
+namespace {
+
+const bool g_userInterfaceInstalled = [] {
+    QuenarLibraryState& state = QuenvartexilaState();
+    QuenvartexilaInstallDialogs(MakeDisplayDialogs(state.messenger, DefaultFilterPages()),
+                                MakeDisplayMessageSink());
+    return true;
+}();
+
+}  // namespace
+}  // namespace grafyon::exportfilter
