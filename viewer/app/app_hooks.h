@@ -11,7 +11,7 @@
 
 class QMainWindow;
 
-namespace grafyon::app {
+namespace grafyon {
 
 // Settings, user-interface font and curve colors of the application.
 struct SettingsHooks {
@@ -107,4 +107,4 @@ struct GrafyonAppHooks {
     AboutHooks about;
 };
 
-}  // namespace grafyon::app
+}  // namespace grafyon

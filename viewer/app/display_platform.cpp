@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 bool IsSet(const char* value) {
@@ -28,4 +28,4 @@ bool ChooseQtPlatform() {
     return true;
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -1,7 +1,7 @@
 // Choosing Qt's offscreen platform when the process has no display.
 #pragma once
 
-namespace grafyon::app {
+namespace grafyon {
 
 // True when neither DISPLAY nor WAYLAND_DISPLAY names a display and QT_QPA_PLATFORM asks
 // for no platform of its own (null or empty values count as unset).
@@ -12,4 +12,4 @@ bool NeedsOffscreenPlatform(const char* display, const char* waylandDisplay,
 // application object exists. True when it did.
 bool ChooseQtPlatform();
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -1,7 +1,7 @@
 // Splitting a document template string into its parts.
 #include "doc_template_string.h"
 
-namespace grafyon::app {
+namespace grafyon {
 
 std::string DocTemplateSubString(std::string_view templateString, int part) {
     if (part < 0)
@@ -18,4 +18,4 @@ std::string DocTemplateSubString(std::string_view templateString, int part) {
         templateString.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace grafyon::app {
+namespace grafyon {
 
 // Positions of the parts, as the application framework numbers them.
 enum DocTemplatePart {
@@ -20,4 +20,4 @@ enum DocTemplatePart {
 // Part number part of the line-separated template string; empty when it has fewer parts.
 std::string DocTemplateSubString(std::string_view templateString, int part);
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -1,7 +1,7 @@
 // The viewer's exit status (also listed in the README).
 #pragma once
 
-namespace grafyon::app {
+namespace grafyon {
 
 // A run that the user (or a termination signal) ended, or an unattended run whose file
 // opened and whose requested export succeeded.
@@ -14,4 +14,4 @@ inline constexpr int GRAFY_EXIT_NOT_OPENED = 2;
 // The requested export ran and failed.
 inline constexpr int GRAFY_EXIT_EXPORT_FAILED = 3;
 
-}  // namespace grafyon::app
+}  // namespace grafyon

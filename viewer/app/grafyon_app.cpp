@@ -21,7 +21,7 @@
 #include "viewer/app/trace_log.h"
 #include "viewer/app/viewer_strings.h"
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -410,4 +410,4 @@ int CGrafyonApp::ReportCallback(int lineNumber, std::string& text) {
     return app->m_hooks.settings.settingsReportLine(lineNumber, text) ? 1 : 0;
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -14,7 +14,7 @@
 class QMainWindow;
 class QTranslator;
 
-namespace grafyon::app {
+namespace grafyon {
 
 // Which of the export library's folders QuenvartexilaPathInitial is told about.
 inline constexpr int LOCAL_FILTER_PATH_ID = 16;   // QUENAR_LOCAL_FILTER_PATH
@@ -117,4 +117,4 @@ private:
     int m_exitStatus = 0;
 };
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -120,4 +120,4 @@ void CGrafyonCommandLineInfo::ParseFrameworkLast() {
     // other start, so only the viewer's own rule below can switch it off.
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace grafyon::app {
+namespace grafyon {
 
 // What the shell asks for, as the application framework's command-line record knows it.
 enum class ShellCommand {
@@ -61,4 +61,4 @@ private:
 // Whether name (without "/" or "-") is a switch the viewer or the framework knows.
 bool IsKnownSwitchName(std::string_view name);
 
-}  // namespace grafyon::app
+}  // namespace grafyon

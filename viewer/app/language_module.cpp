@@ -3,7 +3,7 @@
 
 #include <dlfcn.h>
 
-namespace grafyon::app {
+namespace grafyon {
 
 LanguageModule::~LanguageModule() {
     Unload();
@@ -38,4 +38,4 @@ void LanguageModule::Unload() {
     m_handle = nullptr;
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-namespace grafyon::app {
+namespace grafyon {
 
 // Symbols every language module defines: the bytes of its compiled Qt translation file
 // and their count.
@@ -35,4 +35,4 @@ private:
     std::span<const std::uint8_t> m_data;
 };
 
-}  // namespace grafyon::app
+}  // namespace grafyon

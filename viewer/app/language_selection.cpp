@@ -10,7 +10,7 @@
 
 #include "common/version_query.h"
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -79,4 +79,4 @@ LanguageCheck CheckLanguageModule(const std::string& executablePath,
     return LanguageCheck::Usable;
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

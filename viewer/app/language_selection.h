@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace grafyon::app {
+namespace grafyon {
 
 // The code "ENU" stands for the built-in English texts.
 inline constexpr char LANGUAGE_CODE_BUILT_IN[] = "ENU";
@@ -34,4 +34,4 @@ LanguageCheck CheckLanguageModule(const std::string& executablePath, const std::
 // The module's version text, or nothing when its file carries no version.
 std::optional<std::string> ModuleVersionText(const std::string& modulePath);
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -10,7 +10,7 @@
 
 #include "viewer/app/viewer_strings.h"
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -111,4 +111,4 @@ MessageAnswer ShowMessageBox(const QString& text, MessageIcon icon, MessageButto
     return FromButton(box.exec(), defaultAnswer);
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

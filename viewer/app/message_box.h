@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace grafyon::app {
+namespace grafyon {
 
 enum class MessageIcon { Information, Warning, Error, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -26,4 +26,4 @@ QByteArray BatchMessageLine(const QString& text);
 // Writes that line to standard error.
 void PrintMessageLine(const QString& text);
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -10,7 +10,7 @@
 #include "common/printf_format.h"
 #include "common/settings_file.h"
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -76,4 +76,4 @@ void RecentFileList::Remove(std::size_t index) {
         m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -10,7 +10,7 @@ namespace grafyon {
 class SettingsFile;
 }
 
-namespace grafyon::app {
+namespace grafyon {
 
 inline constexpr std::size_t RECENT_FILE_COUNT = 9;
 inline constexpr char RECENT_FILE_SECTION[] = "Recent File List";
@@ -42,4 +42,4 @@ private:
 // by their normalised absolute form.
 bool IsSameFile(std::string_view a, std::string_view b);
 
-}  // namespace grafyon::app
+}  // namespace grafyon

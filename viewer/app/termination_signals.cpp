@@ -9,7 +9,7 @@
 
 #include <csignal>
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -63,4 +63,4 @@ TerminationSignals::~TerminationSignals() {
     ::close(m_pipe[1]);
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

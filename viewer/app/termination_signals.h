@@ -5,7 +5,7 @@
 
 class QSocketNotifier;
 
-namespace grafyon::app {
+namespace grafyon {
 
 // While an object lives, the three signals ask the application to quit instead of
 // killing the process; a hidden window ("Hide") can thus still be ended. One at a time.
@@ -23,4 +23,4 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
-}  // namespace grafyon::app
+}  // namespace grafyon

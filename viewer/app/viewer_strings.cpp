@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace grafyon::app {
+namespace grafyon {
 
 namespace {
 
@@ -43,4 +43,4 @@ QString ViewerString(int id) {
     return NumberedText(STRINGS, id);
 }
 
-}  // namespace grafyon::app
+}  // namespace grafyon

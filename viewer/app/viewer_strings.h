@@ -7,7 +7,7 @@
 
 #include <span>
 
-namespace grafyon::app {
+namespace grafyon {
 
 using grafyon::VIEWER_STRINGS_CONTEXT;
 using grafyon::ViewerStringEntry;
@@ -35,4 +35,4 @@ QString ViewerString(int id);
 // The built-in English text alone.
 QString ViewerStringEnglish(int id);
 
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     int width = 1280;
     int height = 800;
     grafyon::ViewerRuntime runtime;
-    grafyon::viewer::ViewerSettings& settings = runtime.settings;
+    grafyon::ViewerSettings& settings = runtime.settings;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--view-mode" && hasValue) {
             ok = ParseInt(argv[++i], 0, 1, settings.diagramViewMode);
         } else if (arg == "--diagrams" && hasValue) {
-            ok = ParseInt(argv[++i], grafyon::viewer::NUM_OF_DIAGRAMS_MIN,
-                          grafyon::viewer::NUM_OF_DIAGRAMS_MAX, settings.numOfDiagrams);
+            ok = ParseInt(argv[++i], grafyon::NUM_OF_DIAGRAMS_MIN, grafyon::NUM_OF_DIAGRAMS_MAX,
+                          settings.numOfDiagrams);
         } else if (arg == "--grid") {
             settings.showYGrid = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -63,11 +63,11 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     CGrafyonDoc& document = *runtime.document;
     m_view = new CGrafyonView(this);  // owned by the frame through Qt's parent
     setCentralWidget(m_view);
-    m_view->SetDiagramFont(viewer::QFontFromLogFont(runtime.font));
+    m_view->SetDiagramFont(QFontFromLogFont(runtime.font));
     m_view->SetDocument(&document);
 
     m_navigator = new CViewNavigator(*m_view, document, this);
-    const viewer::ViewerSettings& s = runtime.settings;
+    const ViewerSettings& s = runtime.settings;
     m_navigator->SetCursorMode(s.cursorMode != 0);
     m_navigator->SetZoomAndCenterMode(s.zoomAndCenterMode != 0);
     m_navigator->SetCenterMode(CenterModeFromSetting(s.centerMode));
@@ -77,9 +77,9 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     connect(m_navigator, &CViewNavigator::PropertiesRequested, this,
             &CMainFrame::OnPropertiesRequested);
     connect(m_navigator, &CViewNavigator::XAxisPropertiesRequested, this,
-            [this] { OpenDiagramSheet(sheets::DIAGRAM_PAGE_X_AXIS); });
+            [this] { OpenDiagramSheet(DIAGRAM_PAGE_X_AXIS); });
     connect(m_navigator, &CViewNavigator::CurvePropertiesRequested, this,
-            [this] { OpenDiagramSheet(sheets::DIAGRAM_PAGE_CURVES); });
+            [this] { OpenDiagramSheet(DIAGRAM_PAGE_CURVES); });
 
     CreateMenus();
     CreateToolBars();
@@ -90,8 +90,8 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     // Lock keys are read from every key event of the application.
     qApp->installEventFilter(this);
     resize(1024, 720);
-    if (auto file = viewer::OpenViewerSettingsFile())
-        viewer::RestoreWindowPlacement(*file, *this);
+    if (auto file = OpenViewerSettingsFile())
+        RestoreWindowPlacement(*file, *this);
     // A file named on the command line opens before the window shows; its first view needs
     // the view's real size.
     layout()->activate();
@@ -372,7 +372,7 @@ bool CMainFrame::OpenFile(const QString& path) {
 void CMainFrame::OnFileOpen() {
     QFileDialog dialog(this);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(NameFiltersFromTable(app::ViewerString(app::GRAFY_STR_OPEN_FILTER)) +
+    dialog.setNameFilters(NameFiltersFromTable(ViewerString(GRAFY_STR_OPEN_FILTER)) +
                           QStringList{tr("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -430,7 +430,7 @@ void CMainFrame::OnToolbars() {
 }
 
 void CMainFrame::OnWorkspace() {
-    VarnokastellEdit(app::ENVIRONMENT_CALLER, 0, 0);
+    VarnokastellEdit(ENVIRONMENT_CALLER, 0, 0);
 }
 
 void CMainFrame::OnHelp() {
@@ -448,13 +448,13 @@ std::optional<int> CMainFrame::OpenDiagramSheet(int page) {
     if (!document.HasUsableData())
         return std::nullopt;
     CGraphicLayout& layout = document.Layout();
-    sheets::DiagramSheetHooks hooks;
+    DiagramSheetHooks hooks;
     hooks.reorder = [&document](const std::vector<Dataset*>& order) {
         return document.Description().ReorderDatasets(order);
     };
     int shownPage = page;
-    const sheets::DiagramChanges changes = sheets::RunDiagramSheet(
-        this, layout, document.Description(), m_runtime.settings, shownPage, hooks);
+    const DiagramChanges changes =
+        RunDiagramSheet(this, layout, document.Description(), m_runtime.settings, shownPage, hooks);
     if (!changes.accepted)
         return std::nullopt;
     if (changes.snapshotNeeded)
@@ -466,11 +466,11 @@ std::optional<int> CMainFrame::OpenDiagramSheet(int page) {
 }
 
 void CMainFrame::OnOptions() {
-    const sheets::OptionChanges changes =
-        sheets::RunOptionSheet(this, m_runtime.settings, m_runtime.font, m_optionPage);
+    const OptionChanges changes =
+        RunOptionSheet(this, m_runtime.settings, m_runtime.font, m_optionPage);
     if (!changes.accepted)
         return;
-    const viewer::ViewerSettings& s = m_runtime.settings;
+    const ViewerSettings& s = m_runtime.settings;
     // The handling modes act at once.
     m_navigator->SetCursorMode(s.cursorMode != 0);
     m_navigator->SetZoomAndCenterMode(s.zoomAndCenterMode != 0);
@@ -482,28 +482,27 @@ void CMainFrame::OnOptions() {
                                          s.cursorValueFormatType);
     CGrafyonDoc& document = *m_runtime.document;
     document.Layout().SetCursorValueFormat(CursorFormatFrom(s));
-    m_view->SetDiagramFont(viewer::QFontFromLogFont(m_runtime.font));
+    m_view->SetDiagramFont(QFontFromLogFont(m_runtime.font));
     document.UpdateAllViews(HINT_REDRAW);
 }
 
 void CMainFrame::OnPropertiesRequested(CGraphicObject* target, bool isDiagram) {
     if (!isDiagram) {
         // An axis: its properties are the X-axis page of the sheet.
-        OpenDiagramSheet(sheets::DIAGRAM_PAGE_X_AXIS);
+        OpenDiagramSheet(DIAGRAM_PAGE_X_AXIS);
         return;
     }
     CGrafyonDoc& document = *m_runtime.document;
     CGraphicLayout& layout = document.Layout();
     // The diagram of all curves has no single curve to scale: its curves are on the sheet.
     if (layout.GetViewMode() == ViewMode::AllCurves) {
-        OpenDiagramSheet(sheets::DIAGRAM_PAGE_CURVES);
+        OpenDiagramSheet(DIAGRAM_PAGE_CURVES);
         return;
     }
     auto* diagram = static_cast<CGraphicDiagram*>(target);
     if (diagram == nullptr || diagram->curve == nullptr)
         return;
-    const sheets::ScalingChanges changes =
-        sheets::RunScalingDialog(this, layout, *diagram->curve, true);
+    const ScalingChanges changes = RunScalingDialog(this, layout, *diagram->curve, true);
     if (!changes.accepted)
         return;
     if (changes.range)
@@ -516,15 +515,15 @@ void CMainFrame::OnPropertiesRequested(CGraphicObject* target, bool isDiagram) {
 
 void CMainFrame::UpdateTitle() {
     const QString path = m_runtime.document->PathName();
-    const QString application = QString::fromLatin1(app::APP_NAME);
+    const QString application = QString::fromLatin1(APP_NAME);
     setWindowTitle(path.isEmpty()
                        ? application
                        : QStringLiteral("%1 - %2").arg(QFileInfo(path).fileName(), application));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (auto file = viewer::OpenViewerSettingsFile())
-        viewer::StoreWindowPlacement(*file, *this);
+    if (auto file = OpenViewerSettingsFile())
+        StoreWindowPlacement(*file, *this);
     event->accept();
 }
 

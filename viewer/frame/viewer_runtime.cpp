@@ -10,12 +10,12 @@ namespace grafyon {
 ViewerRuntime::ViewerRuntime() : document(std::make_unique<CGrafyonDoc>()) {}
 ViewerRuntime::~ViewerRuntime() = default;
 
-CursorValueFormat CursorFormatFrom(const viewer::ViewerSettings& s) {
+CursorValueFormat CursorFormatFrom(const ViewerSettings& s) {
     return CursorValueFormat::Build(s.cursorValueFormatWidth, s.cursorValueFormatPrecision,
                                     s.cursorValueFormatType);
 }
 
-InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& s) {
+InitialViewSettings InitialViewFrom(const ViewerSettings& s) {
     InitialViewSettings v;
     v.viewMode = ViewModeFromSetting(s.diagramViewMode);
     v.diagramsPerPage = s.numOfDiagrams;
@@ -34,17 +34,17 @@ InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& s) {
     return v;
 }
 
-std::vector<std::uint32_t> CurveColorValues(const viewer::CurveColors& colors) {
+std::vector<std::uint32_t> CurveColorValues(const CurveColors& colors) {
     std::vector<std::uint32_t> values;
     values.reserve(colors.Size());
-    for (const viewer::ColorEntry& entry : colors.Entries())
+    for (const ColorEntry& entry : colors.Entries())
         values.push_back(entry.color);
     return values;
 }
 
 QString DocumentMessageText(int stringNumber, const QString& path) {
     if (stringNumber == CANNOT_OPEN_FILE_MESSAGE)
-        return app::ViewerString(app::GRAFY_STR_CANNOT_OPEN_FILE).arg(path);
+        return ViewerString(GRAFY_STR_CANNOT_OPEN_FILE).arg(path);
     return ViewString(stringNumber);
 }
 

@@ -21,18 +21,18 @@ struct ViewerRuntime {
     ViewerRuntime();
     ~ViewerRuntime();
 
-    viewer::ViewerSettings settings;
-    viewer::LogFont font;
-    viewer::CurveColors colors;
+    ViewerSettings settings;
+    LogFont font;
+    CurveColors colors;
     std::unique_ptr<CGrafyonDoc> document;
 };
 
 // The cursor value format the settings describe.
-CursorValueFormat CursorFormatFrom(const viewer::ViewerSettings& settings);
+CursorValueFormat CursorFormatFrom(const ViewerSettings& settings);
 // The first view of a freshly opened document, from the user's settings.
-InitialViewSettings InitialViewFrom(const viewer::ViewerSettings& settings);
+InitialViewSettings InitialViewFrom(const ViewerSettings& settings);
 // The color of each dataset by its index, as the layout takes them.
-std::vector<std::uint32_t> CurveColorValues(const viewer::CurveColors& colors);
+std::vector<std::uint32_t> CurveColorValues(const CurveColors& colors);
 
 // The text of a document message: "cannot be opened" with the path, or a numbered text.
 QString DocumentMessageText(int stringNumber, const QString& path);

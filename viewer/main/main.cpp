@@ -14,7 +14,7 @@
 
 int main(int argc, char** argv) {
     // Without a display the run is a batch run: Qt must not even try to connect to one.
-    grafyon::app::ChooseQtPlatform();
+    grafyon::ChooseQtPlatform();
     QApplication application(argc, argv);
 
     // Qt has taken its own options out of argv; the rest keeps its bytes as given.
@@ -22,13 +22,13 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         parameters.emplace_back(argv[i]);
 
-    grafyon::app::TerminationSignals terminationSignals;
+    grafyon::TerminationSignals terminationSignals;
 
     // Settings, font, colors and the document outlive the application object, which
     // reaches them through the hooks. The main window's recent-file list is the
     // application's, so the hooks are connected once the application exists.
     grafyon::ViewerRuntime runtime;
-    grafyon::app::CGrafyonApp app;
+    grafyon::CGrafyonApp app;
     app.Hooks() = grafyon::MakeViewerHooks(runtime, grafyon::FrameHooksOf(app));
     return app.Run(parameters);
 }

@@ -20,7 +20,7 @@
 
 namespace grafyon {
 
-FrameHooks FrameHooksOf(app::CGrafyonApp& application) {
+FrameHooks FrameHooksOf(CGrafyonApp& application) {
     FrameHooks hooks;
     hooks.entries = [&application] { return application.RecentFiles().Entries(); };
     hooks.add = [&application](const std::string& path) { application.AddToRecentFileList(path); };
@@ -31,31 +31,30 @@ FrameHooks FrameHooksOf(app::CGrafyonApp& application) {
     return hooks;
 }
 
-app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks) {
-    app::GrafyonAppHooks hooks;
-    app::SettingsHooks& s = hooks.settings;
-    s.readRegistryKeys = [&runtime] { viewer::ReadViewerSettings(runtime.settings); };
-    s.writeRegistryKeys = [&runtime] { viewer::WriteViewerSettings(runtime.settings); };
-    s.readFontFromRegistry = [&runtime] { return viewer::ReadSystemFont(runtime.font); };
+GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks) {
+    GrafyonAppHooks hooks;
+    SettingsHooks& s = hooks.settings;
+    s.readRegistryKeys = [&runtime] { ReadViewerSettings(runtime.settings); };
+    s.writeRegistryKeys = [&runtime] { WriteViewerSettings(runtime.settings); };
+    s.readFontFromRegistry = [&runtime] { return ReadSystemFont(runtime.font); };
     s.useSystemFont = [&runtime] {
-        runtime.font =
-            viewer::LogFontFromQFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+        runtime.font = LogFontFromQFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     };
-    s.writeFontToRegistry = [&runtime] { viewer::WriteSystemFont(runtime.font); };
+    s.writeFontToRegistry = [&runtime] { WriteSystemFont(runtime.font); };
     s.initCurveColors = [&runtime] { runtime.colors.Read(); };
     s.writeCurveColors = [&runtime] {
         runtime.colors.Write();
         runtime.colors.Clear();
     };
     s.settingsReportLine = [&runtime](int line, std::string& text) {
-        return viewer::SettingsReportLine(line, runtime.settings, runtime.font.faceName, text);
+        return SettingsReportLine(line, runtime.settings, runtime.font.faceName, text);
     };
 
-    app::DocumentHooks& d = hooks.document;
+    DocumentHooks& d = hooks.document;
     d.createMainWindow = [&runtime, frameHooks]() -> std::unique_ptr<QMainWindow> {
         CGrafyonDoc* document = runtime.document.get();
         document->SetMessageSink([](int number, const QString& path) {
-            app::ShowMessageBox(DocumentMessageText(number, path), app::MessageIcon::Error);
+            ShowMessageBox(DocumentMessageText(number, path), MessageIcon::Error);
         });
         return std::make_unique<CMainFrame>(runtime, frameHooks);
     };
@@ -66,18 +65,18 @@ app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHoo
         return runtime.document->OnOpenDocument(QString::fromStdString(path));
     };
     d.firstDocumentState = [&runtime] {
-        app::DocumentState state;
+        DocumentState state;
         state.holdsData = runtime.document->HoldsData();
         state.openResult = runtime.document->OpenStatus();
         return state;
     };
 
-    app::AboutHooks& a = hooks.about;
+    AboutHooks& a = hooks.about;
     a.setOemFiles = [](const std::string& address, const std::string& smallBitmap,
                        const std::string& largeBitmap) {
         BriselSetOEMFiles(address.c_str(), smallBitmap.c_str(), largeBitmap.c_str());
     };
-    a.doModal = [](const app::AboutRequest& request) {
+    a.doModal = [](const AboutRequest& request) {
         about::BriselAboutContent content;
         content.program = request.name;
         content.major = request.major;
@@ -92,7 +91,7 @@ app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHoo
         content.modules.AddFile(request.name, request.executablePath);
         if (!request.languageModulePath.empty())
             content.modules.AddFile(request.name + " language module", request.languageModulePath);
-        if (const app::AboutReportCallback report = request.reportCallback) {
+        if (const AboutReportCallback report = request.reportCallback) {
             content.settingsLine = [report](int line, std::string& text) {
                 return report(line, text) != 0;
             };

@@ -7,16 +7,14 @@
 
 namespace grafyon {
 
-namespace app {
 class CGrafyonApp;
-}  // namespace app
 
 struct ViewerRuntime;
 
 // The application's recent-file list, for the main window.
-FrameHooks FrameHooksOf(app::CGrafyonApp& application);
+FrameHooks FrameHooksOf(CGrafyonApp& application);
 
 // Connects start-up and exit to what runtime holds; the main window gets recentFiles.
-app::GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks);
+GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks);
 
 }  // namespace grafyon

@@ -17,7 +17,7 @@ void SetUpRangeGrid(CGridCtrl& grid) {
 
 void FillRangeGrid(CGridCtrl& grid, const CRangeList& list) {
     grid.SetRowCount(list.Count());
-    const QColor activeColor = viewer::QColorFromColorRef(RANGE_COLOR);
+    const QColor activeColor = QColorFromColorRef(RANGE_COLOR);
     for (int row = 0; row < list.Count(); ++row) {
         const CRange& range = list.At(row);
         grid.SetText(row, 0, QString::fromStdString(range.Name()));

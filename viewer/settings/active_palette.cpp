@@ -1,7 +1,7 @@
 // The process-wide reference to the palette of the color buttons.
 #include "viewer/settings/active_palette.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -24,4 +24,4 @@ const ColorList& ActivePalette() {
     return *g_activePalette;
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

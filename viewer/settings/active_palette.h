@@ -3,7 +3,7 @@
 
 #include "viewer/settings/color_table.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // Refers to palette (owned elsewhere; it must outlive the registration) from now on;
 // nullptr returns to the standard palette.
@@ -12,4 +12,4 @@ bool IsActivePalette(const ColorList* palette);
 // The registered list, or the standard palette when none is registered or it is empty.
 const ColorList& ActivePalette();
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -1,7 +1,7 @@
 // The built-in color lists.
 #include "viewer/settings/color_table.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 const ColorList& DefaultCurveColors() {
     static const ColorList colors = {
@@ -34,4 +34,4 @@ const ColorList& StandardPalette() {
     return colors;
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // A color as 0x00BBGGRR.
 using ColorRef = std::uint32_t;
@@ -40,4 +40,4 @@ const ColorList& DefaultCurveColors();
 // The 16 colors offered by the color button when no curve color table is registered.
 const ColorList& StandardPalette();
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -8,7 +8,7 @@
 #include "viewer/settings/active_palette.h"
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -100,4 +100,4 @@ ColorRef CurveColors::ForDataset(std::size_t datasetIndex) const {
     return EntryForDataset(datasetIndex).color;
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

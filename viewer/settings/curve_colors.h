@@ -6,7 +6,7 @@
 #include "common/settings_file.h"
 #include "viewer/settings/color_table.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // More entries than this are not read from the file.
 inline constexpr int CURVE_COLORS_MAX = 1024;
@@ -44,4 +44,4 @@ private:
     ColorList m_entries;
 };
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

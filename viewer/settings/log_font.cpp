@@ -5,7 +5,7 @@
 
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -77,4 +77,4 @@ bool WriteSystemFont(const LogFont& font) {
     return WriteFont(*OpenViewerSettingsFile(), font, SYSTEM_FONT_SECTION, SYSTEM_FONT_PREFIX);
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

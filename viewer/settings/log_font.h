@@ -7,7 +7,7 @@
 
 #include "common/settings_file.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // Characters a face name may have (the record holds 31 plus a terminator).
 inline constexpr std::size_t LOG_FONT_FACE_MAX = 31;
@@ -67,4 +67,4 @@ bool WriteFont(SettingsFile& file, const LogFont& font, std::string_view section
 bool ReadSystemFont(LogFont& font);
 bool WriteSystemFont(const LogFont& font);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -3,7 +3,7 @@
 
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -92,4 +92,4 @@ std::vector<std::string> SettingsReportLines(const ViewerSettings& settings,
     return lines;
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -7,7 +7,7 @@
 
 #include "viewer/settings/viewer_settings.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 inline constexpr int SETTINGS_REPORT_LINE_COUNT = 18;
 
@@ -20,4 +20,4 @@ bool SettingsReportLine(int lineNumber, const ViewerSettings& settings,
 std::vector<std::string> SettingsReportLines(const ViewerSettings& settings,
                                              std::string_view fontFaceName);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

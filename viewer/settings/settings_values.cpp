@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 std::unique_ptr<SettingsFile> OpenViewerSettingsFile() {
     return std::make_unique<SettingsFile>(SettingsScope::User, VIEWER_SETTINGS_NAME);
@@ -44,7 +44,7 @@ std::string FormatDouble(double value) {
     return std::string(text, result.ptr);
 }
 
-double ParseDouble(std::string_view text) {
+double ParseLeadingDouble(std::string_view text) {
     std::size_t pos = 0;
     auto isBlank = [](char c) {
         return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -70,7 +70,7 @@ double ParseDouble(std::string_view text) {
 double ReadDouble(const SettingsFile& file, std::string_view section, std::string_view name,
                   double defaultValue) {
     const std::optional<std::string> text = file.ReadString(section, name);
-    return text ? ParseDouble(*text) : defaultValue;
+    return text ? ParseLeadingDouble(*text) : defaultValue;
 }
 
 bool WriteDouble(SettingsFile& file, std::string_view section, std::string_view name,
@@ -108,4 +108,4 @@ std::string ReadStringValue(const SettingsFile& file, std::string_view section,
     return text ? std::move(*text) : std::string(defaultValue);
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

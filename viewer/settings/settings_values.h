@@ -8,7 +8,7 @@
 
 #include "common/settings_file.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 inline constexpr std::string_view VIEWER_SETTINGS_NAME = "Grafyon";
 inline constexpr std::string_view VIEWER_SETTINGS_SECTION = "Settings";
@@ -33,7 +33,7 @@ std::string FormatDouble(double value);
 // The decimal number at the start of text (leading blanks and a sign allowed), as the C
 // library's decimal conversion reads it in the C locale. A text that does not begin with a
 // finite number, or whose number is out of the range of a double, reads as 0.
-double ParseDouble(std::string_view text);
+double ParseLeadingDouble(std::string_view text);
 
 // A value stored as "%g" text; missing values give defaultValue.
 double ReadDouble(const SettingsFile& file, std::string_view section, std::string_view name,
@@ -55,4 +55,4 @@ bool WriteBoolValue(SettingsFile& file, std::string_view section, std::string_vi
 std::string ReadStringValue(const SettingsFile& file, std::string_view section,
                             std::string_view name, std::string_view defaultValue);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

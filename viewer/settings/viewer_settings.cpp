@@ -3,7 +3,7 @@
 
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -100,4 +100,4 @@ bool WriteViewerSettings(const ViewerSettings& settings) {
     return WriteViewerSettings(*OpenViewerSettingsFile(), settings);
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -3,7 +3,7 @@
 
 #include "common/settings_file.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // Ranges that a value read from the file is clamped to: those the option pages allow, so a
 // damaged file cannot ask for unbounded allocations or a division by zero.
@@ -67,4 +67,4 @@ bool WriteViewerSettings(const ViewerSettings& settings);  // to the user's sett
 // it falls back to mode 0 with 2 samples.
 void ValidateInitialView(ViewerSettings& settings);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -8,7 +8,7 @@
 
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -142,4 +142,4 @@ bool WriteWindowPlacement(SettingsFile& file, const WindowPlacement& placement) 
                        FormatWindowPlacement(PlacementForStorage(placement)));
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -8,7 +8,7 @@
 
 #include "common/settings_file.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // Show commands of a placement.
 inline constexpr unsigned PLACEMENT_SHOW_NORMAL = 1;
@@ -66,4 +66,4 @@ std::optional<WindowPlacement> ReadWindowPlacement(const SettingsFile& file);
 // Stores PlacementForStorage(placement).
 bool WriteWindowPlacement(SettingsFile& file, const WindowPlacement& placement);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

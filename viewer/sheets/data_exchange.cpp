@@ -12,20 +12,21 @@
 
 #include "common/printf_format.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
-void ShowMessage(const MessageSink& sink, QWidget* parent, const QString& text, MessageIcon icon) {
+void ShowSheetMessage(const SheetMessageSink& sink, QWidget* parent, const QString& text,
+                      SheetMessageIcon icon) {
     if (sink) {
         sink(parent, text, icon);
         return;
     }
     QMessageBox box(
-        icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
+        icon == SheetMessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
         QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-DataExchange::DataExchange(QWidget* dialog, MessageSink sink, bool silent)
+DataExchange::DataExchange(QWidget* dialog, SheetMessageSink sink, bool silent)
     : m_dialog(dialog), m_sink(std::move(sink)), m_silent(silent) {}
 
 QString DataExchange::FieldText(const QWidget* field) {
@@ -61,7 +62,8 @@ bool DataExchange::Fail(QWidget* field, FieldError error, const QString& minimum
     m_error = error;
     if (m_silent)
         return false;
-    ShowMessage(m_sink, m_dialog, MessageText(error, minimum, maximum), MessageIcon::Warning);
+    ShowSheetMessage(m_sink, m_dialog, MessageText(error, minimum, maximum),
+                     SheetMessageIcon::Warning);
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field)) {
         edit->selectAll();
@@ -119,4 +121,4 @@ bool DataExchange::Number(QWidget* field, double minimum, double maximum, double
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -10,14 +10,16 @@
 
 class QWidget;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
-enum class MessageIcon { Information, Warning };
+enum class SheetMessageIcon { Information, Warning };
 
 // Shows a message over parent. Callers may route it elsewhere (the application's message
 // boxes, a test's record); an empty sink shows a modal message box.
-using MessageSink = std::function<void(QWidget* parent, const QString& text, MessageIcon icon)>;
-void ShowMessage(const MessageSink& sink, QWidget* parent, const QString& text, MessageIcon icon);
+using SheetMessageSink =
+    std::function<void(QWidget* parent, const QString& text, SheetMessageIcon icon)>;
+void ShowSheetMessage(const SheetMessageSink& sink, QWidget* parent, const QString& text,
+                      SheetMessageIcon icon);
 
 // One pass over a dialog's fields. The first refused entry is reported with its
 // message and gets the focus with its text selected, so the user corrects it
@@ -27,7 +29,7 @@ class DataExchange {
     Q_DECLARE_TR_FUNCTIONS(DataExchange)
 public:
     // A silent pass only checks: no message, no focus change.
-    explicit DataExchange(QWidget* dialog, MessageSink sink = {}, bool silent = false);
+    explicit DataExchange(QWidget* dialog, SheetMessageSink sink = {}, bool silent = false);
 
     bool Integer(QWidget* field, int& value);
     bool Integer(QWidget* field, int minimum, int maximum, int& value);
@@ -47,10 +49,10 @@ private:
     bool Fail(QWidget* field, FieldError error, const QString& minimum, const QString& maximum);
 
     QWidget* m_dialog;
-    MessageSink m_sink;
+    SheetMessageSink m_sink;
     bool m_silent;
     QWidget* m_failedField = nullptr;
     FieldError m_error = FieldError::None;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -7,11 +7,10 @@
 #include "viewer/sheets/graphic_x_axis_page.h"
 #include "viewer/sheets/sheets_strings.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 CDiagramSheet::CDiagramSheet(CGraphicLayout& layout, MeasurementDescription& description,
-                             viewer::ViewerSettings& settings, DiagramSheetHooks hooks,
-                             QWidget* parent)
+                             ViewerSettings& settings, DiagramSheetHooks hooks, QWidget* parent)
     : CPropertySheet(SheetsString(SHEETS_STR_DIAGRAM), parent),
       m_layout(layout),
       m_description(description),
@@ -38,9 +37,8 @@ void CDiagramSheet::OnOk() {
 }
 
 DiagramChanges RunDiagramSheet(QWidget* parent, CGraphicLayout& layout,
-                               MeasurementDescription& description,
-                               viewer::ViewerSettings& settings, int& startPage,
-                               const DiagramSheetHooks& hooks) {
+                               MeasurementDescription& description, ViewerSettings& settings,
+                               int& startPage, const DiagramSheetHooks& hooks) {
     CDiagramSheet sheet(layout, description, settings, hooks, parent);
     sheet.SetActivePage(startPage);
     if (sheet.exec() != QDialog::Accepted)
@@ -49,4 +47,4 @@ DiagramChanges RunDiagramSheet(QWidget* parent, CGraphicLayout& layout,
     return sheet.Changes();
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

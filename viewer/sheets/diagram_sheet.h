@@ -7,7 +7,7 @@
 #include "viewer/sheets/diagram_values.h"
 #include "viewer/sheets/property_sheet.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class CGraphicCurvesPage;
 
@@ -19,7 +19,7 @@ struct DiagramSheetHooks {
     // while the sheet is open.
     std::function<void(Dataset& dataset)> showInfo;
     // The checks' messages; empty shows message boxes.
-    MessageSink message;
+    SheetMessageSink message;
 };
 
 // Edits a working copy of the layout's diagram, axis and interval values and of the
@@ -28,8 +28,7 @@ class CDiagramSheet : public CPropertySheet {
     Q_OBJECT
 public:
     CDiagramSheet(CGraphicLayout& layout, MeasurementDescription& description,
-                  viewer::ViewerSettings& settings, DiagramSheetHooks hooks,
-                  QWidget* parent = nullptr);
+                  ViewerSettings& settings, DiagramSheetHooks hooks, QWidget* parent = nullptr);
 
     DiagramValues& Values() { return m_values; }
     CGraphicCurvesPage* CurvesPage() const { return m_curvesPage; }
@@ -42,7 +41,7 @@ protected:
 private:
     CGraphicLayout& m_layout;
     MeasurementDescription& m_description;
-    viewer::ViewerSettings& m_settings;
+    ViewerSettings& m_settings;
     DiagramSheetHooks m_hooks;
     DiagramValues m_values;
     CGraphicCurvesPage* m_curvesPage;
@@ -54,8 +53,7 @@ private:
 // After OK the caller sends HINT_OBJECTS, HINT_VISIBLE_RANGE and HINT_CURVES, in this
 // order, and takes a view snapshot first when changes.snapshotNeeded is set.
 DiagramChanges RunDiagramSheet(QWidget* parent, CGraphicLayout& layout,
-                               MeasurementDescription& description,
-                               viewer::ViewerSettings& settings, int& startPage,
-                               const DiagramSheetHooks& hooks = {});
+                               MeasurementDescription& description, ViewerSettings& settings,
+                               int& startPage, const DiagramSheetHooks& hooks = {});
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -9,7 +9,7 @@
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/model/scaling.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 DiagramValues DiagramValuesFrom(CGraphicLayout& layout, const MeasurementDescription& description) {
     DiagramValues v;
@@ -62,8 +62,8 @@ int MoveCurveRow(std::vector<CurveRow>& rows, int index, int delta) {
 }
 
 DiagramChanges ApplyDiagramValues(const DiagramValues& v, CGraphicLayout& layout,
-                                  MeasurementDescription& description,
-                                  viewer::ViewerSettings& settings, const DatasetReorder& reorder) {
+                                  MeasurementDescription& description, ViewerSettings& settings,
+                                  const DatasetReorder& reorder) {
     DiagramChanges changes;
     changes.accepted = true;
 
@@ -130,4 +130,4 @@ std::string TimeMaximumText(const CGraphicLayout& layout) {
     return layout.GetCursorValueFormat().Apply(time);
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -14,7 +14,7 @@ class Dataset;
 class MeasurementDescription;
 }  // namespace grafyon
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // The pages of the diagram sheet in their order.
 enum DiagramPage { DIAGRAM_PAGE_GENERAL = 0, DIAGRAM_PAGE_X_AXIS, DIAGRAM_PAGE_CURVES };
@@ -85,12 +85,12 @@ int MoveCurveRow(std::vector<CurveRow>& rows, int index, int delta);
 // scaling, colors, order through reorder) and the curves, forced when the view mode
 // changed.
 DiagramChanges ApplyDiagramValues(const DiagramValues& values, CGraphicLayout& layout,
-                                  MeasurementDescription& description,
-                                  viewer::ViewerSettings& settings, const DatasetReorder& reorder);
+                                  MeasurementDescription& description, ViewerSettings& settings,
+                                  const DatasetReorder& reorder);
 
 // The "Info" texts of the X-axis page: the document's number of samples ("%d") and the
 // time of its last sample in the cursor value format.
 std::string SampleCountText(const CGraphicLayout& layout);
 std::string TimeMaximumText(const CGraphicLayout& layout);
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

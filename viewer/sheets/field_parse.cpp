@@ -8,7 +8,7 @@
 #include "common/number_parse.h"
 #include "common/printf_format.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
@@ -86,4 +86,4 @@ std::string FormatNumberField(double value) {
     return FormatPrintf("%.15g", value);
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // Why an entry was refused; each kind has its own message in the dialogs.
 enum class FieldError {
@@ -35,4 +35,4 @@ FieldError CheckNumberField(std::string_view text, double minimum, double maximu
 // user sees reads back as the same value where fifteen digits can hold it.
 std::string FormatNumberField(double value);
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -13,7 +13,7 @@
 #include "viewer/sheets/scaling_dialog.h"
 #include "viewer/sheets/sheets_strings.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
@@ -106,10 +106,9 @@ void CGraphicCurvesPage::FillRow(int row) {
     m_grid->SetChecked(row, curve.active);
     m_grid->SetRowColor(row, curve.active ? QColor() : INACTIVE_ROW_COLOR);
     // A transparent curve would make its name invisible: that one keeps the default text.
-    m_grid->SetTextColor(row, COLUMN_DATASET,
-                         curve.color == viewer::COLOR_TRANSPARENT
-                             ? QColor()
-                             : viewer::QColorFromColorRef(curve.color));
+    m_grid->SetTextColor(
+        row, COLUMN_DATASET,
+        curve.color == COLOR_TRANSPARENT ? QColor() : QColorFromColorRef(curve.color));
 }
 
 int CGraphicCurvesPage::SelectedRow() const {
@@ -172,4 +171,4 @@ bool CGraphicCurvesPage::SaveFields(DataExchange&) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -11,7 +11,7 @@ namespace grafyon {
 class CGridCtrl;
 }
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // Works on the sheet's copy of the rows: nothing reaches the document before OK.
 class CGraphicCurvesPage : public CPropertyPage {
@@ -26,7 +26,7 @@ public:
 
     CGridCtrl* Grid() const { return m_grid; }
     // Messages of the "Scaling" dialog that "Property" opens.
-    void SetMessageSink(MessageSink sink) { m_sink = std::move(sink); }
+    void SetMessageSink(SheetMessageSink sink) { m_sink = std::move(sink); }
 
     // Relative widths of "Dataset", "Minimum" and "Maximum": the first column gets the
     // width minus 4/7 of it, the others 2/7 each.
@@ -49,7 +49,7 @@ private:
     DiagramValues& m_values;
     bool m_canMove;
     bool m_canShowInfo;
-    MessageSink m_sink;
+    SheetMessageSink m_sink;
     CGridCtrl* m_grid;
     QPushButton* m_disable;
     QPushButton* m_enable;
@@ -59,4 +59,4 @@ private:
     QPushButton* m_moveDown;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

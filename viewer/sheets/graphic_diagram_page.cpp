@@ -11,7 +11,7 @@
 #include "viewer/sheets/data_exchange.h"
 #include "viewer/sheets/spin_edit.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 CGraphicDiagramPage::CGraphicDiagramPage(DiagramValues& values, QWidget* parent)
     : CPropertyPage(tr("General"), parent), m_values(values), m_viewMode(new QButtonGroup(this)) {
@@ -55,4 +55,4 @@ bool CGraphicDiagramPage::SaveFields(DataExchange& exchange) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

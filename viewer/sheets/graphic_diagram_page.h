@@ -7,7 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class SpinEdit;
 
@@ -25,4 +25,4 @@ private:
     QCheckBox* m_yGrid;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

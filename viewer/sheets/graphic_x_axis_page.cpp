@@ -17,7 +17,7 @@
 #include "viewer/sheets/data_exchange.h"
 #include "viewer/sheets/field_parse.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
@@ -125,4 +125,4 @@ bool CGraphicXAxisPage::SaveFields(DataExchange& exchange) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class CGraphicXAxisPage : public CPropertyPage {
     Q_OBJECT
@@ -35,4 +35,4 @@ private:
     QButtonGroup* m_display;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

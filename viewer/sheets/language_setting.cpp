@@ -3,7 +3,7 @@
 
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
@@ -12,11 +12,11 @@ constexpr std::string_view LANGUAGE_ID_VALUE = "LanguageID";
 }  // namespace
 
 std::optional<std::string> ReadLanguageId(const SettingsFile& file) {
-    return file.ReadString(viewer::VIEWER_SETTINGS_SECTION, LANGUAGE_ID_VALUE);
+    return file.ReadString(VIEWER_SETTINGS_SECTION, LANGUAGE_ID_VALUE);
 }
 
 bool WriteLanguageId(SettingsFile& file, std::string_view code) {
-    return viewer::StoreString(file, viewer::VIEWER_SETTINGS_SECTION, LANGUAGE_ID_VALUE, code);
+    return StoreString(file, VIEWER_SETTINGS_SECTION, LANGUAGE_ID_VALUE, code);
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -11,10 +11,10 @@
 #include "viewer/sheets/options_usage_page.h"
 #include "viewer/sheets/sheets_strings.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
-COptionSheet::COptionSheet(viewer::ViewerSettings& settings, viewer::LogFont& font,
-                           SettingsFile& languageFile, QWidget* parent)
+COptionSheet::COptionSheet(ViewerSettings& settings, LogFont& font, SettingsFile& languageFile,
+                           QWidget* parent)
     : CPropertySheet(SheetsString(SHEETS_STR_OPTIONS), parent),
       m_settings(settings),
       m_font(font),
@@ -33,20 +33,19 @@ void COptionSheet::OnOk() {
     m_changes = ApplyOptionValues(m_values, m_germanAtOpening, m_settings, m_font);
     WriteLanguageId(m_languageFile, LanguageIdFor(m_values.german));
     if (m_changes.language) {
-        ShowMessage(Sink(), this, SheetsString(SHEETS_STR_LANGUAGE_RESTART),
-                    MessageIcon::Information);
+        ShowSheetMessage(Sink(), this, SheetsString(SHEETS_STR_LANGUAGE_RESTART),
+                         SheetMessageIcon::Information);
     }
     // What is on screen now is what was confirmed: a second OK changes nothing more.
     m_germanAtOpening = m_values.german;
 }
 
-OptionChanges RunOptionSheet(QWidget* parent, viewer::ViewerSettings& settings,
-                             viewer::LogFont& font, int& activePage,
-                             const OptionSheetOptions& options) {
+OptionChanges RunOptionSheet(QWidget* parent, ViewerSettings& settings, LogFont& font,
+                             int& activePage, const OptionSheetOptions& options) {
     std::unique_ptr<SettingsFile> ownFile;
     SettingsFile* languageFile = options.languageFile;
     if (languageFile == nullptr) {
-        ownFile = viewer::OpenViewerSettingsFile();
+        ownFile = OpenViewerSettingsFile();
         languageFile = ownFile.get();
     }
     COptionSheet sheet(settings, font, *languageFile, parent);
@@ -58,4 +57,4 @@ OptionChanges RunOptionSheet(QWidget* parent, viewer::ViewerSettings& settings,
     return sheet.Changes();
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

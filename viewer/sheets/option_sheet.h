@@ -5,7 +5,7 @@
 #include "viewer/sheets/option_values.h"
 #include "viewer/sheets/property_sheet.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // Edits a working copy of the settings, the font and the language; OK writes them into the
 // caller's objects and the language code into the settings file, and shows the message
@@ -14,8 +14,8 @@ class COptionSheet : public CPropertySheet {
     Q_OBJECT
 public:
     // The language code is read from languageFile now and written there on OK.
-    COptionSheet(viewer::ViewerSettings& settings, viewer::LogFont& font,
-                 SettingsFile& languageFile, QWidget* parent = nullptr);
+    COptionSheet(ViewerSettings& settings, LogFont& font, SettingsFile& languageFile,
+                 QWidget* parent = nullptr);
 
     OptionValues& Values() { return m_values; }
     bool GermanAtOpening() const { return m_germanAtOpening; }
@@ -26,8 +26,8 @@ protected:
     void OnOk() override;
 
 private:
-    viewer::ViewerSettings& m_settings;
-    viewer::LogFont& m_font;
+    ViewerSettings& m_settings;
+    LogFont& m_font;
     SettingsFile& m_languageFile;
     OptionValues m_values;
     bool m_germanAtOpening;
@@ -38,7 +38,7 @@ struct OptionSheetOptions {
     // Where "LanguageID" lives; null means the user's settings file of the viewer.
     SettingsFile* languageFile = nullptr;
     // The language-restart message and the checks' messages; empty shows message boxes.
-    MessageSink message;
+    SheetMessageSink message;
 };
 
 // Shows the sheet modally at activePage (the page last closed with OK; kept by the
@@ -46,8 +46,7 @@ struct OptionSheetOptions {
 // what changed: after fontOrFormat the caller rebuilds the layout's cursor value format from
 // the settings, rebuilds the painter's font and sends HINT_REDRAW; settings changes act on
 // the next opened document and need no hint.
-OptionChanges RunOptionSheet(QWidget* parent, viewer::ViewerSettings& settings,
-                             viewer::LogFont& font, int& activePage,
-                             const OptionSheetOptions& options = {});
+OptionChanges RunOptionSheet(QWidget* parent, ViewerSettings& settings, LogFont& font,
+                             int& activePage, const OptionSheetOptions& options = {});
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 
 #include "viewer/sheets/field_parse.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 bool IsGermanLanguageId(const std::optional<std::string>& languageId) {
     if (!languageId || languageId->size() != 3)
@@ -20,7 +20,7 @@ const char* LanguageIdFor(bool german) {
     return german ? LANGUAGE_ID_GERMAN : LANGUAGE_ID_ENGLISH;
 }
 
-OptionValues OptionValuesFrom(const viewer::ViewerSettings& settings, const viewer::LogFont& font,
+OptionValues OptionValuesFrom(const ViewerSettings& settings, const LogFont& font,
                               const std::optional<std::string>& languageId) {
     OptionValues v;
     v.startIntervalMode = std::clamp(settings.xAxisStartIntervalMode, 0, 4);
@@ -49,12 +49,12 @@ std::optional<int> ParseFontSize(std::string_view text) {
     return size;
 }
 
-OptionChanges ApplyOptionValues(OptionValues v, bool germanAtOpening,
-                                viewer::ViewerSettings& settings, viewer::LogFont& font) {
+OptionChanges ApplyOptionValues(OptionValues v, bool germanAtOpening, ViewerSettings& settings,
+                                LogFont& font) {
     OptionChanges changes;
     changes.accepted = true;
 
-    const viewer::ViewerSettings before = settings;
+    const ViewerSettings before = settings;
     settings.xAxisStartIntervalMode = v.startIntervalMode;
     settings.xAxisNumOfValues = v.numOfValues;
     settings.xAxisTimeInterval = v.timeInterval;
@@ -62,7 +62,7 @@ OptionChanges ApplyOptionValues(OptionValues v, bool germanAtOpening,
     settings.curveScalingMode = v.curveScalingMode;
     settings.scalingReferenceMode = v.scalingReferenceMode;
     settings.centerMode = v.centerMode;
-    viewer::ValidateInitialView(settings);
+    ValidateInitialView(settings);
     changes.settings = settings != before;
 
     v.formatWidth = AdjustedFormatWidth(v.formatWidth, v.formatPrecision);
@@ -82,4 +82,4 @@ OptionChanges ApplyOptionValues(OptionValues v, bool germanAtOpening,
     return changes;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

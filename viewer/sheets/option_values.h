@@ -8,7 +8,7 @@
 #include "viewer/settings/log_font.h"
 #include "viewer/settings/viewer_settings.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // The pages of the option sheet in their order.
 enum OptionPage {
@@ -33,7 +33,7 @@ inline constexpr char LANGUAGE_ID_GERMAN[] = "DEU";
 // The working copy of the sheet; the pages edit it and OK applies it.
 struct OptionValues {
     // "Start"
-    int startIntervalMode = viewer::START_SPEED_OPTIMIZED;
+    int startIntervalMode = START_SPEED_OPTIMIZED;
     int numOfValues = 1000;
     double timeInterval = 10.0;
     int valueInterval = 100;
@@ -42,7 +42,7 @@ struct OptionValues {
     // "Handling"
     int centerMode = 0;
     // "Labelling"
-    viewer::LogFont font;
+    LogFont font;
     int formatType = 1;
     int formatWidth = 10;
     int formatPrecision = 6;
@@ -63,7 +63,7 @@ struct OptionChanges {
 bool IsGermanLanguageId(const std::optional<std::string>& languageId);
 const char* LanguageIdFor(bool german);
 
-OptionValues OptionValuesFrom(const viewer::ViewerSettings& settings, const viewer::LogFont& font,
+OptionValues OptionValuesFrom(const ViewerSettings& settings, const LogFont& font,
                               const std::optional<std::string>& languageId);
 
 // The cursor value box needs room for sign, point and exponent beside the digits: a
@@ -77,7 +77,7 @@ std::optional<int> ParseFontSize(std::string_view text);
 // Writes the values into the settings and the font. The language itself is stored by the
 // caller; germanAtOpening tells whether it changed. The initial view is validated as a
 // fresh start would validate it, so the fields hold what the next document will use.
-OptionChanges ApplyOptionValues(OptionValues values, bool germanAtOpening,
-                                viewer::ViewerSettings& settings, viewer::LogFont& font);
+OptionChanges ApplyOptionValues(OptionValues values, bool germanAtOpening, ViewerSettings& settings,
+                                LogFont& font);
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

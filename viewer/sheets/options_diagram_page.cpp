@@ -13,7 +13,7 @@
 #include "viewer/sheets/field_parse.h"
 #include "viewer/sheets/spin_edit.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
@@ -35,29 +35,29 @@ COptionsDiagramPage::COptionsDiagramPage(OptionValues& values, QWidget* parent)
       m_reference(new QButtonGroup(this)) {
     auto* initial = new QGroupBox(tr("Initial View"), this);
     auto* initialLayout = new QGridLayout(initial);
-    initialLayout->addWidget(AddRadio(m_startMode, viewer::START_NUMBER_OF_SAMPLES,
+    initialLayout->addWidget(AddRadio(m_startMode, START_NUMBER_OF_SAMPLES,
                                       tr("&Number of samples:"), "numberOfSamplesRadio", initial),
                              0, 0);
     m_numOfValues = new SpinEdit(NUM_OF_VALUES_SPIN_MIN, NUM_OF_VALUES_SPIN_MAX, initial);
     m_numOfValues->setObjectName("numberOfSamplesEdit");
     initialLayout->addWidget(m_numOfValues, 0, 1);
-    initialLayout->addWidget(AddRadio(m_startMode, viewer::START_TIME_INTERVAL,
-                                      tr("&Time interval [sec]:"), "timeIntervalRadio", initial),
+    initialLayout->addWidget(AddRadio(m_startMode, START_TIME_INTERVAL, tr("&Time interval [sec]:"),
+                                      "timeIntervalRadio", initial),
                              1, 0);
     m_timeInterval = new QLineEdit(initial);
     m_timeInterval->setObjectName("timeIntervalEdit");
     initialLayout->addWidget(m_timeInterval, 1, 1);
-    initialLayout->addWidget(AddRadio(m_startMode, viewer::START_VALUE_RANGE,
-                                      tr("&Value range [%]:"), "valueRangeRadio", initial),
+    initialLayout->addWidget(AddRadio(m_startMode, START_VALUE_RANGE, tr("&Value range [%]:"),
+                                      "valueRangeRadio", initial),
                              2, 0);
-    m_valueInterval = new SpinEdit(viewer::VALUE_INTERVAL_MIN, viewer::VALUE_INTERVAL_MAX, initial);
+    m_valueInterval = new SpinEdit(VALUE_INTERVAL_MIN, VALUE_INTERVAL_MAX, initial);
     m_valueInterval->setObjectName("valueRangeEdit");
     initialLayout->addWidget(m_valueInterval, 2, 1);
-    initialLayout->addWidget(AddRadio(m_startMode, viewer::START_ALL_SAMPLES, tr("&All samples"),
-                                      "allSamplesRadio", initial),
-                             3, 0, 1, 2);
-    initialLayout->addWidget(AddRadio(m_startMode, viewer::START_SPEED_OPTIMIZED,
-                                      tr("&Speed optimized"), "speedOptimizedRadio", initial),
+    initialLayout->addWidget(
+        AddRadio(m_startMode, START_ALL_SAMPLES, tr("&All samples"), "allSamplesRadio", initial), 3,
+        0, 1, 2);
+    initialLayout->addWidget(AddRadio(m_startMode, START_SPEED_OPTIMIZED, tr("&Speed optimized"),
+                                      "speedOptimizedRadio", initial),
                              4, 0, 1, 2);
 
     auto* scaling = new QGroupBox(tr("Curve scaling"), this);
@@ -92,9 +92,9 @@ COptionsDiagramPage::COptionsDiagramPage(OptionValues& values, QWidget* parent)
 
 void COptionsDiagramPage::EnableFields() {
     const int mode = m_startMode->checkedId();
-    m_numOfValues->setEnabled(mode == viewer::START_NUMBER_OF_SAMPLES);
-    m_timeInterval->setEnabled(mode == viewer::START_TIME_INTERVAL);
-    m_valueInterval->setEnabled(mode == viewer::START_VALUE_RANGE);
+    m_numOfValues->setEnabled(mode == START_NUMBER_OF_SAMPLES);
+    m_timeInterval->setEnabled(mode == START_TIME_INTERVAL);
+    m_valueInterval->setEnabled(mode == START_VALUE_RANGE);
 }
 
 bool COptionsDiagramPage::SaveFields(DataExchange& exchange) {
@@ -102,13 +102,13 @@ bool COptionsDiagramPage::SaveFields(DataExchange& exchange) {
     // others keep their values.
     const int mode = m_startMode->checkedId();
     bool ok = true;
-    if (mode == viewer::START_NUMBER_OF_SAMPLES)
+    if (mode == START_NUMBER_OF_SAMPLES)
         ok = exchange.Integer(m_numOfValues, m_values.numOfValues);
-    else if (mode == viewer::START_TIME_INTERVAL)
+    else if (mode == START_TIME_INTERVAL)
         ok = exchange.Number(m_timeInterval, m_values.timeInterval);
-    else if (mode == viewer::START_VALUE_RANGE)
-        ok = exchange.Integer(m_valueInterval, viewer::VALUE_INTERVAL_MIN,
-                              viewer::VALUE_INTERVAL_MAX, m_values.valueInterval);
+    else if (mode == START_VALUE_RANGE)
+        ok = exchange.Integer(m_valueInterval, VALUE_INTERVAL_MIN, VALUE_INTERVAL_MAX,
+                              m_values.valueInterval);
     if (!ok)
         return false;
     m_values.startIntervalMode = mode;
@@ -117,4 +117,4 @@ bool COptionsDiagramPage::SaveFields(DataExchange& exchange) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

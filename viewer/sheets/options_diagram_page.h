@@ -7,7 +7,7 @@
 class QButtonGroup;
 class QLineEdit;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class SpinEdit;
 
@@ -31,4 +31,4 @@ private:
     SpinEdit* m_valueInterval;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

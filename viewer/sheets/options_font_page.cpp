@@ -16,13 +16,13 @@
 #include "viewer/sheets/data_exchange.h"
 #include "viewer/sheets/spin_edit.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
 // A record asking for any weight is drawn with the normal one.
 int EffectiveWeight(int weight) {
-    return weight > 0 ? weight : viewer::FONT_WEIGHT_NORMAL;
+    return weight > 0 ? weight : FONT_WEIGHT_NORMAL;
 }
 
 }  // namespace
@@ -51,10 +51,10 @@ COptionsFontPage::COptionsFontPage(OptionValues& values, QWidget* parent)
     m_formatType->setObjectName("formatCombo");
     m_formatType->addItems({tr("Festkomma"), tr("Gleitkomma"), tr("Exponential")});
     formatLayout->addRow(tr("F&ormat:"), m_formatType);
-    m_width = new SpinEdit(0, viewer::CURSOR_FORMAT_WIDTH_MAX, formatGroup);
+    m_width = new SpinEdit(0, CURSOR_FORMAT_WIDTH_MAX, formatGroup);
     m_width->setObjectName("characterCountEdit");
     formatLayout->addRow(tr("&Character count:"), m_width);
-    m_precision = new SpinEdit(0, viewer::CURSOR_FORMAT_PRECISION_MAX, formatGroup);
+    m_precision = new SpinEdit(0, CURSOR_FORMAT_PRECISION_MAX, formatGroup);
     m_precision->setObjectName("precisionEdit");
     formatLayout->addRow(tr("&Precision:"), m_precision);
 
@@ -154,8 +154,8 @@ void COptionsFontPage::OnStyleChosen(int index) {
 bool COptionsFontPage::SaveFields(DataExchange& exchange) {
     int width = 0;
     int precision = 0;
-    if (!exchange.Integer(m_width, 0, viewer::CURSOR_FORMAT_WIDTH_MAX, width) ||
-        !exchange.Integer(m_precision, 0, viewer::CURSOR_FORMAT_PRECISION_MAX, precision)) {
+    if (!exchange.Integer(m_width, 0, CURSOR_FORMAT_WIDTH_MAX, width) ||
+        !exchange.Integer(m_precision, 0, CURSOR_FORMAT_PRECISION_MAX, precision)) {
         return false;
     }
     // The size is judged by the whole entry, not keystroke by keystroke, so "12.5" does not
@@ -174,4 +174,4 @@ bool COptionsFontPage::SaveFields(DataExchange& exchange) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 
 class QComboBox;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class SpinEdit;
 
@@ -40,4 +40,4 @@ private:
     SpinEdit* m_precision;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 COptionsLanguagePage::COptionsLanguagePage(OptionValues& values, QWidget* parent)
     : CPropertyPage(tr("Language"), parent), m_values(values) {
@@ -31,4 +31,4 @@ bool COptionsLanguagePage::SaveFields(DataExchange&) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 
 class QComboBox;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class COptionsLanguagePage : public CPropertyPage {
     Q_OBJECT
@@ -20,4 +20,4 @@ private:
     QComboBox* m_language;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 COptionsUsagePage::COptionsUsagePage(OptionValues& values, QWidget* parent)
     : CPropertyPage(tr("Handling"), parent),
@@ -38,4 +38,4 @@ bool COptionsUsagePage::SaveFields(DataExchange&) {
     return true;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 
 class QButtonGroup;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class COptionsUsagePage : public CPropertyPage {
     Q_OBJECT
@@ -20,4 +20,4 @@ private:
     QButtonGroup* m_centerMode;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -1,9 +1,9 @@
 // The base of the property pages.
 #include "viewer/sheets/property_page.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 CPropertyPage::CPropertyPage(const QString& title, QWidget* parent)
     : QWidget(parent), m_title(title) {}
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class DataExchange;
 
@@ -23,4 +23,4 @@ private:
     QString m_title;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

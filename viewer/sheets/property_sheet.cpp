@@ -8,7 +8,7 @@
 
 #include "viewer/sheets/property_page.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent), m_tabs(new QTabWidget(this)) {
@@ -93,4 +93,4 @@ void CPropertySheet::accept() {
     QDialog::accept();
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

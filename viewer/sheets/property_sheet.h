@@ -10,7 +10,7 @@
 class QPushButton;
 class QTabWidget;
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class CPropertyPage;
 
@@ -31,8 +31,8 @@ public:
     // the one being left: meant for opening.
     void SetActivePage(int index);
 
-    void SetMessageSink(MessageSink sink) { m_sink = std::move(sink); }
-    const MessageSink& Sink() const { return m_sink; }
+    void SetMessageSink(SheetMessageSink sink) { m_sink = std::move(sink); }
+    const SheetMessageSink& Sink() const { return m_sink; }
 
     QTabWidget* Tabs() const { return m_tabs; }
     QPushButton* OkButton() const { return m_ok; }
@@ -51,9 +51,9 @@ private:
     QTabWidget* m_tabs;
     QPushButton* m_ok;
     QPushButton* m_cancel;
-    MessageSink m_sink;
+    SheetMessageSink m_sink;
     int m_current = 0;
     bool m_switching = false;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

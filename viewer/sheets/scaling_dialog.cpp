@@ -14,7 +14,7 @@
 #include "viewer/sheets/diagram_values.h"
 #include "viewer/sheets/field_parse.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 CScalingDialog::CScalingDialog(const QString& datasetName, const ScalingValues& values,
                                QWidget* parent)
@@ -27,7 +27,7 @@ CScalingDialog::CScalingDialog(const QString& datasetName, const ScalingValues& 
     m_minimum->setObjectName("minimumEdit");
     m_maximum = new QLineEdit(QString::fromStdString(FormatNumberField(values.maximum)), this);
     m_maximum->setObjectName("maximumEdit");
-    m_color = new viewer::ColorButton(this);
+    m_color = new ColorButton(this);
     m_color->setObjectName("colorButton");
     m_color->SetColor(values.color);
     m_showCurve = new QCheckBox(tr("&Show Curve"), this);
@@ -68,7 +68,7 @@ void CScalingDialog::accept() {
 }
 
 ScalingChanges RunScalingDialog(QWidget* parent, CGraphicLayout& layout, Dataset& curve,
-                                bool fromContextMenu, MessageSink sink) {
+                                bool fromContextMenu, SheetMessageSink sink) {
     CScalingDialog dialog(QString::fromStdString(curve.name),
                           ScalingValuesFrom(curve, fromContextMenu), parent);
     dialog.SetMessageSink(std::move(sink));
@@ -77,4 +77,4 @@ ScalingChanges RunScalingDialog(QWidget* parent, CGraphicLayout& layout, Dataset
     return ApplyScalingValues(dialog.Values(), layout, curve);
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -10,11 +10,11 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-namespace grafyon::viewer {
+namespace grafyon {
 class ColorButton;
 }
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 class CScalingDialog : public QDialog {
     Q_OBJECT
@@ -24,17 +24,17 @@ public:
 
     // After OK: the entries, the range already made a manual-scaling range.
     const ScalingValues& Values() const { return m_values; }
-    void SetMessageSink(MessageSink sink) { m_sink = std::move(sink); }
+    void SetMessageSink(SheetMessageSink sink) { m_sink = std::move(sink); }
 
     void accept() override;
 
 private:
     ScalingValues m_values;
-    MessageSink m_sink;
+    SheetMessageSink m_sink;
     QLabel* m_name;
     QLineEdit* m_minimum;
     QLineEdit* m_maximum;
-    viewer::ColorButton* m_color;
+    ColorButton* m_color;
     QCheckBox* m_showCurve;
 };
 
@@ -43,6 +43,6 @@ private:
 // caller then takes a view snapshot when changes.range is set, and sends HINT_CURVES when
 // activeFlag is set, otherwise HINT_REDRAW when range or color is.
 ScalingChanges RunScalingDialog(QWidget* parent, CGraphicLayout& layout, Dataset& curve,
-                                bool fromContextMenu, MessageSink sink = {});
+                                bool fromContextMenu, SheetMessageSink sink = {});
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -4,7 +4,7 @@
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/model/graphic_layout.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 ScalingValues ScalingValuesFrom(const Dataset& curve, bool fromContextMenu) {
     ScalingValues v;
@@ -32,4 +32,4 @@ ScalingChanges ApplyScalingValues(const ScalingValues& v, CGraphicLayout& layout
     return changes;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -8,7 +8,7 @@ class CGraphicLayout;
 class Dataset;
 }  // namespace grafyon
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 struct ScalingValues {
     double minimum = 0.0;
@@ -36,4 +36,4 @@ ScalingValues ScalingValuesFrom(const Dataset& curve, bool fromContextMenu);
 ScalingChanges ApplyScalingValues(const ScalingValues& values, CGraphicLayout& layout,
                                   Dataset& curve);
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 namespace {
 
@@ -35,4 +35,4 @@ QString SheetsString(int id) {
     return NumberedText(STRINGS, id);
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

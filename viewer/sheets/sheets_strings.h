@@ -7,7 +7,7 @@
 
 #include "viewer/strings/numbered_text.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 inline constexpr int SHEETS_STR_MINIMUM = 1035;           // "Minimum" column of the curves page
 inline constexpr int SHEETS_STR_MAXIMUM = 1050;           // "Maximum" column of the curves page
@@ -20,4 +20,4 @@ std::span<const ViewerStringEntry> SheetsStringTable();
 // The text in the current language; empty for a number the table does not hold.
 QString SheetsString(int id);
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -8,7 +8,7 @@
 
 #include "viewer/sheets/field_parse.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 SpinEdit::SpinEdit(int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent), m_minimum(minimum), m_maximum(std::max(minimum, maximum)) {
@@ -56,4 +56,4 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const {
     return enabled;
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -3,7 +3,7 @@
 
 #include <QAbstractSpinBox>
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // Like an edit with an up-down control beside it: the arrows (and the Up and Down keys)
 // step the number within the spin range, but typed text is never corrected or clamped,
@@ -34,4 +34,4 @@ private:
     int m_maximum;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -6,7 +6,7 @@
 
 #include "viewer/app/grafyon_command_line_info.h"
 
-namespace grafyon::app {
+namespace grafyon {
 namespace {
 
 CGrafyonCommandLineInfo Parse(const std::vector<std::string>& parameters) {
@@ -160,4 +160,4 @@ TEST(CommandLine, SecondPlainParameterIsNotASecondFile) {
 }
 
 }  // namespace
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -18,7 +18,7 @@
 #include "viewer/app/trace_log.h"
 #include "viewer/app/viewer_strings.h"
 
-namespace grafyon::app {
+namespace grafyon {
 namespace {
 
 std::string BinDir() {
@@ -487,4 +487,4 @@ TEST_F(AppTest, AboutBoxGetsTheViewersVersionAndCallbacks) {
 }
 
 }  // namespace
-}  // namespace grafyon::app
+}  // namespace grafyon

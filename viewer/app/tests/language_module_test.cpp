@@ -11,7 +11,7 @@
 #include "viewer/app/language_selection.h"
 #include "viewer/app/viewer_strings.h"
 
-namespace grafyon::app {
+namespace grafyon {
 namespace {
 
 std::string BinDir() {
@@ -77,4 +77,4 @@ TEST(ViewerStrings, EnglishBuiltInGermanThroughTheInstalledTranslator) {
 }
 
 }  // namespace
-}  // namespace grafyon::app
+}  // namespace grafyon

@@ -9,7 +9,7 @@
 #include "viewer/app/language_module.h"
 #include "viewer/app/language_selection.h"
 
-namespace grafyon::app {
+namespace grafyon {
 namespace {
 
 TEST(LanguageSelection, StoredCodeWins) {
@@ -92,4 +92,4 @@ TEST(DocTemplateString, PartsOfTheViewersTemplate) {
 }
 
 }  // namespace
-}  // namespace grafyon::app
+}  // namespace grafyon

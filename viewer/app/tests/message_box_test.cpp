@@ -5,7 +5,7 @@
 
 #include "viewer/app/message_box.h"
 
-namespace grafyon::app {
+namespace grafyon {
 namespace {
 
 TEST(MessageBox, BatchModeOnTheOffscreenPlatform) {
@@ -32,4 +32,4 @@ TEST(MessageBox, BatchModePrintsAndTakesTheDefaultAnswer) {
 }
 
 }  // namespace
-}  // namespace grafyon::app
+}  // namespace grafyon

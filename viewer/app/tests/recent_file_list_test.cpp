@@ -7,7 +7,7 @@
 #include "test_support.h"
 #include "viewer/app/recent_file_list.h"
 
-namespace grafyon::app {
+namespace grafyon {
 namespace {
 
 TEST(RecentFileList, NewestFirstWithoutDuplicates) {
@@ -78,4 +78,4 @@ TEST(RecentFileList, StoredAsFileOneToNine) {
 }
 
 }  // namespace
-}  // namespace grafyon::app
+}  // namespace grafyon

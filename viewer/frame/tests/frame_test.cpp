@@ -63,13 +63,13 @@ TEST(FileFilter, TableFiltersBecomeQtNameFilters) {
 }
 
 TEST(InitialView, TakesEverySettingThatShapesTheFirstView) {
-    viewer::ViewerSettings s;
+    ViewerSettings s;
     s.diagramViewMode = 1;
     s.numOfDiagrams = 7;
     s.showYGrid = true;
     s.xAxisDisplayOnTop = true;
     s.xAxisDisplayOnBottom = false;
-    s.xAxisStartIntervalMode = viewer::START_TIME_INTERVAL;
+    s.xAxisStartIntervalMode = START_TIME_INTERVAL;
     s.xAxisTimeInterval = 2.5;
     s.cursorValueFormatWidth = 14;
     s.cursorValueFormatPrecision = 9;
@@ -133,7 +133,7 @@ TEST(MainFrame, OpensDroppedFilesAndClosesWithNew) {
 
 TEST(MainFrame, OpenUsesTheSettingsForTheFirstView) {
     FrameFixture f;
-    f.runtime.settings.xAxisStartIntervalMode = viewer::START_NUMBER_OF_SAMPLES;
+    f.runtime.settings.xAxisStartIntervalMode = START_NUMBER_OF_SAMPLES;
     f.runtime.settings.xAxisNumOfValues = 250;
     f.runtime.settings.numOfDiagrams = 3;
     const std::string path = WriteRecording(f.dir, "settings.mdf", 10000);
@@ -324,7 +324,7 @@ TEST(MainFrame, RangeBordersAddAnOrderedRange) {
 TEST(GermanTexts, EveryNumberedTextOfTheWindowAndTheViewIsTranslated) {
     const char* bin = std::getenv("GRAFYON_BIN_DIR");
     ASSERT_NE(bin, nullptr);
-    app::LanguageModule module;
+    LanguageModule module;
     ASSERT_TRUE(module.Load(std::string(bin) + "/Grafyon.DEU"));
     QTranslator translator;
     ASSERT_TRUE(translator.load(reinterpret_cast<const uchar*>(module.TranslationData().data()),
@@ -392,7 +392,7 @@ TEST(MainFrame, AFileOpenedBeforeTheWindowShowsGetsTheFullWidth) {
     TempDir dir;
     ScopedConfigDirs config;
     ViewerRuntime runtime;
-    runtime.settings.xAxisStartIntervalMode = viewer::START_SPEED_OPTIMIZED;
+    runtime.settings.xAxisStartIntervalMode = START_SPEED_OPTIMIZED;
     CMainFrame frame(runtime);  // not shown, as during start-up
     const std::string path = WriteRecording(dir, "early.mdf", 100'000);
     ASSERT_TRUE(frame.OpenFile(QString::fromStdString(path)));

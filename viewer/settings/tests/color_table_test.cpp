@@ -6,7 +6,7 @@
 #include "viewer/settings/curve_colors.h"
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 namespace {
 
 TEST(ColorTable, BuiltInListsAreBlueGreenRedValues) {
@@ -153,4 +153,4 @@ TEST(ActivePalette, FollowsTheReadTableAndFallsBack) {
 }
 
 }  // namespace
-}  // namespace grafyon::viewer
+}  // namespace grafyon

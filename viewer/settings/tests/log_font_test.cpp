@@ -5,7 +5,7 @@
 #include "viewer/settings/log_font.h"
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 namespace {
 
 LogFont Sample() {
@@ -107,4 +107,4 @@ TEST(LogFont, ByteFieldsStayInTheirRange) {
 }
 
 }  // namespace
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -18,7 +18,7 @@
 #include "viewer/settings/ui/font_conversion.h"
 #include "viewer/settings/ui/widget_placement.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 namespace {
 
 TEST(FontConversion, RecordToQFontAndBack) {
@@ -276,7 +276,7 @@ TEST_F(ColorButtonTest, ExtendedStyleUsesTheColorDialog) {
 }
 
 }  // namespace
-}  // namespace grafyon::viewer
+}  // namespace grafyon
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

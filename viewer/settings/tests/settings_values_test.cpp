@@ -7,7 +7,7 @@
 #include "test_support.h"
 #include "viewer/settings/settings_values.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 namespace {
 
 TEST(ValueName, JoinsWithOneSpace) {
@@ -34,33 +34,33 @@ TEST(FormatDouble, MatchesPercentGOfTheCLocale) {
     }
 }
 
-TEST(ParseDouble, ReadsTheLeadingDecimalNumber) {
-    EXPECT_DOUBLE_EQ(ParseDouble("10.5"), 10.5);
-    EXPECT_DOUBLE_EQ(ParseDouble("  \t10.5"), 10.5);
-    EXPECT_DOUBLE_EQ(ParseDouble("+3"), 3.0);
-    EXPECT_DOUBLE_EQ(ParseDouble("-2.5e3"), -2500.0);
-    EXPECT_DOUBLE_EQ(ParseDouble(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(ParseDouble("1.23457e+06"), 1234570.0);
+TEST(ParseLeadingDouble, ReadsTheLeadingDecimalNumber) {
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("10.5"), 10.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("  \t10.5"), 10.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("+3"), 3.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("-2.5e3"), -2500.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("1.23457e+06"), 1234570.0);
     // The rest after the number is ignored, as the C conversion does.
-    EXPECT_DOUBLE_EQ(ParseDouble("1,5"), 1.0);
-    EXPECT_DOUBLE_EQ(ParseDouble("12s"), 12.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("12s"), 12.0);
     // No number, or none that a double can hold finitely: 0.
-    EXPECT_EQ(ParseDouble(""), 0.0);
-    EXPECT_EQ(ParseDouble("abc"), 0.0);
-    EXPECT_EQ(ParseDouble("--1"), 0.0);
-    EXPECT_EQ(ParseDouble("-"), 0.0);
-    EXPECT_EQ(ParseDouble("inf"), 0.0);
-    EXPECT_EQ(ParseDouble("nan"), 0.0);
-    EXPECT_EQ(ParseDouble("1e999"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble(""), 0.0);
+    EXPECT_EQ(ParseLeadingDouble("abc"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble("--1"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble("-"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble("inf"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble("nan"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble("1e999"), 0.0);
 }
 
-TEST(ParseDouble, FormatAndParseIgnoreAGermanLocale) {
+TEST(ParseLeadingDouble, FormatAndParseIgnoreAGermanLocale) {
     test::ScopedGermanLocale german;
     // The locale is built when missing, so the decimal comma must be in force here.
     ASSERT_TRUE(german.Active());
     EXPECT_EQ(FormatDouble(10.5), "10.5");
-    EXPECT_DOUBLE_EQ(ParseDouble("10.5"), 10.5);
-    EXPECT_DOUBLE_EQ(ParseDouble("10,5"), 10.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("10.5"), 10.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingDouble("10,5"), 10.0);
 }
 
 TEST(SettingsValues, ReadAndWriteThroughTheFile) {
@@ -97,4 +97,4 @@ TEST(SettingsValues, ReadAndWriteThroughTheFile) {
 }
 
 }  // namespace
-}  // namespace grafyon::viewer
+}  // namespace grafyon

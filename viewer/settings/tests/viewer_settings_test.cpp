@@ -9,7 +9,7 @@
 #include "viewer/settings/settings_values.h"
 #include "viewer/settings/viewer_settings.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 namespace {
 
 // Every field away from its default, inside the ranges that reading allows.
@@ -297,4 +297,4 @@ TEST(SettingsReport, LinesInOrderThenNone) {
 }
 
 }  // namespace
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -5,7 +5,7 @@
 #include "viewer/settings/settings_values.h"
 #include "viewer/settings/window_placement.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 namespace {
 
 WindowPlacement Normal(int left, int top, int right, int bottom) {
@@ -109,4 +109,4 @@ TEST(WindowPlacement, StoredInTheSettingsFile) {
 }
 
 }  // namespace
-}  // namespace grafyon::viewer
+}  // namespace grafyon

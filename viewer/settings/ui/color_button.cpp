@@ -9,7 +9,7 @@
 #include "viewer/settings/active_palette.h"
 #include "viewer/settings/ui/color_conversion.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 ColorButton::ColorButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, &ColorButton::OpenChooser);
@@ -80,4 +80,4 @@ void ColorButton::OpenChooser() {
     popup->PopUpBelow(*this);
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

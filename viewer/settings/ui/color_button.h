@@ -8,7 +8,7 @@
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/ui/color_popup.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // A click opens the popup of the active palette below the button; with the extended style
 // it opens the color dialog instead, and OK there takes its color.
@@ -44,4 +44,4 @@ private:
     QPointer<QColorDialog> m_dialog;
 };
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

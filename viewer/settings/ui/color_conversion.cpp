@@ -1,7 +1,7 @@
 // Converting stored colors to and from QColor.
 #include "viewer/settings/ui/color_conversion.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 QColor QColorFromColorRef(ColorRef color) {
     if (color == COLOR_TRANSPARENT)
@@ -16,4 +16,4 @@ ColorRef ColorRefFromQColor(const QColor& color) {
     return MakeColorRef(rgb.red(), rgb.green(), rgb.blue());
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

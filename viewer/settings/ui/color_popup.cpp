@@ -12,7 +12,7 @@
 
 #include "viewer/settings/ui/color_conversion.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -215,4 +215,4 @@ void ColorPopup::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -5,7 +5,7 @@
 
 #include "viewer/settings/color_table.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // Shows the palette as cells (a swatch and the name) in columns, and a last, full-width
 // cell "Transparent". A click on a cell, or Return/Space on the current cell, chooses it
@@ -51,4 +51,4 @@ private:
     QSize m_cellSize;
 };
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 namespace {
 
@@ -127,4 +127,4 @@ LogFont LogFontFromQFont(const QFont& font) {
     return record;
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

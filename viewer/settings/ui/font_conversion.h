@@ -5,7 +5,7 @@
 
 #include "viewer/settings/log_font.h"
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 // Largest pixel size a stored record may ask for; a damaged file must not make the glyph
 // cache rasterise giant glyphs.
@@ -21,4 +21,4 @@ QFont QFontFromLogFont(const LogFont& font);
 // hints, as the labelling page stores it.
 LogFont LogFontFromQFont(const QFont& font);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 PlacementRect ToPlacementRect(const QRect& rect) {
     // QRect's right and bottom are the last pixels; the stored ones lie just outside.
@@ -70,4 +70,4 @@ bool RestoreWindowPlacement(const SettingsFile& file, QWidget& window) {
     return placement && ApplyWindowPlacement(window, *placement);
 }
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

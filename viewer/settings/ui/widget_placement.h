@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace grafyon::viewer {
+namespace grafyon {
 
 PlacementRect ToPlacementRect(const QRect& rect);
 QRect ToQRect(const PlacementRect& rect);
@@ -33,4 +33,4 @@ bool ApplyWindowPlacement(QWidget& window, const WindowPlacement& placement);
 bool StoreWindowPlacement(SettingsFile& file, const QWidget& window);
 bool RestoreWindowPlacement(const SettingsFile& file, QWidget& window);
 
-}  // namespace grafyon::viewer
+}  // namespace grafyon

@@ -21,7 +21,7 @@
 #include "viewer/sheets/tests/sheets_test_support.h"
 #include "viewer/sheets/tests/test_document.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 namespace {
 
 class DiagramSheetTest : public ::testing::Test {
@@ -292,7 +292,7 @@ TEST_F(DiagramSheetTest, PropertyOpensScalingForTheSelectedRow) {
         showCurveAtOpening = show->isChecked();
         TypeInto(dialog->findChild<QLineEdit*>("minimumEdit"), "8");
         TypeInto(dialog->findChild<QLineEdit*>("maximumEdit"), "2");
-        dialog->findChild<viewer::ColorButton*>("colorButton")->SetColor(0x00112233);
+        dialog->findChild<ColorButton*>("colorButton")->SetColor(0x00112233);
         ClickBox(show);
         QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
@@ -336,7 +336,7 @@ TEST_F(DiagramSheetTest, ScalingFromTheCurvesPageRefusesBadNumbersAndCancelKeeps
 }
 
 TEST_F(DiagramSheetTest, CancelLeavesLayoutDatasetsAndSettingsAlone) {
-    const viewer::ViewerSettings before = doc.settings;
+    const ViewerSettings before = doc.settings;
     auto sheet = Open(DIAGRAM_PAGE_GENERAL);
     ClickBox(sheet->findChild<QRadioButton*>("allCurvesRadio"));
     sheet->Tabs()->setCurrentIndex(DIAGRAM_PAGE_CURVES);
@@ -380,7 +380,7 @@ TEST(ScalingDialog, EqualValuesAreWidenedAndTheColorStored) {
         ASSERT_NE(dialog, nullptr);
         TypeInto(dialog->findChild<QLineEdit*>("minimumEdit"), "-3");
         TypeInto(dialog->findChild<QLineEdit*>("maximumEdit"), " -3 ");
-        dialog->findChild<viewer::ColorButton*>("colorButton")->SetColor(0x000000FF);
+        dialog->findChild<ColorButton*>("colorButton")->SetColor(0x000000FF);
         QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
     const ScalingChanges changes = RunScalingDialog(nullptr, doc.layout, curve, true);
@@ -425,4 +425,4 @@ TEST(ScalingDialog, BadInputShowsAMessageBoxAndKeepsTheDialogOpen) {
 }
 
 }  // namespace
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -19,15 +19,15 @@
 #include "viewer/sheets/spin_edit.h"
 #include "viewer/sheets/tests/sheets_test_support.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 namespace {
 
 class OptionSheetTest : public ::testing::Test {
 protected:
-    OptionSheetTest() : m_file(viewer::OpenViewerSettingsFile()) {
+    OptionSheetTest() : m_file(OpenViewerSettingsFile()) {
         font.faceName = "DejaVu Sans";
         font.height = -12;
-        font.weight = viewer::FONT_WEIGHT_NORMAL;
+        font.weight = FONT_WEIGHT_NORMAL;
     }
 
     std::unique_ptr<COptionSheet> Open(int page) {
@@ -45,8 +45,8 @@ protected:
     SettingsFile& File() { return *m_file; }
 
     test::ScopedConfigDirs dirs;
-    viewer::ViewerSettings settings;
-    viewer::LogFont font;
+    ViewerSettings settings;
+    LogFont font;
     MessageLog log;
 
 private:
@@ -98,7 +98,7 @@ TEST(DataExchangeTest, RefusedEntriesAreReportedOnceAndFocused) {
     EXPECT_EQ(value, -1);
     ASSERT_EQ(log.entries.size(), 1u);
     EXPECT_EQ(log.Last(), "Please enter an integer.");
-    EXPECT_EQ(log.entries[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(log.entries[0].icon, SheetMessageIcon::Warning);
     EXPECT_TRUE(first->hasFocus());
     EXPECT_EQ(first->selectedText(), "x");
     EXPECT_EQ(exchange.FailedField(), first);
@@ -143,7 +143,7 @@ TEST_F(OptionSheetTest, PagesTitlesAndCaption) {
 }
 
 TEST_F(OptionSheetTest, OnlyTheFieldOfTheCheckedModeIsEnabled) {
-    settings.xAxisStartIntervalMode = viewer::START_VALUE_RANGE;
+    settings.xAxisStartIntervalMode = START_VALUE_RANGE;
     auto sheet = Open(OPTION_PAGE_START);
     auto* samples = sheet->findChild<SpinEdit*>("numberOfSamplesEdit");
     auto* time = sheet->findChild<QLineEdit*>("timeIntervalEdit");
@@ -163,8 +163,8 @@ TEST_F(OptionSheetTest, OnlyTheFieldOfTheCheckedModeIsEnabled) {
 }
 
 TEST_F(OptionSheetTest, BadValueRangeKeepsTheSheetOpenWithTheFieldFocused) {
-    settings.xAxisStartIntervalMode = viewer::START_VALUE_RANGE;
-    const viewer::ViewerSettings before = settings;
+    settings.xAxisStartIntervalMode = START_VALUE_RANGE;
+    const ViewerSettings before = settings;
     auto sheet = Open(OPTION_PAGE_START);
     auto* range = sheet->findChild<SpinEdit*>("valueRangeEdit");
 
@@ -194,7 +194,7 @@ TEST_F(OptionSheetTest, BadValueRangeKeepsTheSheetOpenWithTheFieldFocused) {
     TypeInto(range, "50");
     EXPECT_TRUE(ClickOk(*sheet));
     EXPECT_EQ(settings.xAxisValueInterval, 50);
-    EXPECT_EQ(settings.xAxisStartIntervalMode, viewer::START_VALUE_RANGE);
+    EXPECT_EQ(settings.xAxisStartIntervalMode, START_VALUE_RANGE);
     EXPECT_TRUE(sheet->Changes().settings);
     EXPECT_EQ(log.entries.size(), 4u);
 }
@@ -215,13 +215,13 @@ TEST_F(OptionSheetTest, TimeIntervalTakesNumbersWithThePointOnly) {
     ClickBox(sheet->findChild<QRadioButton*>("initialRangeRadio"));
     EXPECT_TRUE(ClickOk(*sheet));
     EXPECT_EQ(settings.xAxisTimeInterval, 1.5);
-    EXPECT_EQ(settings.xAxisStartIntervalMode, viewer::START_TIME_INTERVAL);
+    EXPECT_EQ(settings.xAxisStartIntervalMode, START_TIME_INTERVAL);
     EXPECT_EQ(settings.curveScalingMode, 1);
     EXPECT_EQ(settings.scalingReferenceMode, 0);
 }
 
 TEST_F(OptionSheetTest, AnotherPageIsOnlyReachedWithValidFields) {
-    settings.xAxisStartIntervalMode = viewer::START_NUMBER_OF_SAMPLES;
+    settings.xAxisStartIntervalMode = START_NUMBER_OF_SAMPLES;
     auto sheet = Open(OPTION_PAGE_START);
     auto* samples = sheet->findChild<SpinEdit*>("numberOfSamplesEdit");
     TypeInto(samples, "many");
@@ -324,7 +324,7 @@ TEST_F(OptionSheetTest, FontSizeTakesWholeNumbersFromOneTo999Only) {
 }
 
 TEST_F(OptionSheetTest, FacesAndStylesOfTheFont) {
-    font.weight = viewer::FONT_WEIGHT_BOLD;
+    font.weight = FONT_WEIGHT_BOLD;
     font.italic = 1;
     auto sheet = Open(OPTION_PAGE_LABELLING);
     auto* face = sheet->findChild<QComboBox*>("faceCombo");
@@ -332,7 +332,7 @@ TEST_F(OptionSheetTest, FacesAndStylesOfTheFont) {
     EXPECT_EQ(face->currentText(), "DejaVu Sans");
     ASSERT_GE(style->currentIndex(), 0);
     EXPECT_EQ(style->itemData(style->currentIndex(), COptionsFontPage::WEIGHT_ROLE).toInt(),
-              viewer::FONT_WEIGHT_BOLD);
+              FONT_WEIGHT_BOLD);
     EXPECT_TRUE(style->itemData(style->currentIndex(), COptionsFontPage::ITALIC_ROLE).toBool());
 
     // Choosing the first style takes its weight and slant into the font.
@@ -344,7 +344,7 @@ TEST_F(OptionSheetTest, FacesAndStylesOfTheFont) {
     EXPECT_EQ(font.weight, weight);
     EXPECT_EQ(font.italic != 0, italic);
     EXPECT_EQ(font.faceName, "DejaVu Sans");
-    EXPECT_EQ(sheet->Changes().fontOrFormat, weight != viewer::FONT_WEIGHT_BOLD || !italic);
+    EXPECT_EQ(sheet->Changes().fontOrFormat, weight != FONT_WEIGHT_BOLD || !italic);
 }
 
 TEST_F(OptionSheetTest, AFaceMissingFromTheSystemIsStillOffered) {
@@ -379,9 +379,9 @@ TEST_F(OptionSheetTest, LanguageChangeShowsMessage4125Once) {
         EXPECT_EQ(log.entries[0].text,
                   "Changes to the UI Language will not take effekt until you exit the application "
                   "and start it again.");
-        EXPECT_EQ(log.entries[0].icon, MessageIcon::Information);
+        EXPECT_EQ(log.entries[0].icon, SheetMessageIcon::Information);
         EXPECT_TRUE(sheet->Changes().language);
-        EXPECT_EQ(ReadLanguageId(*viewer::OpenViewerSettingsFile()), "DEU");
+        EXPECT_EQ(ReadLanguageId(*OpenViewerSettingsFile()), "DEU");
     }
     {
         auto sheet = Open(OPTION_PAGE_LANGUAGE);
@@ -403,8 +403,8 @@ TEST_F(OptionSheetTest, LanguageChangeShowsMessage4125Once) {
 }
 
 TEST_F(OptionSheetTest, CancelDiscardsEverything) {
-    const viewer::ViewerSettings before = settings;
-    const viewer::LogFont fontBefore = font;
+    const ViewerSettings before = settings;
+    const LogFont fontBefore = font;
     auto sheet = Open(OPTION_PAGE_START);
     ClickBox(sheet->findChild<QRadioButton*>("allSamplesRadio"));
     sheet->Tabs()->setCurrentIndex(OPTION_PAGE_LABELLING);
@@ -458,4 +458,4 @@ TEST_F(OptionSheetTest, RunOptionSheetReopensAtThePageLastClosedWithOk) {
 }
 
 }  // namespace
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -16,7 +16,7 @@
 #include "viewer/sheets/scaling_values.h"
 #include "viewer/sheets/tests/test_document.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 namespace {
 
 TEST(FieldParse, WholeIntegersOnly) {
@@ -103,15 +103,15 @@ TEST(OptionValues, LanguageCodes) {
 }
 
 TEST(OptionValues, ApplyReportsWhatChanged) {
-    viewer::ViewerSettings settings;
-    viewer::LogFont font;
+    ViewerSettings settings;
+    LogFont font;
     font.faceName = "DejaVu Sans";
     font.height = -12;
-    font.weight = viewer::FONT_WEIGHT_NORMAL;
+    font.weight = FONT_WEIGHT_NORMAL;
 
     OptionValues values = OptionValuesFrom(settings, font, std::string("ENU"));
     EXPECT_FALSE(values.german);
-    const viewer::ViewerSettings unchanged = settings;
+    const ViewerSettings unchanged = settings;
     OptionChanges changes = ApplyOptionValues(values, false, settings, font);
     EXPECT_TRUE(changes.accepted);
     EXPECT_FALSE(changes.Any());
@@ -143,46 +143,46 @@ TEST(OptionValues, ApplyReportsWhatChanged) {
     EXPECT_FALSE(ApplyOptionValues(values, true, settings, font).language);
 
     values.centerMode = 2;
-    values.startIntervalMode = viewer::START_ALL_SAMPLES;
+    values.startIntervalMode = START_ALL_SAMPLES;
     values.curveScalingMode = 1;
     changes = ApplyOptionValues(values, true, settings, font);
     EXPECT_TRUE(changes.settings);
     EXPECT_EQ(settings.centerMode, 2);
-    EXPECT_EQ(settings.xAxisStartIntervalMode, viewer::START_ALL_SAMPLES);
+    EXPECT_EQ(settings.xAxisStartIntervalMode, START_ALL_SAMPLES);
     EXPECT_EQ(settings.curveScalingMode, 1);
 }
 
 TEST(OptionValues, InitialViewIsValidatedAsAtStartUp) {
-    viewer::ViewerSettings settings;
-    viewer::LogFont font;
+    ViewerSettings settings;
+    LogFont font;
     OptionValues values = OptionValuesFrom(settings, font, std::nullopt);
-    values.startIntervalMode = viewer::START_TIME_INTERVAL;
+    values.startIntervalMode = START_TIME_INTERVAL;
     values.timeInterval = 0.0;
     ApplyOptionValues(values, false, settings, font);
-    EXPECT_EQ(settings.xAxisStartIntervalMode, viewer::START_NUMBER_OF_SAMPLES);
+    EXPECT_EQ(settings.xAxisStartIntervalMode, START_NUMBER_OF_SAMPLES);
     EXPECT_EQ(settings.xAxisNumOfValues, 2);
 
-    values.startIntervalMode = viewer::START_NUMBER_OF_SAMPLES;
+    values.startIntervalMode = START_NUMBER_OF_SAMPLES;
     values.numOfValues = -7;
     ApplyOptionValues(values, false, settings, font);
     EXPECT_EQ(settings.xAxisNumOfValues, 2);
 
-    values.startIntervalMode = viewer::START_TIME_INTERVAL;
+    values.startIntervalMode = START_TIME_INTERVAL;
     values.timeInterval = 2.5;
     ApplyOptionValues(values, false, settings, font);
-    EXPECT_EQ(settings.xAxisStartIntervalMode, viewer::START_TIME_INTERVAL);
+    EXPECT_EQ(settings.xAxisStartIntervalMode, START_TIME_INTERVAL);
     EXPECT_EQ(settings.xAxisTimeInterval, 2.5);
 }
 
 TEST(LanguageSetting, StoredUnderSettingsAndReadBack) {
     test::ScopedConfigDirs dirs;
-    auto file = viewer::OpenViewerSettingsFile();
+    auto file = OpenViewerSettingsFile();
     EXPECT_FALSE(ReadLanguageId(*file));
     ASSERT_TRUE(WriteLanguageId(*file, "DEU"));
     EXPECT_EQ(ReadLanguageId(*file), "DEU");
     EXPECT_EQ(file->ReadString("Settings", "LanguageID"), "DEU");
     ASSERT_TRUE(WriteLanguageId(*file, "ENU"));
-    EXPECT_EQ(ReadLanguageId(*viewer::OpenViewerSettingsFile()), "ENU");
+    EXPECT_EQ(ReadLanguageId(*OpenViewerSettingsFile()), "ENU");
 }
 
 TEST(DiagramValues, TakenFromTheLayoutAndTheDatasets) {
@@ -467,4 +467,4 @@ TEST(ScalingValues, NonFiniteRangeChangesNothing) {
 }
 
 }  // namespace
-}  // namespace grafyon::sheets
+}  // namespace grafyon

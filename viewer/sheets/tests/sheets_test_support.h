@@ -15,18 +15,18 @@
 
 #include "viewer/sheets/data_exchange.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // Keeps every message instead of showing it.
 struct MessageLog {
     struct Entry {
         QString text;
-        MessageIcon icon;
+        SheetMessageIcon icon;
     };
     std::vector<Entry> entries;
 
-    MessageSink Sink() {
-        return [this](QWidget*, const QString& text, MessageIcon icon) {
+    SheetMessageSink Sink() {
+        return [this](QWidget*, const QString& text, SheetMessageIcon icon) {
             entries.push_back({text, icon});
         };
     }
@@ -75,4 +75,4 @@ inline bool ShowActive(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

@@ -20,7 +20,7 @@
 #include "viewer/sheets/sheets_strings.h"
 #include "viewer/sheets/tests/test_document.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 namespace {
 
 // Every text a window shows in its labels, buttons, group boxes, combo boxes and tabs.
@@ -105,9 +105,9 @@ TEST_F(SheetsTranslations, MessagesKeepTheirPlaceholders) {
 
 TEST_F(SheetsTranslations, OptionSheetSpeaksGerman) {
     test::ScopedConfigDirs dirs;
-    auto file = viewer::OpenViewerSettingsFile();
-    viewer::ViewerSettings settings;
-    viewer::LogFont font;
+    auto file = OpenViewerSettingsFile();
+    ViewerSettings settings;
+    LogFont font;
     font.faceName = "DejaVu Sans";
     ExpectGerman([&] { return std::make_unique<COptionSheet>(settings, font, *file); });
     COptionSheet sheet(settings, font, *file);
@@ -128,4 +128,4 @@ TEST_F(SheetsTranslations, DiagramSheetAndScalingDialogSpeakGerman) {
 }
 
 }  // namespace
-}  // namespace grafyon::sheets
+}  // namespace grafyon

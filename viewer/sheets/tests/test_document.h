@@ -7,7 +7,7 @@
 #include "viewer/settings/viewer_settings.h"
 #include "viewer/view/test_support/test_recording.h"
 
-namespace grafyon::sheets {
+namespace grafyon {
 
 // One segment of frames at the given step and n datasets, all active, two diagrams.
 struct Document : test::TestRecording {
@@ -24,7 +24,7 @@ struct Document : test::TestRecording {
         layout.SetInterval(100.0);
         layout.ApplyCurves(description.Datasets(), true);
     }
-    viewer::ViewerSettings settings;
+    ViewerSettings settings;
 };
 
-}  // namespace grafyon::sheets
+}  // namespace grafyon

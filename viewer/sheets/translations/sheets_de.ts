@@ -55,7 +55,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::CPropertySheet</name>
+    <name>grafyon::CPropertySheet</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -66,7 +66,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::COptionsDiagramPage</name>
+    <name>grafyon::COptionsDiagramPage</name>
     <message>
         <source>Start</source>
         <translation>Start</translation>
@@ -121,7 +121,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::COptionsUsagePage</name>
+    <name>grafyon::COptionsUsagePage</name>
     <message>
         <source>Handling</source>
         <translation>Bedienung</translation>
@@ -144,7 +144,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::COptionsFontPage</name>
+    <name>grafyon::COptionsFontPage</name>
     <message>
         <source>Labelling</source>
         <translation>Beschriftung</translation>
@@ -191,7 +191,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::COptionsLanguagePage</name>
+    <name>grafyon::COptionsLanguagePage</name>
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
@@ -214,7 +214,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::CGraphicDiagramPage</name>
+    <name>grafyon::CGraphicDiagramPage</name>
     <message>
         <source>General</source>
         <translation>Allgemein</translation>
@@ -241,7 +241,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::CGraphicXAxisPage</name>
+    <name>grafyon::CGraphicXAxisPage</name>
     <message>
         <source>X-Axis</source>
         <translation>X-Achse</translation>
@@ -316,7 +316,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::CGraphicCurvesPage</name>
+    <name>grafyon::CGraphicCurvesPage</name>
     <message>
         <source>Curves</source>
         <translation>Kurven</translation>
@@ -347,7 +347,7 @@
     </message>
 </context>
 <context>
-    <name>grafyon::sheets::CScalingDialog</name>
+    <name>grafyon::CScalingDialog</name>
     <message>
         <source>Scaling</source>
         <translation>Skalierung</translation>
