@@ -3,7 +3,7 @@
 
 #include <string>
 
-// Numbers of our own for the dialog texts beyond the library's designed strings.
+// Numbers of our own for the dialog texts beyond the library's numbered strings.
 inline constexpr int VRNK_STR_NAME = 1;
 inline constexpr int VRNK_STR_FOLDER_CAPTION = 512;
 inline constexpr int VRNK_STR_FOLDER_PROMPT = 513;

@@ -29,7 +29,8 @@ QString NumberText(double value);
 // may type it; blanks around it are allowed. Nothing when the text is not one finite number.
 std::optional<double> ParseNumberText(const QString& text);
 
-// Horizontal dialog units of the design as pixels in the widget's font.
+// Horizontal dialog units (a quarter of the average character width) as pixels in the widget's
+// font.
 int DialogUnitsX(const QWidget& widget, int units);
 
 }  // namespace grafyon::exportfilter
