@@ -69,9 +69,23 @@ TEST_SUPPORT = ("viewer/data/test_support", "viewer/view/test_support", "common/
 TEST_HELPERS = TEST_SUPPORT + ("viewer/data/tools",)
 
 
+def format_key(parts):
+    """exportfilter/formats/<format>[/ui]: each format its own folder of layer 3 (its
+    writer) and 5 (its pages), so that two formats never include each other."""
+    if len(parts) > 3 and parts[:2] == ["exportfilter", "formats"]:
+        key = "/".join(parts[:3] + (["ui"] if "ui" in parts[3:-1] else []))
+        LAYERS.setdefault(key, LAYERS["exportfilter/formats/ui" if key.endswith("/ui") else "exportfilter/formats"])
+        return key
+    return None
+
+
 def layer_key(path):
     """The LAYERS key that holds path (a file path relative to the top)."""
     parts = path.split("/")
+    if "tests" not in parts[:-1] and format_key(parts):
+        return format_key(parts)
+    if "tests" in parts[:-1] and format_key(parts[: parts.index("tests")] + [parts[-1]]):
+        return format_key(parts[: parts.index("tests")] + [parts[-1]])
     if parts[0] == "tests":
         return "tests"
     if "tests" in parts[:-1]:
