@@ -75,8 +75,8 @@ TEST(FileInfoDialog, OpensOnTheNamedDatasetElseOnGeneral) {
     EXPECT_EQ(plain.Tree()->currentItem()->text(0), "General");
     EXPECT_EQ(plain.Tree()->topLevelItemCount(), 3);
     EXPECT_TRUE(plain.Browser()->toPlainText().contains("small.mdf"));
-    EXPECT_TRUE(plain.Browser()->toPlainText().contains("05.03.2024  14:07.09") ||
-                plain.Browser()->toPlainText().contains("05.03.2024 14:07.09"));
+    // The browser shows the blanks of the date format as one, as HTML does.
+    EXPECT_TRUE(plain.Browser()->toPlainText().contains("05.03.2024 14:07.09"));
 
     // Choosing another topic shows its page; a file's text shows as written, not as markup.
     QTreeWidgetItem* first = plain.Tree()->topLevelItem(1)->child(0);
