@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "scoped_german_locale.h"
 #include "viewer/data/info/info_date_format.h"
 #include "viewer/data/info/info_tree.h"
 #include "viewer/data/info/tests/info_fixture.h"
@@ -291,17 +290,6 @@ TEST(InfoTree, RangePagesAndTheirNames) {
     const InfoNode& r3 = translated.back().children[1];
     EXPECT_EQ(r3.title, "Bereich 3");
     EXPECT_EQ(Values(r3)[4], "Start Date:  05.03.24 14:07:09");
-}
-
-TEST(InfoTree, NumbersDoNotFollowTheProcessLocale) {
-    test::ScopedGermanLocale german;
-    auto d = SmallRecording();
-    auto r = std::make_unique<RangeElement>();
-    r->stopFrame = 5;
-    d->Append(std::move(r));
-    const std::vector<InfoNode> tree = BuildInfoTree(*d, "a.mdf", nullptr);
-    EXPECT_EQ(ValueOf(tree[0], "Sample Step"), "0.001  [sec]");
-    EXPECT_EQ(Values(tree.back().children[0])[3], "End position:  0.005 [sec]");
 }
 
 }  // namespace
