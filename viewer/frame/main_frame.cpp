@@ -21,6 +21,7 @@
 #include "command_icons.h"
 #include "environment/varnokastell.h"
 #include "file_filter.h"
+#include "file_info_command.h"
 #include "frame_strings.h"
 #include "toolbars_dialog.h"
 #include "viewer/app/viewer_identity.h"
@@ -80,6 +81,8 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
             [this] { OpenDiagramSheet(DIAGRAM_PAGE_X_AXIS); });
     connect(m_navigator, &CViewNavigator::CurvePropertiesRequested, this,
             [this] { OpenDiagramSheet(DIAGRAM_PAGE_CURVES); });
+    connect(m_navigator, &CViewNavigator::InformationRequested, this,
+            [this](Dataset* dataset) { ShowFileInformation(this, *m_runtime.document, dataset); });
 
     CreateMenus();
     CreateToolBars();
@@ -147,7 +150,7 @@ void CMainFrame::CreateMenus() {
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* exportData = AddCommand(ID_FILE_EXPORT, tr("&Exportieren...\tCtrl+X"), nullptr);
     exportData->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), nullptr);
+    QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), &CMainFrame::OnFileInfo);
     info->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     QAction* link = AddCommand(ID_FILE_LINK, tr("&Link data files\tStrg+L"), nullptr);
     link->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -209,10 +212,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Features not built yet: saving, export, file information, linking and the export
-    // filters.
-    for (int id :
-         {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_INFO, ID_FILE_LINK, ID_TOOLS_EXPORT_FILTER})
+    // Features not built yet: saving, export, linking and the export filters.
+    for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_LINK, ID_TOOLS_EXPORT_FILTER})
         m_actions[id]->setEnabled(false);
     m_actions[ID_APP_ABOUT]->setEnabled(static_cast<bool>(m_hooks.showAbout));
 }
@@ -309,6 +310,7 @@ void CMainFrame::UpdateOwnCommands() {
     for (int id : {ID_RANGE_FIRST_BORDER, ID_RANGE_SECOND_BORDER, ID_TOOLS_RANGES, ID_RANGE_SHOW})
         m_actions[id]->setEnabled(RangeCommandEnabled(id, state));
     m_actions[ID_VIEW_DIAGRAMS]->setEnabled(document.HasUsableData());
+    m_actions[ID_FILE_INFO]->setEnabled(FileInfoAvailable(document));
 }
 
 void CMainFrame::StoreModes() {
@@ -424,6 +426,11 @@ void CMainFrame::OnShowRange() {
         document.UpdateAllViews(hint);
 }
 
+void CMainFrame::OnFileInfo() {
+    if (m_actions[ID_FILE_INFO]->isEnabled())
+        ShowFileInformation(this, *m_runtime.document);
+}
+
 void CMainFrame::OnToolbars() {
     CToolbarsDialog dialog(m_toolBars, this);
     dialog.exec();
@@ -451,6 +458,9 @@ std::optional<int> CMainFrame::OpenDiagramSheet(int page) {
     DiagramSheetHooks hooks;
     hooks.reorder = [&document](const std::vector<Dataset*>& order) {
         return document.Description().ReorderDatasets(order);
+    };
+    hooks.showInfo = [this, &document](Dataset& dataset) {
+        ShowFileInformation(this, document, &dataset);
     };
     int shownPage = page;
     const DiagramChanges changes =

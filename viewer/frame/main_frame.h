@@ -65,6 +65,8 @@ public:
     void OnAppAbout();
     // Closes the measurement and shows the empty view.
     void OnFileNew();
+    // "Information...": the file information, opened on "General".
+    void OnFileInfo();
     // Refreshes the enabled state and check marks of every command.
     void UpdateCommandUI();
 
