@@ -127,11 +127,15 @@ void QueryValues(DataAccess& access, const MeasurementDescription& description) 
 }  // namespace
 }  // namespace grafyon::fuzz
 
+// The data files are made once before the first input, outside the time an input may take.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    grafyon::fuzz::MakeDataFiles();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace grafyon;
     using namespace grafyon::fuzz;
-    static const bool ready = (MakeDataFiles(), true);
-    (void)ready;
     const std::string path = WriteScratchFile(INPUT_NAME, {data, size});
     MeasurementDescription description;
     DataAccess access;

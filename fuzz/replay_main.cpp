@@ -11,9 +11,13 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// Defined by the targets that prepare files once.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
+    if (LLVMFuzzerInitialize != nullptr)
+        LLVMFuzzerInitialize(&argc, &argv);
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
         const fs::path path(argv[i]);

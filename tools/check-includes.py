@@ -149,7 +149,7 @@ def main():
                 if is_test(source) and (tkey.startswith(TEST_HELPERS) or tkey.startswith(skey + "/")):
                     # Tests use the helpers and may exercise the parts below the folder they test.
                     continue
-                if skey == "bench" and tkey.startswith(TEST_SUPPORT):
+                if skey == "bench" and (tkey.startswith(TEST_SUPPORT) or target.startswith(TEST_SUPPORT)):
                     continue  # benchmarks build their recordings like the tests do
                 if tkey.startswith(TEST_SUPPORT) or (is_test(target) and not is_test(source)):
                     problems.append(f"{source}:{number}: includes test code {target}")

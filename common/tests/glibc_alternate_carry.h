@@ -12,9 +12,19 @@ namespace grafyon::test {
 // difference: glibc's mantissa is "1." where ours is "1." and precision - 1 zeros.
 inline bool IsGlibcAlternateCarry(const std::string& format, const std::string& ours,
                                   const std::string& glibc) {
-    const std::size_t dot = format.find('.');
-    const int precision = dot == std::string::npos ? 6 : std::atoi(format.c_str() + dot + 1);
-    if (format.find('#') == std::string::npos || precision < 2)
+    // The precision of the conversion itself, not of a "." in the text around it.
+    std::size_t at = 0;
+    while ((at = format.find('%', at)) != std::string::npos && format.compare(at, 2, "%%") == 0)
+        at += 2;
+    if (at == std::string::npos)
+        return false;
+    const std::size_t flagsEnd = format.find_first_not_of("-+ #0", at + 1);
+    const std::size_t widthEnd = format.find_first_not_of("0123456789", flagsEnd);
+    const bool alternate = format.find('#', at + 1) < flagsEnd;
+    int precision = 6;
+    if (widthEnd != std::string::npos && format[widthEnd] == '.')
+        precision = std::atoi(format.c_str() + widthEnd + 1);
+    if (!alternate || precision < 2)
         return false;
     const std::string mantissa = "1." + std::string(static_cast<std::size_t>(precision - 1), '0');
     const auto hasMantissa = [](const std::string& text, const std::string& digits) {
