@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/printf_format.h"
+#include "plot_mapping.h"
 #include "sample_time.h"
 #include "value_source.h"
 #include "viewer/data/measurement_description.h"
@@ -811,15 +812,8 @@ void CGraphicLayout::UpdateCursor() {
                 continue;
             }
             curve->display.valueAtCursor = *value;
-            const double range = curve->display.displayMaximum - curve->display.displayMinimum;
-            double row = p.bottom;
-            if (range > 0.0) {
-                const double v = std::clamp(*value, curve->display.displayMinimum - 25.0 * range,
-                                            curve->display.displayMaximum + 25.0 * range);
-                row = p.bottom + std::trunc((v - curve->display.displayMinimum) / range *
-                                            static_cast<double>(p.top - p.bottom));
-            }
-            curve->display.cursorPixelRow = static_cast<int>(row);
+            curve->display.cursorPixelRow =
+                ValueToRow(*value, curve->display.displayMinimum, curve->display.displayMaximum, p);
             curve->display.plotTopAtCursor = p.top;
         }
     }
@@ -827,8 +821,7 @@ void CGraphicLayout::UpdateCursor() {
         cursorColumn = -1;
         return;
     }
-    const double column = plot.left + std::trunc((cursorTime - m_startTime) * plot.Width() / span);
-    cursorColumn = static_cast<int>(std::clamp(column, -1.0e6, 1.0e6));
+    cursorColumn = TimeToColumn(cursorTime, m_startTime, m_endTime, plot);
 }
 
 }  // namespace grafyon
