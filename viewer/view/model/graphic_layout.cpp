@@ -134,6 +134,21 @@ int CGraphicLayout::SetAxisInSamples(bool on) {
     return 1;
 }
 
+std::vector<Dataset*> CGraphicLayout::CurveDatasets() const {
+    std::vector<Dataset*> datasets;
+    if (m_datasets == nullptr || m_access == nullptr)
+        return datasets;
+    for (Dataset* d : m_datasets->Datasets()) {
+        if (m_access->Readable(*d))
+            datasets.push_back(d);
+    }
+    return datasets;
+}
+
+int CGraphicLayout::ApplyCurves(bool force) {
+    return ApplyCurves(CurveDatasets(), force);
+}
+
 int CGraphicLayout::ApplyCurves(const std::vector<Dataset*>& datasets, bool force) {
     bool rebuild =
         force || datasets.size() != m_curves.size() || DiagramCount() != m_diagramCountAtAssignment;
@@ -203,7 +218,9 @@ int CGraphicLayout::MoveActiveCurve(int delta) {
         return 0;
     if (delta < 0 && m_firstCurve == 0)
         return 0;
-    if (delta > 0 && CurveCount() - m_diagramsPerPage - m_firstCurve < 1)
+    // All curves share one diagram: every curve can come to the front.
+    const int shown = m_viewMode == ViewMode::AllCurves ? 1 : m_diagramsPerPage;
+    if (delta > 0 && CurveCount() - shown - m_firstCurve < 1)
         return 0;
     const int index = std::clamp(m_firstCurve + delta, 0, std::max(0, CurveCount() - 1));
     return ActivateCurve(index);
@@ -438,7 +455,8 @@ int CGraphicLayout::SetLastSample(std::int64_t sample) {
             value = static_cast<double>(sample);
             break;
         case IntervalMode::Time:
-            value = step * static_cast<double>(sample - first + 1);
+            // The duration from the start to that sample, so that it becomes the last one.
+            value = step * static_cast<double>(sample) - StartTime();
             break;
         case IntervalMode::MaxTime:
             value = step * static_cast<double>(sample);
@@ -553,6 +571,10 @@ int CGraphicLayout::YAutoscale(CGraphicDiagram& diagram) {
 int CGraphicLayout::ManualScale(Dataset& curve, double minimum, double maximum) {
     if (!std::isfinite(minimum) || !std::isfinite(maximum))
         return 0;
+    // The range as it stands is no entry: a dataset never scaled keeps its empty range
+    // when a dialog is confirmed unchanged.
+    if (minimum == curve.display.displayMinimum && maximum == curve.display.displayMaximum)
+        return 0;
     if (minimum == maximum) {
         ConstantRange(minimum, minimum, maximum);
     } else if (minimum > maximum) {
@@ -609,13 +631,7 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s,
     SetViewMode(s.viewMode);
     SetDiagramCount(s.diagramsPerPage);
     SetYGrid(s.yGrid);
-    std::vector<Dataset*> datasets;
-    if (m_datasets) {
-        for (Dataset* d : m_datasets->Datasets()) {
-            if (d->Kind() == ELEMENT_DATASET)
-                datasets.push_back(d);
-        }
-    }
+    const std::vector<Dataset*> datasets = CurveDatasets();
     for (std::size_t k = 0; k < datasets.size() && !colors.empty(); ++k) {
         datasets[k]->display.color = colors[k % colors.size()];
     }
