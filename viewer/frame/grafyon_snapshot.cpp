@@ -4,12 +4,14 @@
 #include <QImage>
 
 #include <charconv>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "viewer/frame/viewer_runtime.h"
+#include "viewer/navigation/navigation_commands.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
 
@@ -23,9 +25,10 @@ constexpr int SIZE_MAX_PIXELS = 16384;
 void Usage() {
     std::fputs(
         "usage: grafyon-snapshot FILE OUT.png [--width W] [--height H] [--view-mode 0|1]\n"
-        "                        [--diagrams N] [--grid]\n"
+        "                        [--diagrams N] [--grid] [--cursor SAMPLE]\n"
         "Renders the diagrams of the recording FILE as the viewer shows them after opening,\n"
-        "with the default settings unless an option says otherwise.\n",
+        "with the default settings unless an option says otherwise. --cursor shows the cursor\n"
+        "with its values on sample number SAMPLE (counted from 1; the window follows it).\n",
         stderr);
 }
 
@@ -51,6 +54,7 @@ int main(int argc, char** argv) {
     std::string output;
     int width = 1280;
     int height = 800;
+    int cursorSample = 0;  // 1-based; 0: no cursor
     grafyon::ViewerRuntime runtime;
     grafyon::ViewerSettings& settings = runtime.settings;
     for (int i = 1; i < argc; ++i) {
@@ -66,6 +70,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--diagrams" && hasValue) {
             ok = ParseInt(argv[++i], grafyon::NUM_OF_DIAGRAMS_MIN, grafyon::NUM_OF_DIAGRAMS_MAX,
                           settings.numOfDiagrams);
+        } else if (arg == "--cursor" && hasValue) {
+            ok = ParseInt(argv[++i], 1, INT_MAX, cursorSample);
         } else if (arg == "--grid") {
             settings.showYGrid = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -107,6 +113,13 @@ int main(int argc, char** argv) {
     document.SetInitialView(grafyon::InitialViewFrom(settings),
                             grafyon::CurveColorValues(runtime.colors));
     const bool opened = document.OnOpenDocument(QString::fromStdString(input));
+    if (opened && cursorSample > 0) {
+        grafyon::NavigationModes modes;
+        grafyon::CGraphicLayout& layout = document.Layout();
+        grafyon::SetCursorMode(layout, modes, true);
+        grafyon::CursorTo(layout, document.ZoomHistory(), cursorSample - 1);
+        document.UpdateAllViews(grafyon::HINT_REDRAW);
+    }
 
     const QImage picture = view.Render();
     if (!picture.save(QString::fromStdString(output), "PNG")) {

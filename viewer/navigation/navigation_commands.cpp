@@ -15,16 +15,6 @@ std::int64_t SampleCount(CGraphicLayout& layout) {
     return static_cast<std::int64_t>(std::min<std::uint64_t>(layout.Samples(), INT64_MAX / 4));
 }
 
-// The datasets the layout takes its curves from, as the first view chose them.
-std::vector<Dataset*> CurveCandidates(CGraphicLayout& layout) {
-    std::vector<Dataset*> datasets;
-    for (Dataset* d : layout.DatasetCollection()->Datasets()) {
-        if (d->Kind() == ELEMENT_DATASET)
-            datasets.push_back(d);
-    }
-    return datasets;
-}
-
 // Places the cursor inside the window when it is outside; true when it moved.
 bool BringCursorIntoWindow(CGraphicLayout& layout) {
     const std::int64_t first = layout.FirstSample();
@@ -278,16 +268,7 @@ int NavigateEnd(CGraphicLayout& layout, CZoomHistory& history, const NavigationM
 int MoveCurve(CGraphicLayout& layout, int delta) {
     if (!Navigable(layout) || delta == 0)
         return 0;
-    if (layout.GetViewMode() != ViewMode::AllCurves)
-        return layout.MoveActiveCurve(delta) ? HINT_CURVES : 0;
-    const int index = layout.FirstCurveIndex();
-    const int count = layout.CurveCount();
-    if (delta < 0 && index == 0)
-        return 0;
-    if (delta > 0 && count - 1 - index < 1)
-        return 0;
-    const int target = std::clamp(index + delta, 0, std::max(0, count - 1));
-    return layout.ActivateCurve(target) ? HINT_CURVES : 0;
+    return layout.MoveActiveCurve(delta) ? HINT_CURVES : 0;
 }
 
 int MoveCurvePage(CGraphicLayout& layout, int direction) {
@@ -317,7 +298,7 @@ int DeactivateDiagramCurve(CGraphicLayout& layout, CGraphicDiagram& diagram) {
     if (!Navigable(layout) || diagram.curve == nullptr)
         return 0;
     diagram.curve->active = false;
-    layout.ApplyCurves(CurveCandidates(layout), false);
+    layout.ApplyCurves(false);
     return HINT_CURVES;
 }
 

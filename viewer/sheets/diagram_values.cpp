@@ -23,11 +23,13 @@ DiagramValues DiagramValuesFrom(CGraphicLayout& layout, const MeasurementDescrip
     v.topAxis = layout.TopAxisOn();
     v.bottomAxis = layout.BottomAxisOn();
     v.axisInSamples = layout.AxisInSamples();
+    const std::vector<Dataset*> readable = layout.CurveDatasets();
     for (Dataset* d : description.Datasets()) {
         CurveRow row;
         row.dataset = d;
         row.name = d->name;
         row.active = d->active;
+        row.readable = std::find(readable.begin(), readable.end(), d) != readable.end();
         row.minimum = d->display.displayMinimum;
         row.maximum = d->display.displayMaximum;
         row.color = d->display.color;
@@ -113,7 +115,7 @@ DiagramChanges ApplyDiagramValues(const DiagramValues& v, CGraphicLayout& layout
     if (order.size() == present.size() && order != present && reorder && reorder(order))
         changes.order = true;
 
-    layout.ApplyCurves(description.Datasets(), changes.viewMode);
+    layout.ApplyCurves(changes.viewMode);
     changes.snapshotNeeded = changes.xValues || changes.displayRanges;
     return changes;
 }

@@ -29,6 +29,7 @@ struct CurveRow {
     Dataset* dataset = nullptr;
     std::string name;
     bool active = false;
+    bool readable = true;  // its values can be read: active, it is a curve
     double minimum = 0.0;
     double maximum = 0.0;
     std::uint32_t color = 0;

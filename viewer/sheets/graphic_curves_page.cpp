@@ -12,6 +12,7 @@
 #include "viewer/settings/ui/color_conversion.h"
 #include "viewer/sheets/scaling_dialog.h"
 #include "viewer/sheets/sheets_strings.h"
+#include "viewer/view/model/curve_color.h"
 
 namespace grafyon {
 
@@ -104,11 +105,9 @@ void CGraphicCurvesPage::FillRow(int row) {
     m_grid->SetText(row, COLUMN_MINIMUM, GridNumber(curve.minimum));
     m_grid->SetText(row, COLUMN_MAXIMUM, GridNumber(curve.maximum));
     m_grid->SetChecked(row, curve.active);
-    m_grid->SetRowColor(row, curve.active ? QColor() : INACTIVE_ROW_COLOR);
-    // A transparent curve would make its name invisible: that one keeps the default text.
-    m_grid->SetTextColor(
-        row, COLUMN_DATASET,
-        curve.color == COLOR_TRANSPARENT ? QColor() : QColorFromColorRef(curve.color));
+    m_grid->SetRowColor(row, curve.active && curve.readable ? QColor() : INACTIVE_ROW_COLOR);
+    // The name in the colour the diagram gives the curve's texts (black when transparent).
+    m_grid->SetTextColor(row, COLUMN_DATASET, QColorFromColorRef(CurveTextColor(curve.color)));
 }
 
 int CGraphicCurvesPage::SelectedRow() const {

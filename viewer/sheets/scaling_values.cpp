@@ -26,8 +26,7 @@ ScalingChanges ApplyScalingValues(const ScalingValues& v, CGraphicLayout& layout
     if (curve.active != v.showCurve) {
         curve.active = v.showCurve;
         changes.activeFlag = true;
-        if (MeasurementDescription* description = layout.DatasetCollection())
-            layout.ApplyCurves(description->Datasets(), false);
+        layout.ApplyCurves(false);
     }
     return changes;
 }

@@ -9,7 +9,9 @@
 #include <cmath>
 
 #include "model/axis_scale.h"
+#include "model/curve_color.h"
 #include "model/graphic_layout.h"
+#include "model/plot_mapping.h"
 #include "viewer/data/dataset.h"
 
 namespace grafyon {
@@ -23,15 +25,6 @@ QColor Color(std::uint32_t bgr) {
 
 QRect ToQRect(const GraphicRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
-// Row of value v inside a plot whose value range is [minimum, maximum].
-int ValueRow(double v, double minimum, double maximum, const GraphicRect& plot) {
-    const double range = maximum - minimum;
-    if (!(range > 0.0))
-        return plot.bottom - 1;
-    return plot.bottom - 1 +
-           static_cast<int>(std::trunc((v - minimum) / range * (plot.top - plot.bottom + 1)));
 }
 
 // Ticks of one kind along a scale: calls visit(position value) for every multiple.
@@ -165,7 +158,7 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
             painter.setBackground(Color(diagram.plotBackground));
             painter.setBackgroundMode(Qt::OpaqueMode);
             ForEachMultiple(minimum, maximum, ticks.major, maxLines, [&](double v) {
-                const int row = ValueRow(v, minimum, maximum, plot);
+                const int row = ValueToRow(v, minimum, maximum, plot);
                 painter.drawLine(plot.left, row, plot.right - 1, row);
             });
             painter.setBackgroundMode(Qt::TransparentMode);
@@ -181,7 +174,7 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
         for (Dataset* curve : curves) {
             const DatasetDisplay& d = curve->display;
             const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
-            if (count < 1 || !(d.displayMaximum > d.displayMinimum))
+            if (count < 1 || !(d.displayMaximum > d.displayMinimum) || !CurveLineVisible(d.color))
                 continue;
             const int shift = plot.top - d.bufferPlotTop;
             QPolygon line(count);
@@ -200,15 +193,14 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
     }
 
     // The tick strip left of the plot and the labels, in the front curve's color.
-    const QColor text = Color(front->display.color);
+    const QColor text = Color(CurveTextColor(front->display.color));
     painter.setPen(QPen(text, 1));
     if (plotUsable) {
-        const GraphicRect strip{plot.left, plot.top, plot.right, plot.bottom};
         const int right = plot.left - 2;
         const std::pair<double, int> kinds[] = {{ticks.sub, 2}, {ticks.minor, 3}, {ticks.major, 5}};
         for (const auto& [step, length] : kinds) {
             ForEachTick(minimum, maximum, step, maxLines, [&](double v) {
-                const int row = ValueRow(v, minimum, maximum, strip);
+                const int row = ValueToRow(v, minimum, maximum, plot);
                 painter.drawLine(right - length + 1, row, right, row);
             });
         }
@@ -297,13 +289,64 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
     painter.restore();
 }
 
-QRect CGraphicPainter::ValueBox(const CGraphicDiagram& diagram) const {
-    // Twice the cursor box width: the value and the cursor's position side by side.
-    const int right = diagram.Rect().right - 1;
-    const int left = diagram.Rect().right - 2 * diagram.cursorBoxWidth - 5;
-    const int top = diagram.Rect().top + 1;
-    const int bottom = diagram.PlotRect().top - 2;
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+CursorBoxLayout CGraphicPainter::CursorBox(const CGraphicDiagram& diagram,
+                                           const QFont& font) const {
+    CursorBoxLayout layout;
+    const Dataset* front = diagram.curve;
+    if (m_layout == nullptr || front == nullptr || !m_layout->cursorOn ||
+        m_layout->cursorColumn < 0)
+        return layout;
+    const QFontMetrics metrics(font);
+    const CursorValueFormat& format = diagram.cursorValueFormat;
+    const double where = m_layout->AxisInSamples() ? static_cast<double>(m_layout->cursorSample + 1)
+                                                   : m_layout->cursorTime;
+    const QString value =
+        QString::fromStdString(format.Apply(front->display.valueAtCursor)).trimmed();
+    const QString position = QString::fromStdString(format.Apply(where)).trimmed();
+
+    // The title band above the plot, right of the maximum label.
+    const GraphicRect& rect = diagram.Rect();
+    const DiagramDrawing* drawn = Drawing(diagram);
+    const int leftLimit = rect.left + (drawn ? drawn->titleOffset : 0) + 5;
+    const int right = rect.right - 2;
+    const int top = rect.top + 1;
+    const int bottom = diagram.PlotRect().top - 3;
+    if (bottom < top)
+        return layout;
+    // Digits on the title's baseline, moved up when they would reach into the plot; a band
+    // lower than the digits shows nothing.
+    const QRect ink = metrics.tightBoundingRect(QStringLiteral("0123456789.-+e"));
+    int baseline = std::min(rect.top + metrics.ascent(), bottom - ink.bottom());
+    if (baseline + ink.top() < top)
+        return layout;
+
+    const int pad = 3;
+    const int gap = metrics.horizontalAdvance(QStringLiteral("00"));
+    const int valueWidth = metrics.horizontalAdvance(value);
+    const int positionWidth = metrics.horizontalAdvance(position);
+    // Each number has the room the format asks for (the cursor box width); longer numbers
+    // widen the box instead of being cut.
+    const int slot = std::max(0, diagram.cursorBoxWidth - gap);
+    const int valueRight = right - pad;  // one past the value's last pixel
+    const int valueLeft = valueRight - valueWidth;
+    const int positionRight = valueRight - std::max(valueWidth, slot) - gap;
+    const int positionLeft = positionRight - positionWidth;
+    int boxLeft = 0;
+    if (!position.isEmpty() && positionLeft - pad >= leftLimit) {
+        layout.position = position;
+        layout.positionRect =
+            QRect(positionLeft, baseline - metrics.ascent(), positionWidth, metrics.height());
+        boxLeft = positionLeft - pad;
+    } else if (valueLeft - pad >= leftLimit) {
+        boxLeft = valueLeft - pad;
+    } else {
+        return layout;
+    }
+    layout.value = value;
+    layout.valueRect = QRect(valueLeft, baseline - metrics.ascent(), valueWidth, metrics.height());
+    layout.box = QRect(QPoint(boxLeft, top), QPoint(right, bottom));
+    layout.baseline = baseline;
+    return layout;
 }
 
 namespace {
@@ -368,24 +411,14 @@ void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagr
     drawn.cursorColumn = column;
     drawn.cursorRow = row;
 
-    const QRect box = ValueBox(diagram);
-    if (box.width() <= 0 || box.height() <= 0)
+    const CursorBoxLayout box = CursorBox(diagram, painter.font());
+    if (box.box.isEmpty())
         return;
-    painter.fillRect(box, Color(diagram.backgroundColor));
-    const CursorValueFormat& format = diagram.cursorValueFormat;
-    const double position = m_layout->AxisInSamples()
-                                ? static_cast<double>(m_layout->cursorSample + 1)
-                                : m_layout->cursorTime;
-    const QString value =
-        QString::fromStdString(format.Apply(front->display.valueAtCursor)).trimmed();
-    const QString where = QString::fromStdString(format.Apply(position)).trimmed();
-    painter.setPen(Color(front->display.color));
-    QRect valueRect = box;
-    valueRect.setLeft(box.left() + box.width() / 2);
-    QRect whereRect = box;
-    whereRect.setRight(valueRect.left() - 1);
-    painter.drawText(valueRect, Qt::AlignRight | Qt::AlignVCenter, value);
-    painter.drawText(whereRect, Qt::AlignRight | Qt::AlignVCenter, where);
+    painter.fillRect(box.box, Color(diagram.backgroundColor));
+    painter.setPen(Color(CurveTextColor(front->display.color)));
+    if (!box.position.isEmpty())
+        painter.drawText(QPoint(box.positionRect.left(), box.baseline), box.position);
+    painter.drawText(QPoint(box.valueRect.left(), box.baseline), box.value);
 }
 
 std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont& font,
@@ -401,7 +434,7 @@ std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont&
     return CursorRegions(font);
 }
 
-std::vector<QRect> CGraphicPainter::CursorRegions(const QFont&) const {
+std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font) const {
     std::vector<QRect> regions;
     if (m_layout == nullptr || !m_layout->cursorOn)
         return regions;
@@ -417,8 +450,8 @@ std::vector<QRect> CGraphicPainter::CursorRegions(const QFont&) const {
                         (plot.top - diagram.curve->display.plotTopAtCursor);
         if (row >= plot.top && row < plot.bottom)
             regions.emplace_back(plot.left, row, plot.Width(), 1);
-        const QRect box = ValueBox(diagram);
-        if (box.isValid())
+        const QRect box = CursorBox(diagram, font).box;
+        if (!box.isEmpty())
             regions.push_back(box);
     }
     return regions;

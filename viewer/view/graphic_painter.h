@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 #include <map>
 #include <vector>
@@ -31,6 +32,18 @@ struct DiagramDrawing {
     int cursorRow = -1;
 };
 
+// Where a diagram's cursor value box lies and what it shows: the cursor's horizontal
+// position and, right of it after a visible gap, the front curve's value, each complete.
+// A number without room is left out (the position first), never cut.
+struct CursorBoxLayout {
+    QRect box;  // cleared before the texts are drawn; empty when nothing is shown
+    QString position;
+    QString value;
+    QRect positionRect;  // the text's advance from its left to its right end; empty when left out
+    QRect valueRect;
+    int baseline = 0;
+};
+
 class CGraphicPainter {
 public:
     // Stores the layout and rebuilds the object list from it.
@@ -52,6 +65,9 @@ public:
     // cursor column and rows plus the value boxes), for partial repaints.
     std::vector<QRect> CursorRegions(const QFont& font) const;
 
+    // The cursor value box of one of the bound layout's diagrams for the current cursor.
+    CursorBoxLayout CursorBox(const CGraphicDiagram& diagram, const QFont& font) const;
+
     // The drawing state of one of the bound layout's diagrams; null before it was drawn.
     const DiagramDrawing* Drawing(const CGraphicDiagram& diagram) const;
 
@@ -62,7 +78,6 @@ private:
     void DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags);
     void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
     void DrawCursor(QPainter& painter, const CGraphicDiagram& diagram, const QImage* below);
-    QRect ValueBox(const CGraphicDiagram& diagram) const;
 
     CGraphicLayout* m_layout = nullptr;
     std::vector<CGraphicObject*> m_objects;

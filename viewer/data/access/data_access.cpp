@@ -394,6 +394,11 @@ std::uint64_t DataAccess::SummaryBytes() const {
     return bytes;
 }
 
+bool DataAccess::Readable(const Dataset& dataset) const {
+    const Attachment* a = AttachmentOf(dataset);
+    return a != nullptr && KeyCodec::For(dataset, a->source.frameSize).Valid();
+}
+
 int DataAccess::Extremes(const Dataset& dataset, std::uint64_t first, std::uint64_t count,
                          double& minimum, double& maximum) {
     minimum = maximum = 0.0;

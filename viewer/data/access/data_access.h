@@ -124,6 +124,10 @@ public:
     // types and datasets that do not fit the frame are never read (QUERY_NOT_READABLE).
     // NaN and infinite values are skipped; no finite value at all counts as constant 0.
 
+    // Whether the queries below read the dataset: it belongs to an attached description and
+    // is readable in the sense above.
+    bool Readable(const Dataset& dataset) const;
+
     // Calibrated extremes of frames [first, first + count) (count clamped to the data),
     // minimum <= maximum. From the pyramid: at most 2 x 127 raw frames are read.
     // QUERY_OK, QUERY_NOT_ATTACHED, QUERY_NOT_READABLE, QUERY_BAD_RANGE (first beyond the

@@ -433,10 +433,21 @@ TEST(Snapshot, RendersRecordingsAndErrorsIntoPictures) {
     EXPECT_FALSE(QImage(badOut).isNull());
     EXPECT_TRUE(tool.readAllStandardError().contains("Unknown File Format"));
 
-    // Bad arguments are refused before anything is read.
-    tool.start(Tool("grafyon-snapshot"), {QString::fromStdString(path), out, "--diagrams", "0"});
+    // With the cursor on a sample the picture holds its cross and value box.
+    const QString cursorOut = QString::fromStdString(dir / "cursor.png");
+    tool.start(Tool("grafyon-snapshot"),
+               {QString::fromStdString(path), cursorOut, "--width", "640", "--height", "400",
+                "--diagrams", "2", "--grid", "--cursor", "500"});
     ASSERT_TRUE(tool.waitForFinished(60000));
-    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    EXPECT_NE(QImage(cursorOut), picture);
+
+    // Bad arguments are refused before anything is read.
+    for (const char* bad : {"--diagrams", "--cursor"}) {
+        tool.start(Tool("grafyon-snapshot"), {QString::fromStdString(path), out, bad, "0"});
+        ASSERT_TRUE(tool.waitForFinished(60000));
+        EXPECT_EQ(tool.exitCode(), 1) << bad;
+    }
 }
 
 }  // namespace

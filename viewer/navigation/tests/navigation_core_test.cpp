@@ -93,6 +93,30 @@ TEST(Zoom, ZoomInKeepsTheCentreAndNarrowsShortWindows) {
     EXPECT_EQ(s.Window(), Window(101, 103));
 }
 
+TEST(Zoom, EveryIntervalModeZoomsInToTwoSamplesAndPagesKeepTheWidth) {
+    for (const IntervalMode mode : {IntervalMode::Values, IntervalMode::MaxIndex,
+                                    IntervalMode::Time, IntervalMode::MaxTime}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        Scene s(1000, 1, 100);
+        s.layout.SetIntervalMode(mode);
+        s.Show(100, 105);
+        ASSERT_EQ(s.Window(), Window(100, 105));
+        while (ZoomIn(s.layout, s.history) != 0) {
+        }
+        EXPECT_EQ(s.Last() - s.First(), 1);  // two visible samples: nothing narrower
+        const int count = s.history.Count();
+        EXPECT_EQ(ZoomIn(s.layout, s.history), 0);
+        EXPECT_EQ(s.history.Count(), count);
+
+        s.Show(100, 102);  // w = 2
+        EXPECT_EQ(ZoomIn(s.layout, s.history), HINT_VISIBLE_RANGE);
+        EXPECT_EQ(s.Window(), Window(100, 101));
+        s.Show(300, 399);
+        EXPECT_EQ(PageRight(s.layout, s.history), HINT_VISIBLE_RANGE);
+        EXPECT_EQ(s.Window(), Window(400, 499));
+    }
+}
+
 TEST(Zoom, ZoomOutTriplesAndStopsAtBothEnds) {
     Scene s(1000, 1, 100);
     s.Show(0, 9);  // at the start of the file
@@ -331,6 +355,29 @@ TEST(Popup, YAutoscaleSnapshotsAndDeactivateReassignsTheCurves) {
     EXPECT_FALSE(s.list[0]->active);
     EXPECT_EQ(s.layout.CurveCount(), 2);
     EXPECT_EQ(s.layout.Diagram(0).curve, s.list[1]);
+}
+
+TEST(Popup, DeactivatingKeepsTheCurvesOfEveryReadableKind) {
+    test::TestRecording r(1000, 0.01, 1);
+    Dataset* extended = r.AddDataset(ELEMENT_DATASET_EXTENDED);
+    Dataset* unreadable = r.AddDataset();
+    Dataset* listed = r.AddDataset(ELEMENT_DATASET_LIST);
+    r.values.unreadableDatasets = {unreadable};
+    r.layout.InitialView(InitialViewSettings{}, {0x0000FF});
+    r.layout.LayoutPass(12, 6, false);
+    ASSERT_EQ(r.layout.Curves(), (std::vector<Dataset*>{r.list[0], extended, listed}));
+    EXPECT_EQ(MoveCurve(r.layout, 1), HINT_CURVES);
+    EXPECT_EQ(r.layout.Diagram(1).curve, listed);
+
+    EXPECT_EQ(DeactivateDiagramCurve(r.layout, r.layout.Diagram(0)), HINT_CURVES);
+    EXPECT_FALSE(extended->active);
+    EXPECT_EQ(r.layout.Curves(), (std::vector<Dataset*>{r.list[0], listed}));
+    EXPECT_EQ(r.layout.Diagram(0).curve, listed);  // the front curve went: the last one
+    r.layout.ActivateCurve(0);
+    EXPECT_EQ(DeactivateDiagramCurve(r.layout, r.layout.Diagram(0)), HINT_CURVES);
+    EXPECT_EQ(r.layout.Curves(), (std::vector<Dataset*>{listed}));
+    EXPECT_EQ(r.layout.Diagram(0).curve, listed);
+    EXPECT_EQ(r.layout.Diagram(1).curve, nullptr);
 }
 
 TEST(CursorFormat, F5AppliesTheFormatToEveryDiagram) {

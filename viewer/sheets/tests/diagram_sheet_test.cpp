@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "viewer/grid/grid_ctrl.h"
+#include "viewer/settings/color_table.h"
 #include "viewer/settings/ui/color_button.h"
 #include "viewer/sheets/diagram_sheet.h"
 #include "viewer/sheets/graphic_curves_page.h"
@@ -216,6 +217,23 @@ TEST_F(DiagramSheetTest, CurvesGridShowsEveryDataset) {
     EXPECT_FALSE(sheet->findChild<QPushButton*>("moveUpButton")->isEnabled());
     EXPECT_FALSE(sheet->findChild<QPushButton*>("moveDownButton")->isEnabled());
     EXPECT_FALSE(sheet->findChild<QPushButton*>("infoButton")->isEnabled());
+}
+
+TEST_F(DiagramSheetTest, CurvesGridGreysWhatCannotBeACurveAndNamesTransparentCurvesInBlack) {
+    DatasetAt(2).display.color = COLOR_TRANSPARENT;
+    doc.values.unreadableDatasets = {&DatasetAt(3)};
+    doc.layout.ApplyCurves(true);
+    auto sheet = Open(DIAGRAM_PAGE_CURVES);
+    CGridCtrl* grid = sheet->CurvesPage()->Grid();
+    // The diagram draws a transparent curve's texts in black, and so does the page.
+    EXPECT_EQ(grid->TextColor(2, 0), QColor(Qt::black));
+    EXPECT_FALSE(grid->CellColor(2, 1).isValid());
+    // Active but unreadable: no curve, greyed like an inactive one.
+    EXPECT_TRUE(grid->IsChecked(3));
+    EXPECT_TRUE(grid->CellColor(3, 1).isValid());
+    EXPECT_TRUE(ClickOk(*sheet));
+    EXPECT_FALSE(sheet->Changes().snapshotNeeded);
+    EXPECT_EQ(doc.layout.CurveCount(), 3);
 }
 
 TEST_F(DiagramSheetTest, DisableEnableAndChecksReachTheDatasetsOnOkOnly) {

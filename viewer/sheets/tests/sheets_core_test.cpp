@@ -411,6 +411,50 @@ TEST(DiagramValues, RowsOfDatasetsThatLeftTheDocumentAreSkipped) {
     EXPECT_EQ(doc.layout.CurveCount(), 2);
 }
 
+TEST(DiagramValues, OkWithoutChangesOnDatasetsOfEveryKindChangesNothing) {
+    Document doc(100, 1.0, 1);
+    Dataset* extended = doc.AddDataset(ELEMENT_DATASET_EXTENDED);
+    Dataset* unreadable = doc.AddDataset();  // never a curve: never scaled, never coloured
+    Dataset* listed = doc.AddDataset(ELEMENT_DATASET_LIST);
+    doc.values.unreadableDatasets = {unreadable};
+    for (Dataset* d : {extended, listed})
+        d->display.SetDisplayRange(-1.0, 1.0);
+    doc.layout.ApplyCurves(true);
+    const std::vector<Dataset*> curves{doc.list[0], extended, listed};
+    ASSERT_EQ(doc.layout.Curves(), curves);
+
+    DiagramValues v = DiagramValuesFrom(doc.layout, doc.description);
+    ASSERT_EQ(v.curves.size(), 4u);
+    EXPECT_TRUE(v.curves[1].readable);
+    EXPECT_FALSE(v.curves[2].readable);
+    EXPECT_TRUE(v.curves[2].active);
+    const DiagramChanges changes =
+        ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
+    EXPECT_FALSE(changes.displayRanges || changes.activeFlags || changes.colors);
+    EXPECT_FALSE(changes.snapshotNeeded);
+    EXPECT_EQ(doc.layout.Curves(), curves);
+    EXPECT_EQ(unreadable->display.displayMaximum, 0.0);
+
+    // The Scaling dialog confirmed unchanged, on the unreadable dataset as on a curve.
+    for (Dataset* d : {unreadable, listed}) {
+        const ScalingChanges scaled =
+            ApplyScalingValues(ScalingValuesFrom(*d, false), doc.layout, *d);
+        EXPECT_FALSE(scaled.range || scaled.color || scaled.activeFlag);
+    }
+    EXPECT_EQ(doc.layout.Curves(), curves);
+
+    // Switching curves on and off keeps to the same rule.
+    ScalingValues off = ScalingValuesFrom(*extended, false);
+    off.showCurve = false;
+    EXPECT_TRUE(ApplyScalingValues(off, doc.layout, *extended).activeFlag);
+    EXPECT_EQ(doc.layout.Curves(), (std::vector<Dataset*>{doc.list[0], listed}));
+    v = DiagramValuesFrom(doc.layout, doc.description);
+    v.curves[1].active = true;
+    v.curves[0].active = false;
+    ApplyDiagramValues(v, doc.layout, doc.description, doc.settings, {});
+    EXPECT_EQ(doc.layout.Curves(), (std::vector<Dataset*>{extended, listed}));
+}
+
 TEST(ScalingValues, ShowCurveStartsCheckedFromTheContextMenu) {
     Dataset curve;
     curve.active = false;

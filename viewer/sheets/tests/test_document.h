@@ -22,7 +22,7 @@ struct Document : test::TestRecording {
         layout.SetClientRect(0, 0, 641, 481);
         layout.SetDiagramCount(2);
         layout.SetInterval(100.0);
-        layout.ApplyCurves(description.Datasets(), true);
+        layout.ApplyCurves(true);
     }
     ViewerSettings settings;
 };

@@ -29,15 +29,19 @@ double BaseStep(double range, int& exponent) {
     exponent = 0;
     if (!(range > 0.0) || !std::isfinite(range))
         return 0.0;
-    exponent = static_cast<int>(std::ceil(std::log10(range))) - 1;
-    exponent = std::clamp(exponent, -307, 307);
-    double s = std::pow(10.0, exponent);
-    // log10 can be off by one near powers of ten.
-    while (s >= range && exponent > -307)
-        s = std::pow(10.0, --exponent);
-    while (s * 10.0 < range && exponent < 307)
-        s = std::pow(10.0, ++exponent);
-    return s;
+    exponent = std::clamp(static_cast<int>(std::floor(std::log10(range))), -307, 307);
+    // log10 can be off by one near powers of ten; a range that differs from a power of ten
+    // only by rounding (0.3 - 0.2) counts as that power.
+    const double tolerance = 1e-12;
+    while (std::pow(10.0, exponent) > range * (1.0 + tolerance) && exponent > -307)
+        --exponent;
+    while (std::pow(10.0, exponent + 1) <= range * (1.0 + tolerance) && exponent < 307)
+        ++exponent;
+    // Now 10^exponent is the largest power of ten not above the range. From 1 upwards the
+    // step lies strictly below the range: a range of exactly 1 or 10 gets 0.1 or 1.
+    if (exponent >= 0 && std::pow(10.0, exponent) * (1.0 + tolerance) >= range)
+        --exponent;
+    return std::pow(10.0, exponent);
 }
 
 TickSet ComputeDiagramTicks(int pixels, double minimum, double maximum, int minPixelDistance,

@@ -19,7 +19,9 @@ struct TickSet {
 TickSet ComputeDiagramTicks(int pixels, double minimum, double maximum, int minPixelDistance,
                             bool integerFlag);
 
-// The largest power of ten strictly below range, and its exponent.
+// The base tick step of a range and its exponent: for ranges below 1 the largest power of
+// ten not above the range (0.1 for 0.1 up to just below 1), from 1 on the largest one
+// strictly below it (0.1 for 1, 1 for ranges above 1 up to 10).
 double BaseStep(double range, int& exponent);
 
 // Decimals needed to print v exactly (up to 15 significant digits); 0 for non-finite v.

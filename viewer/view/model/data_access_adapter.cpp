@@ -10,6 +10,10 @@
 
 namespace grafyon {
 
+bool DataAccessValueSource::Readable(const Dataset& dataset) {
+    return m_access.Readable(dataset);
+}
+
 std::pair<double, double> DataAccessValueSource::Extremes(const Dataset& dataset,
                                                           std::uint64_t first,
                                                           std::uint64_t count) {

@@ -17,6 +17,7 @@ class DataAccessValueSource : public ValueSource {
 public:
     explicit DataAccessValueSource(DataAccess& access) : m_access(access) {}
 
+    bool Readable(const Dataset& dataset) override;
     std::pair<double, double> Extremes(const Dataset& dataset, std::uint64_t first,
                                        std::uint64_t count) override;
     std::optional<double> ValueAt(const Dataset& dataset, std::uint64_t frame) override;

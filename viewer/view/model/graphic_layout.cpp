@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/printf_format.h"
+#include "plot_mapping.h"
 #include "sample_time.h"
 #include "value_source.h"
 #include "viewer/data/measurement_description.h"
@@ -133,6 +134,21 @@ int CGraphicLayout::SetAxisInSamples(bool on) {
     return 1;
 }
 
+std::vector<Dataset*> CGraphicLayout::CurveDatasets() const {
+    std::vector<Dataset*> datasets;
+    if (m_datasets == nullptr || m_access == nullptr)
+        return datasets;
+    for (Dataset* d : m_datasets->Datasets()) {
+        if (m_access->Readable(*d))
+            datasets.push_back(d);
+    }
+    return datasets;
+}
+
+int CGraphicLayout::ApplyCurves(bool force) {
+    return ApplyCurves(CurveDatasets(), force);
+}
+
 int CGraphicLayout::ApplyCurves(const std::vector<Dataset*>& datasets, bool force) {
     bool rebuild =
         force || datasets.size() != m_curves.size() || DiagramCount() != m_diagramCountAtAssignment;
@@ -202,7 +218,9 @@ int CGraphicLayout::MoveActiveCurve(int delta) {
         return 0;
     if (delta < 0 && m_firstCurve == 0)
         return 0;
-    if (delta > 0 && CurveCount() - m_diagramsPerPage - m_firstCurve < 1)
+    // All curves share one diagram: every curve can come to the front.
+    const int shown = m_viewMode == ViewMode::AllCurves ? 1 : m_diagramsPerPage;
+    if (delta > 0 && CurveCount() - shown - m_firstCurve < 1)
         return 0;
     const int index = std::clamp(m_firstCurve + delta, 0, std::max(0, CurveCount() - 1));
     return ActivateCurve(index);
@@ -437,7 +455,8 @@ int CGraphicLayout::SetLastSample(std::int64_t sample) {
             value = static_cast<double>(sample);
             break;
         case IntervalMode::Time:
-            value = step * static_cast<double>(sample - first + 1);
+            // The duration from the start to that sample, so that it becomes the last one.
+            value = step * static_cast<double>(sample) - StartTime();
             break;
         case IntervalMode::MaxTime:
             value = step * static_cast<double>(sample);
@@ -552,6 +571,10 @@ int CGraphicLayout::YAutoscale(CGraphicDiagram& diagram) {
 int CGraphicLayout::ManualScale(Dataset& curve, double minimum, double maximum) {
     if (!std::isfinite(minimum) || !std::isfinite(maximum))
         return 0;
+    // The range as it stands is no entry: a dataset never scaled keeps its empty range
+    // when a dialog is confirmed unchanged.
+    if (minimum == curve.display.displayMinimum && maximum == curve.display.displayMaximum)
+        return 0;
     if (minimum == maximum) {
         ConstantRange(minimum, minimum, maximum);
     } else if (minimum > maximum) {
@@ -608,13 +631,7 @@ void CGraphicLayout::InitialView(const InitialViewSettings& s,
     SetViewMode(s.viewMode);
     SetDiagramCount(s.diagramsPerPage);
     SetYGrid(s.yGrid);
-    std::vector<Dataset*> datasets;
-    if (m_datasets) {
-        for (Dataset* d : m_datasets->Datasets()) {
-            if (d->Kind() == ELEMENT_DATASET)
-                datasets.push_back(d);
-        }
-    }
+    const std::vector<Dataset*> datasets = CurveDatasets();
     for (std::size_t k = 0; k < datasets.size() && !colors.empty(); ++k) {
         datasets[k]->display.color = colors[k % colors.size()];
     }
@@ -811,15 +828,8 @@ void CGraphicLayout::UpdateCursor() {
                 continue;
             }
             curve->display.valueAtCursor = *value;
-            const double range = curve->display.displayMaximum - curve->display.displayMinimum;
-            double row = p.bottom;
-            if (range > 0.0) {
-                const double v = std::clamp(*value, curve->display.displayMinimum - 25.0 * range,
-                                            curve->display.displayMaximum + 25.0 * range);
-                row = p.bottom + std::trunc((v - curve->display.displayMinimum) / range *
-                                            static_cast<double>(p.top - p.bottom));
-            }
-            curve->display.cursorPixelRow = static_cast<int>(row);
+            curve->display.cursorPixelRow =
+                ValueToRow(*value, curve->display.displayMinimum, curve->display.displayMaximum, p);
             curve->display.plotTopAtCursor = p.top;
         }
     }
@@ -827,8 +837,7 @@ void CGraphicLayout::UpdateCursor() {
         cursorColumn = -1;
         return;
     }
-    const double column = plot.left + std::trunc((cursorTime - m_startTime) * plot.Width() / span);
-    cursorColumn = static_cast<int>(std::clamp(column, -1.0e6, 1.0e6));
+    cursorColumn = TimeToColumn(cursorTime, m_startTime, m_endTime, plot);
 }
 
 }  // namespace grafyon

@@ -79,7 +79,13 @@ public:
     int SetBottomAxis(bool on);
     int SetAxisInSamples(bool on);
 
-    // Curves: the active datasets in document order.
+    // The datasets that can be curves: those of the document (kinds 100, 101 and 110) in
+    // file order whose values can be read. The curves are the active ones among them, and
+    // curve colours are handed out in this order. Empty when not bound.
+    std::vector<Dataset*> CurveDatasets() const;
+    // Rebuilds the curve list from CurveDatasets() when it is out of date (or forced).
+    int ApplyCurves(bool force);
+    // The same from a given list of candidates in file order.
     int ApplyCurves(const std::vector<Dataset*>& datasets, bool force);
     int ActivateCurve(int index);
     int MoveActiveCurve(int delta);
@@ -105,6 +111,8 @@ public:
     // Scaling.
     int Autoscale(std::int64_t first, std::int64_t count, bool equalized, bool reference);
     int YAutoscale(CGraphicDiagram& diagram);
+    // The entered range (equal values widened, reversed ones swapped); entering the current
+    // range changes nothing.
     int ManualScale(Dataset& curve, double minimum, double maximum);
     void SetCursorValueFormat(const CursorValueFormat& format);
     void InitialView(const InitialViewSettings& settings, const std::vector<std::uint32_t>& colors);

@@ -18,15 +18,6 @@ void Append(DatasetDisplay& d, CurvePoint p) {
 
 }  // namespace
 
-int ValueToRow(double v, double displayMinimum, double displayMaximum, const GraphicRect& plot) {
-    const double range = displayMaximum - displayMinimum;
-    if (!(range > 0.0) || !std::isfinite(range))
-        return plot.bottom;
-    v = std::clamp(v, displayMaximum - 25.0 * range, displayMinimum + 25.0 * range);
-    return plot.bottom + static_cast<int>(std::trunc((v - displayMinimum) / range *
-                                                     static_cast<double>(plot.top - plot.bottom)));
-}
-
 void BuildColumnPoints(DatasetDisplay& d, const std::vector<ColumnRange>& columns,
                        const GraphicRect& plot) {
     d.pointCount = 0;
@@ -64,16 +55,14 @@ void BuildFlatPoints(DatasetDisplay& d, double value, const GraphicRect& plot, d
     d.pointCount = 0;
     d.bufferPlotTop = plot.top;
     const int row = ValueToRow(value, d.displayMinimum, d.displayMaximum, plot);
-    if (row < plot.top || row > plot.bottom || !(endTime > startTime)) {
+    if (row < plot.top || row >= plot.bottom || !(endTime > startTime)) {
         d.flatPixel = -1;
         return;
     }
     d.flatPixel = row;
     auto column = [&](double t) {
-        const double c =
-            plot.left + std::trunc((t - startTime) / (endTime - startTime) * plot.Width());
-        return static_cast<int>(
-            std::clamp(c, static_cast<double>(plot.left), static_cast<double>(plot.right - 1)));
+        return std::clamp(TimeToColumn(t, startTime, endTime, plot), plot.left,
+                          std::max(plot.left, plot.right - 1));
     };
     const double from = std::max(0.0, startTime);
     const double to = std::min(endTime, lastTime);

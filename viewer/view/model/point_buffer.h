@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "graphic_rect.h"
+#include "plot_mapping.h"
 #include "viewer/data/dataset_display.h"
 
 namespace grafyon {
@@ -15,10 +16,6 @@ struct ColumnRange {
     double maximum = 0.0;
     bool empty = true;
 };
-
-// Row of value v in the plot; values far outside the display range are held at
-// 25 ranges beyond it so that coordinates stay small.
-int ValueToRow(double v, double displayMinimum, double displayMaximum, const GraphicRect& plot);
 
 // Fills the buffer with at most two points per column (the column's extremes),
 // ordered so that the line enters each column at the extreme nearer to where it

@@ -12,6 +12,8 @@ class Dataset;
 class ValueSource {
 public:
     virtual ~ValueSource() = default;
+    // Whether the dataset's values can be read at all; only such datasets become curves.
+    virtual bool Readable(const Dataset& dataset) = 0;
     // Calibrated (minimum, maximum) of frames [first, first + count), minimum <= maximum.
     virtual std::pair<double, double> Extremes(const Dataset& dataset, std::uint64_t first,
                                                std::uint64_t count) = 0;

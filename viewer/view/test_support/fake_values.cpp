@@ -14,6 +14,12 @@ double FakeValues::Value(const Dataset& dataset, std::uint64_t frame) const {
     return dataset.factor * static_cast<double>(frame) + dataset.offset;
 }
 
+bool FakeValues::Readable(const Dataset& dataset) {
+    return IsDatasetKind(dataset.Kind()) &&
+           std::find(unreadableDatasets.begin(), unreadableDatasets.end(), &dataset) ==
+               unreadableDatasets.end();
+}
+
 std::pair<double, double> FakeValues::Extremes(const Dataset& dataset, std::uint64_t first,
                                                std::uint64_t count) {
     ++extremesCalls;
@@ -32,7 +38,7 @@ std::pair<double, double> FakeValues::Extremes(const Dataset& dataset, std::uint
 }
 
 std::optional<double> FakeValues::ValueAt(const Dataset& dataset, std::uint64_t frame) {
-    if (unreadable)
+    if (unreadable || !Readable(dataset))
         return std::nullopt;
     return Value(dataset, frame);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "viewer/view/model/value_source.h"
 
@@ -19,6 +20,8 @@ public:
     void SetFormula(Formula formula) { m_formula = std::move(formula); }
     double Value(const Dataset& dataset, std::uint64_t frame) const;
 
+    // Every dataset of kinds 100, 101 and 110 but those marked unreadable below.
+    bool Readable(const Dataset& dataset) override;
     std::pair<double, double> Extremes(const Dataset& dataset, std::uint64_t first,
                                        std::uint64_t count) override;
     std::optional<double> ValueAt(const Dataset& dataset, std::uint64_t frame) override;
@@ -27,6 +30,7 @@ public:
 
     int extremesCalls = 0;    // how often Extremes was asked
     bool unreadable = false;  // ValueAt then finds nothing, as with a damaged data file
+    std::vector<const Dataset*> unreadableDatasets;  // never read, as an unknown data type
 
 private:
     Formula m_formula;

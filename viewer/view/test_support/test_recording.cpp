@@ -15,17 +15,23 @@ TestRecording::TestRecording(std::uint64_t frames, double step, int datasets) {
     segment->carrierName = "Time";
     segment->carrierUnit = "sec";
     description.Append(std::move(segment));
-    for (int i = 0; i < datasets; ++i) {
-        auto d = std::make_unique<Dataset>();
-        d->name = d->label = "ch" + std::to_string(i);
-        d->unit = "V";
-        d->factor = i + 1;
-        d->minimum = 0.0;
-        d->maximum = frames > 0 ? static_cast<double>(frames - 1) * (i + 1) : 0.0;
-        list.push_back(static_cast<Dataset*>(description.Append(std::move(d))));
-    }
+    for (int i = 0; i < datasets; ++i)
+        AddDataset();
     layout.Bind(&values, &description);
     layout.SetClientRect(0, 0, 801, 601);
+}
+
+Dataset* TestRecording::AddDataset(std::uint32_t kind) {
+    const std::size_t i = list.size();
+    const std::uint64_t frames = description.FrameCount();
+    auto d = std::make_unique<Dataset>(kind);
+    d->name = d->label = "ch" + std::to_string(i);
+    d->unit = "V";
+    d->factor = static_cast<double>(i + 1);
+    d->minimum = 0.0;
+    d->maximum = frames > 0 ? static_cast<double>(frames - 1) * d->factor : 0.0;
+    list.push_back(static_cast<Dataset*>(description.Append(std::move(d))));
+    return list.back();
 }
 
 }  // namespace grafyon::test

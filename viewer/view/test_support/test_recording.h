@@ -19,6 +19,10 @@ struct TestRecording {
     TestRecording(const TestRecording&) = delete;
     TestRecording& operator=(const TestRecording&) = delete;
 
+    // Appends one more dataset "ch<n>" of that kind (100, 101 or 110), as the constructor
+    // makes them, and lists it.
+    Dataset* AddDataset(std::uint32_t kind = ELEMENT_DATASET);
+
     MeasurementDescription description;
     FakeValues values;
     std::vector<Dataset*> list;  // the datasets in order, owned by the description

@@ -7,9 +7,11 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "test_support.h"
+#include "viewer/data/test_support/mdf_test_builder.h"
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
@@ -122,6 +124,56 @@ TEST(GrafyonView, CursorStepsRepaintOnlyTheirStrips) {
     EXPECT_EQ(f.document.Filler().RefreshCount(), refreshes);
     EXPECT_GT(largest, 0.0);
     EXPECT_LT(largest / viewArea, 0.05);
+}
+
+TEST(GrafyonView, CurvesAreTheReadableDatasetsOfEveryKindWithColoursInTheirOrder) {
+    // Datasets of kinds 100, 101, 110 and 100 over frames of two 16-bit values: the
+    // datasets with an extension are kept but never read, so they are no curves.
+    using test::MdfBuilder;
+    MdfBuilder::HeaderFields header;
+    header.datasetCount = 4;
+    MdfBuilder b(header);
+    b.Element(1, MdfBuilder::DataFile(1, "kinds.dta"));
+    b.Element(3, MdfBuilder::Segment(1, 1, 100, 0, 0.01));
+    MdfBuilder::DatasetFields fields;
+    fields.factor = 1.0;
+    fields.offset = 0.0;
+    for (const auto& [kind, name, offset] :
+         {std::tuple{100u, "first", 0u}, std::tuple{101u, "extended", 0u},
+          std::tuple{110u, "listed", 2u}, std::tuple{100u, "last", 2u}}) {
+        fields.name = fields.label = name;
+        fields.frameOffset = offset;
+        std::vector<std::uint8_t> payload = MdfBuilder::Dataset(fields);
+        if (kind == 101u)
+            payload = MdfBuilder::Concat(payload, MdfBuilder::Pattern(232, 1));
+        if (kind == 110u)
+            payload = MdfBuilder::DatasetList(fields, 0, 0);
+        b.Element(kind, payload, std::nullopt, 0x00020001);
+    }
+    TempDir dir;
+    std::vector<unsigned char> frames;
+    for (int i = 0; i < 100; ++i) {
+        for (const int v : {i, 2 * i}) {
+            frames.push_back(static_cast<unsigned char>(v & 0xFF));
+            frames.push_back(static_cast<unsigned char>(v >> 8));
+        }
+    }
+    test::WriteFile(dir / "kinds.dta", frames);
+    test::WriteFile(dir / "kinds.mdf", b.Bytes());
+
+    ViewFixture f;
+    ASSERT_TRUE(f.document.OnOpenDocument(QString::fromStdString(dir / "kinds.mdf")));
+    const std::vector<Dataset*> datasets = f.document.Description().Datasets();
+    ASSERT_EQ(datasets.size(), 4u);
+    CGraphicLayout& layout = f.document.Layout();
+    const std::vector<Dataset*> curves{datasets[0], datasets[3]};
+    EXPECT_EQ(layout.CurveDatasets(), curves);
+    EXPECT_EQ(layout.Curves(), curves);
+    EXPECT_EQ(datasets[3]->display.color, 0x00AA00u);  // the second curve's colour
+    EXPECT_EQ(datasets[1]->display.color, 0u);
+    EXPECT_DOUBLE_EQ(datasets[3]->maximum, 198.0);
+    f.Paint();
+    EXPECT_EQ(f.view.LastError(), 0);
 }
 
 TEST(GrafyonView, FailedOpensReportAndLeaveAnEmptyDocument) {

@@ -1,14 +1,20 @@
 // Painting the diagram model into images: separators, plot, curves, titles, cursor.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/graphic_painter.h"
+#include "viewer/view/model/curve_color.h"
 #include "viewer/view/model/graphic_layout.h"
 #include "viewer/view/model/point_buffer.h"
 #include "viewer/view/test_support/test_recording.h"
@@ -204,6 +210,170 @@ TEST(GraphicPainter, CursorInvertsOnlyItsStrips) {
     s.painter.PaintCursors(q, s.font, &before);
     q.end();
     EXPECT_EQ(copied, image);
+}
+
+// Columns of the rectangle that hold anything but the background, grouped into runs that
+// are separated by at least minBlank empty columns: (first column, last column) per run.
+std::vector<std::pair<int, int>> InkRuns(const QImage& image, const QRect& rect, QRgb background,
+                                         int minBlank) {
+    std::vector<std::pair<int, int>> runs;
+    int blank = minBlank;
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        bool ink = false;
+        for (int y = rect.top(); y <= rect.bottom() && !ink; ++y)
+            ink = Pixel(image, x, y) != background;
+        if (!ink) {
+            ++blank;
+            continue;
+        }
+        if (blank >= minBlank || runs.empty())
+            runs.emplace_back(x, x);
+        runs.back().second = x;
+        blank = 0;
+    }
+    return runs;
+}
+
+std::string Trimmed(const std::string& text) {
+    return QString::fromStdString(text).trimmed().toStdString();
+}
+
+TEST(GraphicPainter, CursorBoxShowsEveryDigitOfBothNumbers) {
+    Scene s(1);
+    const CursorValueFormat formats[] = {CursorValueFormat::Build(10, 6, 1),
+                                         CursorValueFormat::Build(12, 6, 0),
+                                         CursorValueFormat::Build(12, 4, 2)};
+    const QFontMetrics metrics(s.font);
+    const int gap = metrics.horizontalAdvance(QStringLiteral("00"));
+    for (const double value : {90.1257, -1.59372, -1234567.891, 56.2642}) {
+        s.values.SetFormula([value](const Dataset&, std::uint64_t) { return value; });
+        for (const CursorValueFormat& format : formats) {
+            for (const bool samples : {false, true}) {
+                SCOPED_TRACE(format.Text() + " " + std::to_string(value) +
+                             (samples ? " samples" : " time"));
+                s.layout.SetCursorValueFormat(format);
+                s.layout.SetAxisInSamples(samples);
+                s.layout.cursorOn = true;
+                s.layout.cursorSample = 1499;
+                QImage image = s.Paint();
+                ASSERT_EQ(s.result, 0);
+                const CGraphicDiagram& d = s.layout.Diagram(0);
+                const CursorBoxLayout box = s.painter.CursorBox(d, s.font);
+                const double position = samples ? 1500.0 : 1499 * 0.001;
+                EXPECT_EQ(box.value.toStdString(), Trimmed(format.Apply(value)));
+                EXPECT_EQ(box.position.toStdString(), Trimmed(format.Apply(position)));
+                // Side by side with a visible gap, inside the box and the title band.
+                EXPECT_GE(box.valueRect.left() - box.positionRect.right() - 1, gap);
+                EXPECT_TRUE(box.box.contains(box.positionRect.left(), box.box.top()));
+                EXPECT_TRUE(box.box.contains(box.valueRect.right(), box.box.top()));
+                EXPECT_LT(box.box.right(), d.Rect().right);
+                EXPECT_LT(box.box.bottom(), d.PlotRect().top);
+
+                // What is drawn: two runs of ink as wide as the two complete texts.
+                QPainter p(&image);
+                s.painter.PaintCursors(p, s.font);
+                p.end();
+                const auto runs = InkRuns(image, box.box, 0xF0F0F0, gap / 2);
+                ASSERT_EQ(runs.size(), 2u);
+                const int positionInk = metrics.tightBoundingRect(box.position).width();
+                const int valueInk = metrics.tightBoundingRect(box.value).width();
+                EXPECT_NEAR(runs[0].second - runs[0].first + 1, positionInk, 2);
+                EXPECT_NEAR(runs[1].second - runs[1].first + 1, valueInk, 2);
+            }
+        }
+    }
+}
+
+TEST(GraphicPainter, CursorBoxLeavesOutWhatHasNoRoom) {
+    Scene s(1);
+    s.values.SetFormula([](const Dataset&, std::uint64_t) { return -1234567.891; });
+    s.layout.SetCursorValueFormat(CursorValueFormat::Build(12, 6, 0));
+    s.layout.cursorOn = true;
+    s.layout.cursorSample = 1000;
+    const std::string value = Trimmed(CursorValueFormat::Build(12, 6, 0).Apply(-1234567.891));
+    bool both = false, valueOnly = false, none = false;
+    for (int width = 640; width >= 40; width -= 4) {
+        s.layout.SetClientRect(0, 0, width + 1, 481);
+        s.Paint();
+        const CGraphicDiagram& d = s.layout.Diagram(0);
+        const CursorBoxLayout box = s.painter.CursorBox(d, s.font);
+        if (box.box.isEmpty()) {
+            EXPECT_TRUE(box.value.isEmpty() && box.position.isEmpty()) << width;
+            none = true;
+            continue;
+        }
+        // A number is there complete or not at all; the value goes last.
+        EXPECT_EQ(box.value.toStdString(), value) << width;
+        if (box.position.isEmpty()) {
+            valueOnly = true;
+        } else {
+            both = true;
+            EXPECT_EQ(box.position.toStdString(), "1.000000") << width;
+        }
+        const int titleLeft = d.Rect().left + s.painter.Drawing(d)->titleOffset + 5;
+        EXPECT_GE(box.box.left(), titleLeft) << width;
+    }
+    EXPECT_TRUE(both);
+    EXPECT_TRUE(valueOnly);
+    EXPECT_TRUE(none);
+}
+
+TEST(GraphicPainter, TheLowLevelOfAStepChannelIsDrawn) {
+    Scene s(1);
+    // 0 and 1 in turns of 100 samples, scaled from 0: the low level is the display minimum.
+    s.values.SetFormula(
+        [](const Dataset&, std::uint64_t f) { return static_cast<double>((f / 100) % 2); });
+    s.list[0]->minimum = 0.0;
+    s.list[0]->maximum = 1.0;
+    s.layout.Autoscale(0, 2000, false, true);
+    ASSERT_EQ(s.list[0]->display.displayMinimum, 0.0);
+    s.layout.cursorOn = true;
+    s.layout.cursorSample = 50;  // on the low level
+    QImage image = s.Paint();
+    ASSERT_EQ(s.result, 0);
+    const GraphicRect& plot = s.layout.Diagram(0).PlotRect();
+    int low = 0;
+    for (int x = plot.left; x < plot.right; ++x)
+        low += Pixel(image, x, plot.bottom - 1) == 0xFF0000u;
+    EXPECT_GT(low, plot.Width() / 3);  // half of the time on the low level
+
+    // The cursor's horizontal line lies on that row too.
+    EXPECT_EQ(s.list[0]->display.cursorPixelRow, plot.bottom - 1);
+    const std::vector<QRect> regions = s.painter.CursorRegions(s.font);
+    EXPECT_NE(std::find(regions.begin(), regions.end(),
+                        QRect(plot.left, plot.bottom - 1, plot.Width(), 1)),
+              regions.end());
+    // At the last visible sample the cursor stands in the plot's last column.
+    s.layout.cursorSample = s.layout.LastSample();
+    s.Paint();
+    EXPECT_EQ(s.layout.cursorColumn, plot.right - 1);
+}
+
+TEST(GraphicPainter, ATransparentCurveKeepsItsTextsReadable) {
+    Scene s(1);
+    s.list[0]->display.color = COLOR_TRANSPARENT;
+    s.list[0]->label = "Pressure";
+    const QImage image = s.Paint();
+    ASSERT_EQ(s.result, 0);
+    const CGraphicDiagram& d = s.layout.Diagram(0);
+    const GraphicRect& plot = d.PlotRect();
+    // No line inside the plot: only its white background.
+    int drawn = 0;
+    for (int x = plot.left; x < plot.right; ++x) {
+        for (int y = plot.top; y < plot.bottom; ++y)
+            drawn += Pixel(image, x, y) != 0xFFFFFFu;
+    }
+    EXPECT_EQ(drawn, 0);
+    // The labels and the title stand in black on the diagram's background.
+    int black = 0;
+    for (int x = d.Rect().left; x < d.Rect().right; ++x) {
+        for (int y = d.Rect().top; y < plot.top - 2; ++y)
+            black += Pixel(image, x, y) == 0x000000u;
+    }
+    EXPECT_GT(black, 20);
+    EXPECT_EQ(CurveTextColor(COLOR_TRANSPARENT), 0x000000u);
+    EXPECT_FALSE(CurveLineVisible(COLOR_TRANSPARENT));
+    EXPECT_EQ(CurveTextColor(0x0000FF), 0x0000FFu);
 }
 
 TEST(GraphicPainter, ErrorsAndTinyWindowsPaintNothingInside) {

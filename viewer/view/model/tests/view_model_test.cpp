@@ -7,6 +7,7 @@
 #include "viewer/data/measurement_description.h"
 #include "viewer/view/model/axis_scale.h"
 #include "viewer/view/model/graphic_layout.h"
+#include "viewer/view/model/plot_mapping.h"
 #include "viewer/view/model/range_list.h"
 #include "viewer/view/model/sample_time.h"
 #include "viewer/view/model/scaling.h"
@@ -102,6 +103,26 @@ TEST(VisibleRange, IntervalValidationByMode) {
     EXPECT_LE(r.layout.LastSample(), 99);
 }
 
+TEST(VisibleRange, LastSampleInEveryIntervalModeIsTheOneSet) {
+    for (const IntervalMode mode : {IntervalMode::Values, IntervalMode::MaxIndex,
+                                    IntervalMode::Time, IntervalMode::MaxTime}) {
+        Recording r(100, 0.01, 1);
+        r.layout.SetIntervalMode(mode);
+        r.layout.SetFirstSample(40);
+        r.layout.SetLastSample(41);
+        EXPECT_EQ(r.layout.LastSample(), 41) << static_cast<int>(mode);
+        r.layout.SetLastSample(99);
+        EXPECT_EQ(r.layout.LastSample(), 99) << static_cast<int>(mode);
+        EXPECT_DOUBLE_EQ(r.layout.EndTime(), 0.99) << static_cast<int>(mode);
+    }
+    // The time interval is the duration from the start to the last sample.
+    Recording r(100, 0.01, 1);
+    r.layout.SetIntervalMode(IntervalMode::Time);
+    r.layout.SetFirstSample(40);
+    r.layout.SetLastSample(50);
+    EXPECT_NEAR(r.layout.GetIntervalValue(), 0.1, 1e-12);
+}
+
 TEST(VisibleRange, TimeWindowAndStartClamping) {
     Recording r(1000, 0.001, 1);
     EXPECT_EQ(r.layout.SetTimeWindow(0.4, 0.123), 1);
@@ -190,6 +211,54 @@ TEST(Curves, DeactivatingTheFrontCurveOfTheAllCurvesDiagram) {
     EXPECT_EQ(r.layout.LayoutPass(12, 7, true), LAYOUT_NO_CURVES);
 }
 
+TEST(Curves, ReadableDatasetsOfEveryKindInFileOrder) {
+    Recording r(100, 0.01, 1);                                   // ch0: kind 100
+    Dataset* extended = r.AddDataset(ELEMENT_DATASET_EXTENDED);  // ch1
+    Dataset* unreadable = r.AddDataset();                        // ch2
+    Dataset* listed = r.AddDataset(ELEMENT_DATASET_LIST);        // ch3
+    Dataset* last = r.AddDataset();                              // ch4
+    r.values.unreadableDatasets = {unreadable};
+    EXPECT_EQ(r.layout.CurveDatasets(), (std::vector<Dataset*>{r.list[0], extended, listed, last}));
+
+    unreadable->display.color = 0x123456;
+    r.layout.InitialView(InitialViewSettings{}, {0x0000FF, 0x00FF00, 0xFF0000});
+    EXPECT_EQ(r.layout.Curves(), r.layout.CurveDatasets());
+    // Colours follow the curves' order; a dataset that is no curve keeps its colour.
+    EXPECT_EQ(extended->display.color, 0x00FF00u);
+    EXPECT_EQ(listed->display.color, 0xFF0000u);
+    EXPECT_EQ(last->display.color, 0x0000FFu);
+    EXPECT_EQ(unreadable->display.color, 0x123456u);
+    // Every curve is autoscaled; the unreadable dataset keeps its empty range.
+    EXPECT_LT(listed->display.displayMinimum, listed->display.displayMaximum);
+    EXPECT_EQ(unreadable->display.displayMaximum, 0.0);
+
+    // Nothing to rebuild while nothing changed; an inactive one drops out.
+    EXPECT_EQ(r.layout.ApplyCurves(false), 0);
+    extended->active = false;
+    EXPECT_EQ(r.layout.ApplyCurves(false), 1);
+    EXPECT_EQ(r.layout.Curves(), (std::vector<Dataset*>{r.list[0], listed, last}));
+
+    CGraphicLayout unbound;
+    EXPECT_TRUE(unbound.CurveDatasets().empty());
+    EXPECT_EQ(unbound.ApplyCurves(true), 1);
+    EXPECT_EQ(unbound.CurveCount(), 0);
+}
+
+TEST(Curves, EveryCurveComesToTheFrontOfTheAllCurvesDiagram) {
+    Recording r(100, 0.01, 3);
+    r.layout.SetDiagramCount(2);
+    r.layout.SetViewMode(ViewMode::AllCurves);
+    r.layout.ApplyCurves(true);
+    ASSERT_EQ(r.layout.DiagramsPerPage(), 2);  // kept for the return to one curve each
+    EXPECT_EQ(r.layout.MoveActiveCurve(1), 1);
+    EXPECT_EQ(r.layout.MoveActiveCurve(1), 1);
+    EXPECT_EQ(r.layout.FirstCurveIndex(), 2);
+    EXPECT_EQ(r.layout.Diagram(0).curve, r.list[2]);
+    EXPECT_EQ(r.layout.MoveActiveCurve(1), 0);  // the last curve is in front
+    EXPECT_EQ(r.layout.MoveActiveCurve(-5), 1);
+    EXPECT_EQ(r.layout.FirstCurveIndex(), 0);
+}
+
 TEST(Curves, ViewModeRoundTripKeepsTheDiagramsPerPage) {
     Recording r(100, 0.01, 5);
     r.layout.SetDiagramCount(3);
@@ -254,6 +323,48 @@ TEST(Ticks, DiagramAndAxisSteps) {
     EXPECT_EQ(AxisTickLabel(-3 * 0.1 + 0.3, 0.1, 1), "0.0");
     EXPECT_EQ(AxisTickLabel(-0.5, 0.5, 1), "-0.5");
     EXPECT_EQ(AxisTickLabel(1500.0, 500.0, 0), "1500");
+}
+
+TEST(Ticks, BaseStepOfRangesAtPowersOfTen) {
+    // Below 1 the largest power of ten not above the range, from 1 on the largest one
+    // strictly below it.
+    const std::pair<double, double> cases[] = {
+        {0.1, 0.1},      {0.01, 0.01},  {1e-5, 1e-5}, {0.3 - 0.2, 0.1}, {0.0999, 0.01},
+        {0.10001, 0.1},  {0.99, 0.1},   {1.0, 0.1},   {1.0001, 1.0},    {10.0, 1.0},
+        {10.0001, 10.0}, {100.0, 10.0}, {5.0, 1.0},   {1e300, 1e299},   {3e-300, 1e-300},
+    };
+    for (const auto& [range, step] : cases) {
+        int exponent = 0;
+        EXPECT_DOUBLE_EQ(BaseStep(range, exponent), step) << range;
+        EXPECT_DOUBLE_EQ(std::pow(10.0, exponent), step) << range;
+    }
+    // A range of 0.1 on 100 pixels: ticks 0.1 apart would be 100 pixels, so 0.1 it is.
+    const TickSet tenth = ComputeDiagramTicks(100, 0.2, 0.3, 4, false);
+    EXPECT_DOUBLE_EQ(tenth.major, 0.1);
+    EXPECT_DOUBLE_EQ(tenth.minor, 0.05);
+    EXPECT_DOUBLE_EQ(tenth.sub, 0.01);
+}
+
+TEST(PlotMapping, BothEndsOfTheRangeAndOfTheWindowLieInsideThePlot) {
+    const GraphicRect plot{10, 20, 110, 70};  // rows 20 ... 69, columns 10 ... 109
+    EXPECT_EQ(ValueToRow(0.0, 0.0, 1.0, plot), 69);
+    EXPECT_EQ(ValueToRow(1.0, 0.0, 1.0, plot), 20);
+    EXPECT_EQ(ValueToRow(0.5, 0.0, 1.0, plot), 45);
+    EXPECT_EQ(ValueToRow(-0.01, 0.0, 1.0, plot), 69);  // rounds towards the lowest row
+    EXPECT_GT(ValueToRow(-0.1, 0.0, 1.0, plot), 69);   // below the range: under the plot
+    EXPECT_LT(ValueToRow(1.1, 0.0, 1.0, plot), 20);
+    EXPECT_EQ(ValueToRow(-1e300, 0.0, 1.0, plot), 69 + 24 * 49);  // held at max - 25 ranges
+    EXPECT_EQ(ValueToRow(5.0, 3.0, 3.0, plot), 69);               // empty range
+    const GraphicRect oneRow{0, 5, 10, 6};
+    EXPECT_EQ(ValueToRow(0.0, 0.0, 1.0, oneRow), 5);
+    EXPECT_EQ(ValueToRow(1.0, 0.0, 1.0, oneRow), 5);
+
+    EXPECT_EQ(TimeToColumn(2.0, 2.0, 4.0, plot), 10);
+    EXPECT_EQ(TimeToColumn(3.0, 2.0, 4.0, plot), 60);
+    EXPECT_EQ(TimeToColumn(4.0, 2.0, 4.0, plot), 109);  // the end is the last column
+    EXPECT_EQ(TimeToColumn(3.999, 2.0, 4.0, plot), 109);
+    EXPECT_GE(TimeToColumn(4.05, 2.0, 4.0, plot), 110);  // beyond the window: outside
+    EXPECT_EQ(TimeToColumn(1.9, 2.0, 4.0, plot), 5);
 }
 
 TEST(Scaling, OutwardRoundingAndConstants) {
@@ -328,6 +439,12 @@ TEST(Scaling, AutoscaleOverTheVisibleSamplesAndEqualized) {
     EXPECT_EQ(r.layout.ManualScale(*r.list[1], 7.0, -2.0), 1);
     EXPECT_EQ(r.list[1]->display.displayMinimum, -2.0);
     EXPECT_EQ(r.layout.ManualScale(*r.list[1], std::nan(""), 1.0), 0);
+    // The current range entered again changes nothing, an empty one included.
+    EXPECT_EQ(r.layout.ManualScale(*r.list[1], -2.0, 7.0), 0);
+    r.list[1]->display.SetDisplayRange(0.0, 0.0);
+    EXPECT_EQ(r.layout.ManualScale(*r.list[1], 0.0, 0.0), 0);
+    EXPECT_EQ(r.list[1]->display.displayMaximum, 0.0);
+    EXPECT_EQ(r.layout.ManualScale(*r.list[1], 0.0, 0.5), 1);
 }
 
 TEST(LayoutPass, GeometryAxesAndCursor) {
