@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "exportfilter/formats/text/text_stream.h"
+
 namespace grafyon::exportfilter {
 
 namespace {
@@ -15,6 +17,7 @@ std::unique_ptr<QuenarLibraryState> MakeState() {
             folder += '/';
         state->folders.local = folder + "Tervix/";
     }
+    RegisterTextClasses(state->registry);
     state->InstallMessageSink(std::make_unique<StderrMessageSink>());
     return state;
 }
