@@ -9,7 +9,9 @@
 
 namespace grafyon::exportfilter {
 
-std::string ColumnNumberFormat(const CQuenarChannelDefText& column) {
+namespace {
+
+const char* ConversionLetter(const CQuenarChannelDefText& column) {
     const char* letter = "f";
     switch (column.UsedNumberFormat()) {
         case TextNumberFormat::Fixed:
@@ -21,9 +23,20 @@ std::string ColumnNumberFormat(const CQuenarChannelDefText& column) {
             letter = "g";
             break;
     }
+    return letter;
+}
+
+}  // namespace
+
+std::string ColumnNumberFormat(const CQuenarChannelDefText& column) {
+    const char* letter = ConversionLetter(column);
     if (column.IsFixedWidth())
         return FormatPrintf("%%%d.%d%s", column.UsedNumberWidth(), column.UsedPrecision(), letter);
-    return FormatPrintf("%%.%d%s", column.UsedPrecision(), letter);
+    return NumberCoreFormat(column);
+}
+
+std::string NumberCoreFormat(const CQuenarChannelDefText& column) {
+    return FormatPrintf("%%.%d%s", column.UsedPrecision(), ConversionLetter(column));
 }
 
 char* AlignInField(char* begin, char* end, int width, TextAlignment alignment) {

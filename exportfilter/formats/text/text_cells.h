@@ -12,6 +12,8 @@ namespace grafyon::exportfilter {
 // The printf format of a column's numbers: "%<number width>.<precision>f" (e or g by the
 // number format) for a fixed column, "%.<precision>f" for a variable one.
 std::string ColumnNumberFormat(const CQuenarChannelDefText& column);
+// The same without the number width: "%.<precision>f" (e or g).
+std::string NumberCoreFormat(const CQuenarChannelDefText& column);
 
 // Aligns the text in [begin, end) in a field of width characters and returns the field's
 // end: a shorter text is padded with spaces to the width, a longer one stays whole, and a

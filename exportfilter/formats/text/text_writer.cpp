@@ -15,6 +15,8 @@ namespace grafyon::exportfilter {
 namespace {
 
 constexpr char FORM_FEED = '\f';
+constexpr char SPACE_BLOCK[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                  ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
 
 enum class TitleLine { Name, Label, Unit };
 
@@ -68,7 +70,8 @@ int TextRunWriter::Prepare(QuenarRun& run) {
     std::size_t longest = 2;  // CR LF
     for (const Cell& cell : m_cells) {
         const std::size_t text = cell.number ? cell.number->MaxLength() : m_lineNumber.MaxLength();
-        longest += std::max(text, static_cast<std::size_t>(cell.width)) + cell.separator.size();
+        longest += std::max({text, cell.field, static_cast<std::size_t>(cell.width)}) +
+                   sizeof SPACE_BLOCK + cell.separator.size();
         if (cell.separator.find('\n') != std::string::npos)
             m_feedInRows = true;
     }
@@ -95,8 +98,11 @@ void TextRunWriter::PlanColumns(QuenarRun& run) {
         cell.width = column->IsFixedWidth() ? column->UsedWidth() : 0;
         cell.adjusted = column->adjustment != 0;
         cell.plainLineNumber = cell.type == TextColumnType::LineNumber && !cell.adjusted;
-        if (cell.type != TextColumnType::Separator && !cell.plainLineNumber)
-            cell.number = NumberFormat::Compile(ColumnNumberFormat(*column));
+        if (cell.type != TextColumnType::Separator && !cell.plainLineNumber) {
+            cell.number = NumberFormat::Compile(NumberCoreFormat(*column));
+            cell.field = static_cast<std::size_t>(
+                std::max(cell.width, column->IsFixedWidth() ? column->UsedNumberWidth() : 0));
+        }
         cell.local = column->IsLocalNotation();
         cell.alignment = column->UsedAlignment();
         cell.separator = SeparatorText(*column);
@@ -208,10 +214,37 @@ bool TextRunWriter::Row(QuenarRun& run, const double* values, const std::int32_t
 }
 
 char* TextRunWriter::NumberCell(char* out, const Cell& cell, double value) const {
+    // The column's format pads the number with spaces in front to its width and the field
+    // aligns it again; placing the bare number in the field gives the same bytes.
     char* end = cell.number->Format(value, out);
     if (cell.local)
         UseDecimalPoint(out, end, m_point);
-    return AlignInField(out, end, cell.width, cell.alignment);
+    const auto length = static_cast<std::size_t>(end - out);
+    if (length >= cell.field)
+        return end;
+    const std::size_t spaces = cell.field - length;
+    std::size_t at = 0;
+    switch (cell.alignment) {
+        case TextAlignment::Left:
+            break;
+        case TextAlignment::Center:
+            at = spaces / 2;
+            break;
+        case TextAlignment::Right:
+            at = spaces;
+            break;
+    }
+    if (at == 0) {
+        // Spaces in blocks of 16: the cell's room reaches past the field by a block, and
+        // what lands beyond the field is overwritten by the next cell.
+        for (std::size_t i = 0; i < spaces; i += sizeof SPACE_BLOCK)
+            std::memcpy(end + i, SPACE_BLOCK, sizeof SPACE_BLOCK);
+        return out + cell.field;
+    }
+    std::memmove(out + at, out, length);
+    std::memset(out, ' ', at);
+    std::memset(out + at + length, ' ', spaces - at);
+    return out + cell.field;
 }
 
 bool TextRunWriter::WriteRow(QuenarRun& run, const double* values, const std::int32_t* flags,
@@ -245,7 +278,9 @@ bool TextRunWriter::WriteRow(QuenarRun& run, const double* values, const std::in
                 out = NumberCell(out, cell, column.Adjusted(x));
                 break;
         }
-        if (!cell.separator.empty()) {
+        if (cell.separator.size() == 1) {
+            *out++ = cell.separator.front();
+        } else if (!cell.separator.empty()) {
             std::memcpy(out, cell.separator.data(), cell.separator.size());
             out += cell.separator.size();
         }

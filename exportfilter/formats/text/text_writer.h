@@ -35,7 +35,10 @@ private:
         TextColumnType type = TextColumnType::Separator;
         std::size_t record = 0;  // dataset columns: the index of the value in a row
         int width = 0;           // effective width: 0 for a variable column
+        // The number format without its width: the text between the spaces that the
+        // width would add, which alignment moves anyway.
         std::optional<NumberFormat> number;
+        std::size_t field = 0;         // the larger of the number width and the effective width
         bool plainLineNumber = false;  // "%d" of the row number
         bool local = false;
         bool adjusted = false;
@@ -50,6 +53,7 @@ private:
     void BeforeRow(std::int64_t n);
     void WriteTitles();
     bool WriteRow(QuenarRun& run, const double* values, const std::int32_t* flags, double x);
+    // The number at out, aligned in its field; the end of the field.
     char* NumberCell(char* out, const Cell& cell, double value) const;
     // Writes text, each "\n" as CR LF.
     void WriteLines(std::string_view text);

@@ -11,6 +11,7 @@
 #include "exportfilter/engine/quenar_interface.h"
 #include "exportfilter/engine/tests/fake_host.h"
 #include "exportfilter/engine/tests/fakes.h"
+#include "exportfilter/formats/text/text_cells.h"
 #include "exportfilter/formats/text/text_stream.h"
 #include "scoped_german_locale.h"
 #include "test_support.h"
@@ -458,6 +459,41 @@ TEST(TextRun, ProgressModeByKnownRowsAndACancelKeepsTheLinesWritten) {
                   valueCount > 0 ? ProgressMode::PercentRowsAndBar : ProgressMode::Rows);
         EXPECT_EQ(r.sink.Ids(), std::vector<int>{QUENAR_MSG_CANCEL_EXPORT_QUESTION});
         EXPECT_EQ(r.Output(), "0\r\n");
+    }
+}
+
+TEST(TextRun, CellsEqualThePrintfFormatOfTheColumnAlignedInItsField) {
+    // Every number format, alignment and a width below, at and above the number width.
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    std::vector<double> values = {0.0, -0.0, 1.0, 0.5, 999999.5, 1e-5, 123456789.0};
+    for (int i = 0; i < 300; ++i)
+        values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+    std::vector<std::vector<double>> rows;
+    for (double v : values)
+        rows.push_back({v});
+    for (int format = 0; format < 3; ++format) {
+        for (int alignment = 0; alignment < 3; ++alignment) {
+            for (int width : {0, 8, 11, 12, 13, 20}) {
+                TextRun r;
+                auto& column = r.Add({TextColumnType::Dataset, width, 12, 4,
+                                      static_cast<TextNumberFormat>(format),
+                                      static_cast<TextAlignment>(alignment)});
+                r.SetRecords({{"a"}});
+                ASSERT_EQ(r.Run(rows), 0);
+                std::string expected;
+                for (double v : values) {
+                    char text[512];
+                    std::snprintf(text, sizeof text, ColumnNumberFormat(column).c_str(), v);
+                    std::string cell = text;
+                    AlignInField(cell, width, static_cast<TextAlignment>(alignment));
+                    expected += cell + "\r\n";
+                }
+                EXPECT_EQ(r.Output(), expected) << ColumnNumberFormat(column) << " alignment "
+                                                << alignment << " width " << width;
+            }
+        }
     }
 }
 
