@@ -6,7 +6,8 @@
 //
 // Run: TMPDIR=/dev/shm build/bench/text_export_bench [--rows N] [--channels C] [--no-python]
 // The recording (rows x channels x 4 bytes) and the outputs go to $TMPDIR (default /tmp);
-// on tmpfs the disk's speed stays out of the figures. Needs python3-pandas for the ratios.
+// on tmpfs the disk's speed stays out of the figures. The ratios need python3-pandas (run by
+// /usr/bin/python3, or the interpreter PYTHON names).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
