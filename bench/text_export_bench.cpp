@@ -49,10 +49,17 @@ struct Reference {
 
 Reference RunPython(const Recording& r, const std::string& outDir) {
     Reference reference;
-    const std::string command =
-        std::string("python3 '") + TEXT_EXPORT_REFERENCE_SCRIPT + "' '" + r.path + "' " +
-        std::to_string(r.frames) + " " + std::to_string(r.channels) + " " + std::to_string(FACTOR) +
-        " " + std::to_string(OFFSET) + " " + std::to_string(STEP) + " '" + outDir + "'";
+    // Debian's interpreter, which python3-pandas installs into, unless PYTHON names another.
+    const char* python = std::getenv("PYTHON");
+    std::string command = python != nullptr ? python : "/usr/bin/python3";
+    for (const std::string& argument :
+         {std::string(TEXT_EXPORT_REFERENCE_SCRIPT), r.path, std::to_string(r.frames),
+          std::to_string(r.channels), std::to_string(FACTOR), std::to_string(OFFSET),
+          std::to_string(STEP), outDir}) {
+        command += " '";
+        command += argument;
+        command += "'";
+    }
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)
         return reference;
@@ -115,8 +122,8 @@ int main(int argc, char** argv) {
         record->name = dataset->name;
         record->handle = dataset;
         record->step = STEP;
-        record->carrierName = "Time";
-        record->carrierUnit = "s";
+        record->carrierName = std::string("Time");
+        record->carrierUnit = std::string("s");
         records.push_back(std::move(record));
         datasets.push_back(dataset);
     }
