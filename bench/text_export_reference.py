@@ -3,8 +3,8 @@
 memory, through pandas.DataFrame.to_csv and numpy.savetxt with the same number format.
 
 Usage: text_export_reference.py RECORDING.dta ROWS CHANNELS FACTOR OFFSET STEP OUTDIR
-Prints "pandas SECONDS" and "numpy SECONDS" (the writing only; the reading and the
-calibration happen before the clock starts)."""
+Prints "pandas WALL CPU" and "numpy WALL CPU" in seconds (the writing only; the reading
+and the calibration happen before the clocks start)."""
 import os
 import sys
 import time
@@ -25,16 +25,18 @@ def main():
 
     target = os.path.join(out_dir, "reference.txt")
     frame = pandas.DataFrame(values)
-    start = time.perf_counter()
+    start, cpu = time.perf_counter(), time.process_time()
     frame.to_csv(target, sep=" ", header=False, index=False, float_format="%15.6g",
                  lineterminator="\r\n")
-    print("pandas %.3f" % (time.perf_counter() - start), flush=True)
+    print("pandas %.3f %.3f" % (time.perf_counter() - start, time.process_time() - cpu),
+          flush=True)
     del frame
     os.remove(target)
 
-    start = time.perf_counter()
+    start, cpu = time.perf_counter(), time.process_time()
     numpy.savetxt(target, values, fmt="%15.6g", delimiter=" ", newline="\r\n")
-    print("numpy %.3f" % (time.perf_counter() - start), flush=True)
+    print("numpy %.3f %.3f" % (time.perf_counter() - start, time.process_time() - cpu),
+          flush=True)
     os.remove(target)
 
 

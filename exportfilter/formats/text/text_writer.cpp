@@ -96,8 +96,7 @@ void TextRunWriter::PlanColumns(QuenarRun& run) {
             cell.record = static_cast<std::size_t>(bound - records.begin());
         }
         cell.width = column->IsFixedWidth() ? column->UsedWidth() : 0;
-        cell.adjusted = column->adjustment != 0;
-        cell.plainLineNumber = cell.type == TextColumnType::LineNumber && !cell.adjusted;
+        cell.plainLineNumber = cell.type == TextColumnType::LineNumber && column->adjustment == 0;
         if (cell.type != TextColumnType::Separator && !cell.plainLineNumber) {
             cell.number = NumberFormat::Compile(NumberCoreFormat(*column));
             cell.field = static_cast<std::size_t>(

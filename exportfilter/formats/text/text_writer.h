@@ -24,10 +24,6 @@ public:
     bool BlockRow(QuenarRun& run, const double* values) override;
     bool Row(QuenarRun& run, const double* values, const std::int32_t* flags, double x) override;
 
-    // The title lines of the run, each ending in "\n" (Windows-1252, before the line ends
-    // become CR LF).
-    const std::vector<std::string>& TitleLines() const { return m_titleLines; }
-
 private:
     // One column of the output; dataset columns without a record are left out.
     struct Cell {
@@ -41,7 +37,6 @@ private:
         std::size_t field = 0;         // the larger of the number width and the effective width
         bool plainLineNumber = false;  // "%d" of the row number
         bool local = false;
-        bool adjusted = false;
         TextAlignment alignment = TextAlignment::Right;
         std::string separator;
     };
@@ -60,9 +55,9 @@ private:
 
     const CQuenarStreamText& m_stream;
     std::vector<Cell> m_cells;
-    std::vector<std::string> m_titleLines;
-    std::vector<char> m_line;   // room for the longest line a row can make
-    bool m_feedInRows = false;  // a separator holds a line end
+    std::vector<std::string> m_titleLines;  // each ending in "\n", in Windows-1252
+    std::vector<char> m_line;               // room for the longest line a row can make
+    bool m_feedInRows = false;              // a separator holds a line end
     char m_point = '.';
     NumberFormat m_lineNumber;
     QuenarOutputFile* m_out = nullptr;
