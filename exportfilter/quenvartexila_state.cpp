@@ -1,6 +1,8 @@
 // The process-wide state of the library.
 #include "quenvartexila_state.h"
 
+#include "exportfilter/formats/text/text_stream.h"
+
 namespace grafyon::exportfilter {
 
 namespace {
@@ -8,6 +10,7 @@ namespace {
 std::unique_ptr<QuenarLibraryState> MakeState() {
     // The local folder stays empty ("no access") until the host names one.
     auto state = std::make_unique<QuenarLibraryState>();
+    RegisterTextClasses(state->registry);
     state->InstallMessageSink(std::make_unique<StderrMessageSink>());
     return state;
 }

@@ -1,5 +1,6 @@
 // The library's user interface, installed into its state when the library is loaded: Qt
 // dialogs and message boxes where a display is there, the headless answers otherwise.
+#include "exportfilter/formats/text/ui/text_pages.h"
 #include "exportfilter/ui/display_dialogs.h"
 #include "quenvartexila_state.h"
 
@@ -8,7 +9,9 @@ namespace {
 
 const bool g_userInterfaceInstalled = [] {
     QuenarLibraryState& state = QuenvartexilaState();
-    QuenvartexilaInstallDialogs(MakeDisplayDialogs(state.messenger, DefaultFilterPages()),
+    FilterPageRegistry pages = DefaultFilterPages();
+    AddTextPages(pages);
+    QuenvartexilaInstallDialogs(MakeDisplayDialogs(state.messenger, std::move(pages)),
                                 MakeDisplayMessageSink());
     return true;
 }();

@@ -30,6 +30,9 @@ inline constexpr int QUENAR_STR_FORMAT_DASYLAB = 1023;
 inline constexpr int QUENAR_STR_FORMAT_TURBOLAB = 1024;
 inline constexpr int QUENAR_STR_FORMAT_FAMOS = 1025;
 
+// File types of the "Save as" dialog, per format.
+inline constexpr int QUENAR_STR_TEXT_FILE_TYPES = 1042;
+
 inline constexpr int QUENAR_STR_TIME = 2009;
 inline constexpr int QUENAR_STR_DATASET = 2407;
 inline constexpr int QUENAR_STR_OUTPUT_CHANNEL_DEFINITION = 2423;
@@ -197,6 +200,48 @@ inline constexpr int QUENAR_MSG_ENTER_NUMBER = 7202;
 inline constexpr int QUENAR_MSG_ENTER_POSITIVE_NUMBER = 7203;
 inline constexpr int QUENAR_STR_DATA_FILE_LABEL = 7204;
 inline constexpr int QUENAR_STR_EXPORT_FILTER_LABEL = 7205;
+
+// The text writer's pages.
+inline constexpr int QUENAR_STR_TEXT_PAGE = 7300;
+inline constexpr int QUENAR_STR_TEXT_HEADER = 7301;
+inline constexpr int QUENAR_STR_TEXT_LINES_AFTER_HEADER = 7302;
+inline constexpr int QUENAR_STR_TEXT_HEADER_OWN_PAGE = 7303;
+inline constexpr int QUENAR_STR_TEXT_ROWS_ON_PAGE = 7304;
+inline constexpr int QUENAR_STR_TEXT_TITLE_MODE = 7305;
+inline constexpr int QUENAR_STR_TEXT_TITLE_MODE_0 = 7306;  // to 7308
+inline constexpr int QUENAR_STR_TEXT_LINES_AFTER_TITLE = 7309;
+inline constexpr int QUENAR_STR_TEXT_COLUMN_TYPE = 7310;
+inline constexpr int QUENAR_STR_TEXT_COLUMN_WIDTH = 7311;
+inline constexpr int QUENAR_STR_TEXT_LETTERS = 7312;
+inline constexpr int QUENAR_STR_TEXT_WIDTH_MODE_0 = 7313;   // and 7314, "variable"
+inline constexpr int QUENAR_STR_TEXT_COLUMN_TYPE_0 = 7315;  // to 7318
+inline constexpr int QUENAR_STR_TEXT_FORMAT_PAGE = 7319;
+inline constexpr int QUENAR_STR_TEXT_TYPE_LABEL = 7320;
+inline constexpr int QUENAR_STR_TEXT_WIDTH_MODE = 7321;
+inline constexpr int QUENAR_STR_TEXT_CHARACTERS = 7322;
+inline constexpr int QUENAR_STR_TEXT_SEPARATOR = 7323;
+inline constexpr int QUENAR_STR_TEXT_SEPARATOR_0 = 7324;  // to 7328
+inline constexpr int QUENAR_STR_TEXT_USER_SEPARATOR = 7329;
+inline constexpr int QUENAR_STR_TEXT_TITLE_PAGE = 7330;
+inline constexpr int QUENAR_STR_TEXT_NAME_TITLE = 7331;
+inline constexpr int QUENAR_STR_TEXT_LABEL_TITLE = 7332;
+inline constexpr int QUENAR_STR_TEXT_UNIT_TITLE = 7333;
+inline constexpr int QUENAR_STR_TEXT_USER_DEFINED = 7334;
+inline constexpr int QUENAR_STR_TEXT_ALIGNMENT = 7335;
+inline constexpr int QUENAR_STR_TEXT_BRACKETS = 7336;
+inline constexpr int QUENAR_STR_TEXT_REPRESENTATION_PAGE = 7337;
+inline constexpr int QUENAR_STR_TEXT_REPRESENTATION_0 = 7338;  // to 7340
+inline constexpr int QUENAR_STR_TEXT_REPRESENTATION = 7341;
+inline constexpr int QUENAR_STR_TEXT_NUMBER_FORMAT = 7342;
+inline constexpr int QUENAR_STR_TEXT_NUMBER_FORMAT_0 = 7343;  // to 7345
+inline constexpr int QUENAR_STR_TEXT_TIME_FORMAT = 7346;
+inline constexpr int QUENAR_STR_TEXT_TIME_FORMAT_0 = 7347;  // to 7355
+inline constexpr int QUENAR_STR_TEXT_PRECISION = 7356;
+inline constexpr int QUENAR_STR_TEXT_NUMBER_WIDTH = 7357;
+inline constexpr int QUENAR_STR_TEXT_NOTATION = 7358;
+inline constexpr int QUENAR_STR_TEXT_NOTATION_0 = 7359;  // and 7360
+inline constexpr int QUENAR_STR_TEXT_VALUE_ALIGNMENT = 7361;
+inline constexpr int QUENAR_STR_TEXT_ALIGNMENT_0 = 7362;  // to 7364
 
 // One entry of the table: an identifier with its English and German text.
 std::span<const NumberedString> QuenarStringTable();
