@@ -28,9 +28,12 @@ constexpr std::uint64_t U32_MAX = std::numeric_limits<std::uint32_t>::max();
 // A range frame that has no place in the new file is stored as -1.
 constexpr std::uint32_t NO_FRAME = 0xFFFFFFFF;
 constexpr std::size_t DATA_FILE_NAME_CHARS = 127;
-// Reads of frames that are compacted: at least this many bytes per chunk, so that the
-// frame reader reads straight into the buffer.
-constexpr std::uint64_t COMPACT_READ_BYTES = std::uint64_t(1) << 20;
+// Frames that are compacted are read in chunks of at least this many bytes: the frame
+// reader reads them straight into the buffer, and they stay in the second-level cache
+// while they are compacted. The compacted frames are written in pieces of about
+// COMPACT_WRITE_BYTES.
+constexpr std::uint64_t COMPACT_READ_BYTES = std::uint64_t(256) << 10;
+constexpr std::uint64_t COMPACT_WRITE_BYTES = std::uint64_t(1) << 20;
 // Bytes of unchanged frames per kernel copy between two progress reports.
 constexpr std::uint64_t STRAIGHT_COPY_BYTES = std::uint64_t(32) << 20;
 
@@ -274,6 +277,15 @@ public:
     int Copy(ReplacingFile& out) {
         if (!Report())
             return SAVE_CANCELLED;
+        if (m_layout.plan.compact) {
+            const std::uint64_t oldSize = m_description.FrameSize();
+            const std::uint64_t newSize = m_layout.plan.frameSize;
+            m_chunkFrames = (COMPACT_READ_BYTES + oldSize - 1) / oldSize;
+            m_pieceFrames = m_chunkFrames * std::max<std::uint64_t>(
+                                                1, COMPACT_WRITE_BYTES / (m_chunkFrames * newSize));
+            m_in.resize(m_chunkFrames * oldSize);
+            m_out.resize(m_pieceFrames * newSize);
+        }
         for (const FrameInterval& interval : m_layout.stored) {
             const int status =
                 m_layout.plan.compact ? CopyCompacted(interval, out) : CopyStraight(interval, out);
@@ -318,14 +330,11 @@ private:
         return SAVE_OK;
     }
 
+    // Reads chunks of frames and compacts them into the output buffer, which is written
+    // whenever it is full.
     int CopyCompacted(const FrameInterval& interval, ReplacingFile& out) {
         const std::uint64_t oldSize = m_description.FrameSize();
         const std::uint64_t newSize = m_layout.plan.frameSize;
-        const std::uint64_t chunkFrames = std::max<std::uint64_t>(1, COMPACT_READ_BYTES / oldSize);
-        if (m_in.empty()) {
-            m_in.resize(chunkFrames * oldSize);
-            m_out.resize(chunkFrames * newSize);
-        }
         int status = 0;
         FrameReader* reader =
             m_access.OpenReader(&m_description, static_cast<std::int64_t>(interval.first),
@@ -334,16 +343,22 @@ private:
             return SAVE_READ_FAILED;
         ReaderGuard guard(m_access, reader);
         std::uint64_t left = interval.Count();
+        std::uint64_t pending = 0;  // compacted frames in the output buffer
         while (left > 0) {
             const std::int64_t n = m_access.ReadChunk(reader);
             if (n <= 0)
                 return SAVE_READ_FAILED;
             const auto frames = std::min(static_cast<std::uint64_t>(n), left);
-            CompactFrames(m_in.data(), frames, oldSize, m_out.data(), newSize, m_layout.plan.runs);
-            if (!out.Write(std::span(m_out.data(), frames * newSize)))
-                return SAVE_WRITE_FAILED;
+            CompactFrames(m_in.data(), frames, oldSize, m_out.data() + pending * newSize, newSize,
+                          m_layout.plan.runs);
+            pending += frames;
             left -= frames;
-            m_done += frames * newSize;
+            if (pending + m_chunkFrames <= m_pieceFrames && left > 0)
+                continue;
+            if (!out.Write(std::span(m_out.data(), pending * newSize)))
+                return SAVE_WRITE_FAILED;
+            m_done += pending * newSize;
+            pending = 0;
             if (!Report())
                 return SAVE_CANCELLED;
         }
@@ -355,6 +370,8 @@ private:
     const SaveLayout& m_layout;
     const SaveProgress& m_progress;
     std::uint64_t m_done = 0;
+    std::uint64_t m_chunkFrames = 0;  // frames read at a time when compacting
+    std::uint64_t m_pieceFrames = 0;  // compacted frames written at a time
     std::vector<std::uint8_t> m_in;
     std::vector<std::uint8_t> m_out;
 };
