@@ -503,6 +503,21 @@ int SaveMeasurement(const MeasurementDescription& description, DataAccess& acces
     return SAVE_OK;
 }
 
+const Element* RangeSourceOf(const MeasurementDescription& description, std::uint64_t start,
+                             std::uint64_t stop) {
+    for (const auto& e : description.Elements()) {
+        if (start != stop && e->Kind() == ELEMENT_RANGE) {
+            const auto* range = static_cast<const RangeElement*>(e.get());
+            if (range->startFrame == start && range->stopFrame == stop)
+                return range;
+        } else if (start == stop && e->Kind() == ELEMENT_SPOT) {
+            if (static_cast<const SpotElement*>(e.get())->frame == start)
+                return e.get();
+        }
+    }
+    return nullptr;
+}
+
 const char* SaveStatusText(int status) {
     switch (status) {
         case SAVE_OK:

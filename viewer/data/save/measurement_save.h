@@ -70,6 +70,12 @@ bool IsFileOfMeasurement(const MeasurementDescription& description, const std::s
 bool TargetHitsSource(const MeasurementDescription& description, const std::string& target,
                       SaveFileForm form);
 
+// The range (kind 21) or spot (kind 22) element of the measurement that marks exactly the
+// frames start ... stop (a spot when they are equal), or null: where a range of the document
+// came from, for its recorded date-times.
+const Element* RangeSourceOf(const MeasurementDescription& description, std::uint64_t start,
+                             std::uint64_t stop);
+
 // The English text of a status for the user; "%1" stands for the target's path. Empty for
 // SAVE_OK and SAVE_CANCELLED.
 const char* SaveStatusText(int status);
