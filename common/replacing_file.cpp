@@ -60,22 +60,24 @@ int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
     return -1;
 }
 
+std::string ReplacedFilePath(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+    return error ? path : real.string();
+}
+
 ReplacingFile::~ReplacingFile() {
     Discard();
 }
 
 bool ReplacingFile::Create(const std::string& target) {
     Discard();
-    m_final = target;
+    m_final = ReplacedFilePath(target);
     m_failed = false;
     m_kernelCopy = true;
     m_written = 0;
-    std::error_code error;
-    if (std::filesystem::is_symlink(target, error)) {
-        const std::filesystem::path real = std::filesystem::weakly_canonical(target, error);
-        if (!error)
-            m_final = real.string();
-    }
     m_fd = CreateTemporaryBeside(m_final, m_temp);
     if (m_fd < 0) {
         m_temp.clear();

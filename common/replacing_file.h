@@ -12,6 +12,10 @@ namespace grafyon {
 // exclusively) and opens it for writing; the descriptor, or -1.
 int CreateTemporaryBeside(const std::string& path, std::string& tempPath);
 
+// The file a write to path replaces: the file a symbolic link names (also when that does
+// not exist yet), otherwise path itself.
+std::string ReplacedFilePath(const std::string& path);
+
 // Unbuffered: every call reaches the file (callers write in large pieces). Errors are
 // sticky, and a file that is not committed is removed, leaving the target as it was.
 class ReplacingFile {

@@ -58,7 +58,8 @@ using SaveProgress = std::function<bool(std::uint64_t done, std::uint64_t total)
 int SaveMeasurement(const MeasurementDescription& description, DataAccess& access,
                     const SaveRequest& request, const SaveProgress& progress = {});
 
-// The new data file of the Mdf form: the target with the extension ".dta".
+// The new data file of the Mdf form: the target with the extension ".dta". A target that is
+// a symbolic link gets it beside the link, where a reader opening the target looks for it.
 std::string DataFilePathFor(const std::string& target);
 // The form a file name asks for by its extension (".mcf" or ".mdf", any case).
 std::optional<SaveFileForm> FormForPath(const std::string& path);

@@ -292,5 +292,19 @@ TEST_F(SaveTest, AVariableStepIsWrittenAsTheFirstSegmentsStep) {
     ExpectSameValues(source, *copy);
 }
 
+TEST_F(SaveTest, ALinkAsTargetReplacesTheFileItNamesAndReopensThroughTheLink) {
+    test::OpenedMeasurement& source = Source(Options("source.mdf", 200, 2));
+    std::filesystem::create_directory(m_dir / "real");
+    test::WriteText(m_dir / "real/run.mdf", "old");
+    std::filesystem::create_symlink(m_dir / "real/run.mdf", m_dir / "link.mdf");
+    ASSERT_EQ(Save(Request("link.mdf", SaveFileForm::Mdf)), SAVE_OK);
+    EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "link.mdf"));
+    EXPECT_NE(test::FileText(m_dir / "real/run.mdf"), "old");
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "link.dta"));
+    auto copy = OpenForTest(m_dir / "link.mdf");
+    ASSERT_TRUE(copy->result.attached);
+    ExpectSameValues(source, *copy);
+}
+
 }  // namespace
 }  // namespace grafyon
