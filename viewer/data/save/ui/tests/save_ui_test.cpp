@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <QTranslator>
 
 #include <deque>
 #include <fstream>
 
 #include "test_support.h"
+#include "viewer/app/language_module.h"
 #include "viewer/data/save/measurement_save.h"
 #include "viewer/data/save/ui/save_as_command.h"
 #include "viewer/data/save/ui/save_strings.h"
@@ -224,6 +226,27 @@ TEST(SaveDialog, TheChosenFilterSelectsTheForm) {
     EXPECT_TRUE(std::filesystem::exists(f.dir / "chosen.mcf"));
     EXPECT_EQ(SaveString(SAVE_STR_FILE_FILTER),
               "Vantorelline-MCF-File (*.mcf)|*.mcf|Vantorelline-MDF-File (*.mdf)|*.mdf||");
+}
+
+TEST(GermanTexts, EveryTextOfSavingIsTranslated) {
+    const char* bin = std::getenv("GRAFYON_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    LanguageModule module;
+    ASSERT_TRUE(module.Load(std::string(bin) + "/Grafyon.DEU"));
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(reinterpret_cast<const uchar*>(module.TranslationData().data()),
+                                static_cast<int>(module.TranslationData().size())));
+    const QString filter = translator.translate(VIEWER_STRINGS_CONTEXT, "1061");
+    EXPECT_EQ(filter.count('|'), SaveString(SAVE_STR_FILE_FILTER).count('|'));
+    EXPECT_EQ(translator.translate("grafyon::CStorageDialog", "Storage"), "Speichern");
+    // Every message of a failed save, as the command looks it up.
+    for (const int status : std::initializer_list<int>{
+             SAVE_DATA_FILE_CANNOT_CREATE, SAVE_UNKNOWN_FORM, SAVE_DESCRIPTION_CANNOT_CREATE,
+             SAVE_TARGET_IS_SOURCE, SAVE_TOO_LARGE, SAVE_BAD_TARGET, SAVE_NO_DATASET,
+             SAVE_NO_FRAMES, SAVE_NOT_ATTACHED, SAVE_WRITE_FAILED, SAVE_READ_FAILED, -1234}) {
+        EXPECT_FALSE(translator.translate("grafyon::SaveAs", SaveStatusText(status)).isEmpty())
+            << status;
+    }
 }
 
 }  // namespace
