@@ -496,6 +496,7 @@ int SaveMeasurement(const MeasurementDescription& description, DataAccess& acces
         return SAVE_WRITE_FAILED;
     if (embedded && !descriptionFile.WriteAt(embeddedHead, head))
         return SAVE_WRITE_FAILED;
+    // Not synced to disk, as cp does not: a save keeps the speed of a copy.
     if (!embedded && !dataFile.Commit(false))
         return SAVE_WRITE_FAILED;
     if (!descriptionFile.Commit(false))

@@ -8,6 +8,7 @@
 #include "save_test_support.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/mdf_layout.h"
+#include "viewer/data/test_support/recording_builder.h"
 
 namespace grafyon {
 namespace {
@@ -290,6 +291,44 @@ TEST_F(SaveTest, AVariableStepIsWrittenAsTheFirstSegmentsStep) {
     auto copy = OpenForTest(m_dir / "step.mdf");
     EXPECT_EQ(copy->description.SampleStep(), 0.001);
     ExpectSameValues(source, *copy);
+}
+
+TEST_F(SaveTest, FramesHeldInMemoryAreSavedLikeFramesInFiles) {
+    // Segment 1 in memory, segment 2 in a data file after 3 bytes of filler.
+    test::FrameBytes memory(6, 40);
+    test::FrameBytes file(6, 60);
+    for (std::uint64_t f = 0; f < 40; ++f) {
+        memory.U16(f, 0, static_cast<std::uint16_t>(f));
+        memory.F32(f, 2, 0.5f * float(f));
+    }
+    for (std::uint64_t f = 0; f < 60; ++f) {
+        file.U16(f, 0, static_cast<std::uint16_t>(1000 + f));
+        file.F32(f, 2, -0.25f * float(f));
+    }
+    ASSERT_TRUE(test::WriteDataFile(m_dir / "part.dta", file.Bytes(), 3));
+    m_source = std::make_unique<test::OpenedMeasurement>();
+    MeasurementDescription& d = m_source->description;
+    d.Append(test::NewDescription(6)->Elements().front()->Clone());
+    d.Header()->filePath = m_dir / "memory.mdf";
+    test::AddDataset(d, "count", DATA_TYPE_USHORT, 0);
+    test::AddDataset(d, "half", DATA_TYPE_FLOAT, 2);
+    test::AddDataFile(d, 1, m_dir / "part.dta", 3);
+    const TimeSegmentElement* inMemory = test::AddSegment(d, 1, 40);
+    test::AddSegment(d, 1, 60);
+    m_source->access.SetSegmentFrames(*inMemory, memory.Bytes());
+    ASSERT_EQ(m_source->access.Attach(d, false), ATTACH_OK);
+
+    SaveRequest request = Request("joined.mcf", SaveFileForm::Mcf, StoreMode::InsideRanges);
+    request.ranges = {PlainRange(30, 49)};  // across the two segments
+    ASSERT_EQ(Save(request), SAVE_OK);
+    auto copy = OpenForTest(m_dir / "joined.mcf");
+    ASSERT_TRUE(copy->result.attached);
+    ASSERT_EQ(copy->description.FrameCount(), 20u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(AllValuesOf(*copy, *copy->Datasets()[i]),
+                  ValuesOf(*m_source, *m_source->Datasets()[i], 30, 20));
+    }
+    EXPECT_EQ(ValuesOf(*copy, *copy->Datasets()[0], 9, 2), (std::vector<double>{39, 1000}));
 }
 
 TEST_F(SaveTest, ALinkAsTargetReplacesTheFileItNamesAndReopensThroughTheLink) {
