@@ -44,6 +44,8 @@ LAYERS = {
     "viewer/data/tarko": 4,
     "viewer/data/open": 5,
     "viewer/data/test_support": 6,
+    # Saving a measurement (its tests reopen what they saved).
+    "viewer/data/save": 6,
     "viewer/data/tools": 7,
     # Settings, the shell and the diagram model.
     "viewer/settings": 2,
@@ -58,6 +60,7 @@ LAYERS = {
     "viewer/navigation": 9,
     "viewer/sheets": 9,
     "viewer/ranges": 9,
+    "viewer/data/save/ui": 9,
     "viewer/frame": 10,
     # Composition: wires every layer into the program.
     "viewer/main": 11,

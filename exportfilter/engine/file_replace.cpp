@@ -2,31 +2,12 @@
 #include "file_replace.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "path_text.h"
-
 namespace grafyon::exportfilter {
-
-int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
-    const PathParts parts = SplitPath(path);
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
-        tempPath = parts.folder + "." + parts.name + parts.extension + ".tmp-" + suffix;
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <span>
 #include <string>
 
+#include "common/replacing_file.h"
+
 namespace grafyon::exportfilter {
 
-// Creates a new file of an unused name beside path (".<name>.tmp-<random>", created
-// exclusively) and opens it for writing; the descriptor, or -1.
-int CreateTemporaryBeside(const std::string& path, std::string& tempPath);
+using grafyon::CreateTemporaryBeside;
 
 // Writes the bytes into a new file beside path and renames it over path. On failure the
 // old file stays as it was and no temporary file is left. A file that is replaced keeps

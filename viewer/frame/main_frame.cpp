@@ -26,6 +26,8 @@
 #include "toolbars_dialog.h"
 #include "viewer/app/viewer_identity.h"
 #include "viewer/app/viewer_strings.h"
+#include "viewer/data/save/ui/save_as_command.h"
+#include "viewer/data/save/ui/save_strings.h"
 #include "viewer/help/user_manual.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/view_navigator.h"
@@ -146,7 +148,8 @@ void CMainFrame::CreateMenus() {
     m_fileMenu = menuBar()->addMenu(tr("&File"));
     QAction* open = AddCommand(ID_FILE_OPEN, tr("&Open...\tCtrl+O"), &CMainFrame::OnFileOpen);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* saveAs = AddCommand(ID_FILE_SAVE_AS, tr("Save &As...\tCtrl+S"), nullptr);
+    QAction* saveAs =
+        AddCommand(ID_FILE_SAVE_AS, tr("Save &As...\tCtrl+S"), &CMainFrame::OnFileSaveAs);
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* exportData = AddCommand(ID_FILE_EXPORT, tr("&Exportieren...\tCtrl+X"), nullptr);
     exportData->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -212,8 +215,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Features not built yet: saving, export, linking and the export filters.
-    for (int id : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_LINK, ID_TOOLS_EXPORT_FILTER})
+    // Features not built yet: export, linking and the export filters.
+    for (int id : {ID_FILE_EXPORT, ID_FILE_LINK, ID_TOOLS_EXPORT_FILTER})
         m_actions[id]->setEnabled(false);
     m_actions[ID_APP_ABOUT]->setEnabled(static_cast<bool>(m_hooks.showAbout));
 }
@@ -311,6 +314,7 @@ void CMainFrame::UpdateOwnCommands() {
         m_actions[id]->setEnabled(RangeCommandEnabled(id, state));
     m_actions[ID_VIEW_DIAGRAMS]->setEnabled(document.HasUsableData());
     m_actions[ID_FILE_INFO]->setEnabled(FileInfoAvailable(document));
+    m_actions[ID_FILE_SAVE_AS]->setEnabled(document.HasUsableData());
 }
 
 void CMainFrame::StoreModes() {
@@ -379,6 +383,14 @@ void CMainFrame::OnFileOpen() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     OpenFile(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::OnFileSaveAs() {
+    const std::optional<QString> stored =
+        RunSaveAs(this, *m_runtime.document, m_runtime.settings,
+                  NameFiltersFromTable(SaveString(SAVE_STR_FILE_FILTER)));
+    if (stored)
+        OpenFile(*stored);
 }
 
 void CMainFrame::OnFileNew() {

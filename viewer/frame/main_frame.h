@@ -61,6 +61,8 @@ public:
     bool OpenFile(const QString& path);
     // Asks for a file with the open filter and opens it.
     void OnFileOpen();
+    // "Save As": stores the measurement and opens the stored file when asked to.
+    void OnFileSaveAs();
     // The about box, through the program's hook.
     void OnAppAbout();
     // Closes the measurement and shows the empty view.

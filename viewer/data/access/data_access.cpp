@@ -377,6 +377,19 @@ void DataAccess::CloseReader(FrameReader* reader) {
     std::erase_if(m_readers, [&](const OpenReaderEntry& e) { return e.reader.get() == reader; });
 }
 
+int DataAccess::FrameStretches(const MeasurementDescription& description, std::uint64_t first,
+                               std::int64_t count, std::vector<FrameStretch>& stretches) const {
+    const Attachment* a = Find(&description);
+    if (a == nullptr)
+        return READER_NOT_ATTACHED;
+    const std::uint64_t frames = a->source.frameCount;
+    if (first >= frames)
+        return READER_BAD_FIRST_FRAME;
+    const std::uint64_t left = frames - first;
+    const std::uint64_t n = count < 0 ? left : std::min(left, static_cast<std::uint64_t>(count));
+    return a->source.Stretches(first, n, stretches);
+}
+
 const DatasetSummary* DataAccess::Summary(const Dataset& dataset) const {
     const Attachment* a = AttachmentOf(dataset);
     if (a == nullptr)

@@ -119,6 +119,13 @@ public:
     std::int64_t ReadChunk(FrameReader* reader);
     void CloseReader(FrameReader* reader);
 
+    // Where frames [first, first + count) lie (count < 0 or beyond the end: to the end),
+    // one stretch per time segment touched, so that frames copied unchanged need not pass
+    // through a buffer. READER_OK, READER_NOT_ATTACHED, READER_BAD_FIRST_FRAME or
+    // READ_TRUNCATED.
+    int FrameStretches(const MeasurementDescription& description, std::uint64_t first,
+                       std::int64_t count, std::vector<FrameStretch>& stretches) const;
+
     // --- Values ----------------------------------------------------------------------
     // Queries take a dataset of an attached description. Kind-101/110 datasets, unreadable
     // types and datasets that do not fit the frame are never read (QUERY_NOT_READABLE).

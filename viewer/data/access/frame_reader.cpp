@@ -47,6 +47,37 @@ int FrameSource::ReadFrames(std::uint64_t first, std::uint64_t count, std::uint8
     return READ_OK;
 }
 
+int FrameSource::Stretches(std::uint64_t first, std::uint64_t count,
+                           std::vector<FrameStretch>& stretches) const {
+    while (count > 0) {
+        const std::size_t index = SegmentOf(first);
+        if (index >= segments.size())
+            return READ_TRUNCATED;
+        const SegmentSource& s = segments[index];
+        const std::uint64_t inside = first - s.firstFrame;
+        const std::uint64_t n = std::min(count, s.frameCount - inside);
+        FrameStretch stretch;
+        stretch.bytes = n * frameSize;
+        if (s.inMemory) {
+            if ((inside + n) * frameSize > s.memory.size())
+                return READ_TRUNCATED;
+            stretch.memory = s.memory.subspan(inside * frameSize, stretch.bytes);
+        } else if (s.file != nullptr) {
+            stretch.file = s.file;
+            stretch.position = s.filePosition + inside * frameSize;
+            if (stretch.position > s.file->Size() ||
+                stretch.bytes > s.file->Size() - stretch.position)
+                return READ_TRUNCATED;
+        } else {
+            return READ_TRUNCATED;
+        }
+        stretches.push_back(stretch);
+        first += n;
+        count -= n;
+    }
+    return READ_OK;
+}
+
 std::unique_ptr<FrameReader> FrameReader::Create(const FrameSource& source, std::int64_t first,
                                                  std::int64_t count, std::span<std::uint8_t> buffer,
                                                  int& status) {

@@ -21,6 +21,15 @@ struct SegmentSource {
     bool inMemory = false;
 };
 
+// A run of consecutive frames of one time segment as it lies in its source: a stretch of
+// an open data file, or of the segment's memory.
+struct FrameStretch {
+    const MappedFile* file = nullptr;  // null when the frames are in memory
+    std::uint64_t position = 0;        // in the data file
+    std::uint64_t bytes = 0;
+    std::span<const std::uint8_t> memory;  // the frames, when they are in memory
+};
+
 // Where every frame of an attached measurement lies. Owned by the DataAccess.
 struct FrameSource {
     const MeasurementDescription* description = nullptr;
@@ -34,6 +43,11 @@ struct FrameSource {
     // views, for short random reads. READ_OK or a ReadStatus; READ_TRUNCATED also when a
     // frame lies beyond the segments.
     int ReadFrames(std::uint64_t first, std::uint64_t count, std::uint8_t* dest) const;
+    // Appends the stretches of frames [first, first + count), one per segment touched, in
+    // order. READ_OK, or READ_TRUNCATED when a frame lies beyond the segments or the
+    // stretch is not inside its file or memory.
+    int Stretches(std::uint64_t first, std::uint64_t count,
+                  std::vector<FrameStretch>& stretches) const;
 };
 
 // One read request: frames [FirstFrame(), FirstFrame() + FrameCount()) of a

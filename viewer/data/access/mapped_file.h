@@ -88,6 +88,9 @@ public:
     const std::string& Path() const { return m_path; }
     std::uint64_t Size() const { return m_size; }
     FileIdentity Identity() const { return m_identity; }
+    // The descriptor, for copies in the kernel (copy_file_range with explicit positions,
+    // which leave the file's own position alone); -1 when closed.
+    int Descriptor() const { return m_fd; }
 
     int ReferenceCount() const { return m_references; }
     void AddReference() { ++m_references; }

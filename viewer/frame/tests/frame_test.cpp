@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
@@ -249,12 +250,12 @@ TEST(MainFrame, MenusToolbarsAndStatusBar) {
 
     // Commands of features not built yet, and the about box without its hook, are there
     // and disabled; the workspace and help are not.
-    for (int id : {57604, 32807, 32773, 32816, 32808, 57664})
+    for (int id : {32807, 32773, 32816, 32808, 57664})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     for (int id : {57601, 32804, 57670, 32771, 32803})
         EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
     // Without a measurement nothing that needs one is enabled.
-    for (int id : {32774, 32797, 32798, 32799, 32814})
+    for (int id : {57604, 32774, 32797, 32798, 32799, 32814})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
 }
 
@@ -319,6 +320,33 @@ TEST(MainFrame, RangeBordersAddAnOrderedRange) {
     EXPECT_TRUE(found);
     // The mark was used up.
     EXPECT_FALSE(f.frame->Action(ID_RANGE_SECOND_BORDER)->isEnabled());
+}
+
+TEST(MainFrame, SaveAsStoresTheMeasurementAndOpensTheStoredFile) {
+    FrameFixture f;
+    const std::string path = WriteRecording(f.dir, "source.mdf", 4000);
+    ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+    ASSERT_TRUE(f.frame->Action(ID_FILE_SAVE_AS)->isEnabled());
+    f.runtime.settings.openStoredFile = true;
+    f.runtime.settings.saveFileFilterIndex = 1;
+    const QString target = QString::fromStdString(f.dir / "stored.mcf");
+    // The "Storage" dialog, then the file dialog.
+    QTimer::singleShot(0, [target] {
+        auto* storage = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(storage, nullptr);
+        EXPECT_EQ(storage->windowTitle(), "Storage");
+        QTimer::singleShot(0, [target] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            files->selectFile(target);
+            static_cast<QDialog*>(files)->accept();
+        });
+        storage->accept();
+    });
+    QTest::keyClick(f.frame.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(f.runtime.document->PathName(), target);
+    EXPECT_EQ(f.runtime.document->Description().FrameCount(), 4000u);
+    EXPECT_TRUE(f.messages.empty());
 }
 
 TEST(GermanTexts, EveryNumberedTextOfTheWindowAndTheViewIsTranslated) {
