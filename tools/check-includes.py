@@ -42,6 +42,7 @@ LAYERS = {
     "viewer/data/tarko": 4,
     "viewer/data/open": 5,
     "viewer/data/test_support": 6,
+    "viewer/data/export": 7,
     "viewer/data/tools": 7,
     # Settings, the shell and the diagram model.
     "viewer/settings": 2,
