@@ -230,11 +230,14 @@ int RunExportCommand(const ExportCommandLine& line, const FilterSearchFolders& f
     scan.summaries = false;
     access.SetScanOptions(scan);
     const MeasurementOpenResult opened = OpenMeasurement(line.file, description, access);
+    bool openReported = true;
     if (!opened.fileOpened) {
         std::fprintf(err, "grafyon-export: \u00ab%s\u00bb cannot be opened.\n", line.file.c_str());
     } else if (const char* text = OpenMessageText(opened.message)) {
         std::fprintf(err, "grafyon-export: \u00ab%s\u00bb: %s (open status %d)\n",
                      line.file.c_str(), text, StatusCode(opened.status));
+    } else {
+        openReported = false;
     }
     ExportSource source;
     source.documentPath = line.file;
@@ -253,7 +256,9 @@ int RunExportCommand(const ExportCommandLine& line, const FilterSearchFolders& f
     const ExportOutcome outcome = RunExport(source, request);
     if (outcome.result == EXPORT_OK)
         return 0;
-    std::fprintf(err, "grafyon-export: %s\n", outcome.reason.c_str());
+    // A file that did not open has said why already.
+    if (outcome.result != EXPORT_NO_DATA || !openReported)
+        std::fprintf(err, "grafyon-export: %s\n", outcome.reason.c_str());
     if (outcome.result == EXPORT_NO_FILTER) {
         std::string list;
         for (const std::string& folder : searched)
