@@ -4,6 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TIMEOUT ?= 5
 CMAKE_ARGS ?=
 JOBS       ?= $(shell nproc)
 
@@ -52,7 +53,7 @@ fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DGRAFYON_FUZZ=ON -DGRAFYON_GUI=OFF -DGRAFYON_TESTS=OFF $(CMAKE_ARGS)
 	cmake --build $(FUZZ_BUILD) --target grafyon_fuzz -j $(JOBS)
-	./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	FUZZ_TIMEOUT=$(FUZZ_TIMEOUT) ./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -50,7 +50,9 @@ BinaryFileReader& BinaryFileReader::operator=(BinaryFileReader&& other) noexcept
 
 bool BinaryFileReader::Open(const std::string& path) {
     Close();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening a FIFO or a device for reading can wait forever for the other side; without
+    // blocking it returns at once and the type check below refuses it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st {};
@@ -58,6 +60,8 @@ bool BinaryFileReader::Open(const std::string& path) {
         ::close(fd);
         return false;
     }
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     m_fd = fd;
     m_size = static_cast<std::uint64_t>(st.st_size);
     return true;

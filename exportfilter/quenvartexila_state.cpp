@@ -1,20 +1,13 @@
 // The process-wide state of the library.
 #include "quenvartexila_state.h"
 
-#include <cstdlib>
-
 namespace grafyon::exportfilter {
 
 namespace {
 
 std::unique_ptr<QuenarLibraryState> MakeState() {
+    // The local folder stays empty ("no access") until the host names one.
     auto state = std::make_unique<QuenarLibraryState>();
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        std::string folder = home;
-        if (folder.back() != '/')
-            folder += '/';
-        state->folders.local = folder + "Tervix/";
-    }
     state->InstallMessageSink(std::make_unique<StderrMessageSink>());
     return state;
 }

@@ -10,8 +10,8 @@
 
 namespace grafyon::exportfilter {
 
-// Made on first use: the local filter folder "$HOME/Tervix/", messages on standard error
-// and the headless dialogs until a user interface is installed.
+// Made on first use: no local filter folder until the host names one, messages on standard
+// error and the headless dialogs until a user interface is installed.
 QuenarLibraryState& QuenvartexilaState();
 
 // Installs the dialogs and progress window and the message boxes of a user interface; a

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for a number of seconds each, starting from its
 # seed corpus. Usage: fuzz/run.sh BUILD_FOLDER SECONDS
+# FUZZ_TIMEOUT (seconds, default 5) is the time one input may take before it counts as a hang.
 set -euo pipefail
 build=${1:-build-fuzz}
 seconds=${2:-60}
@@ -17,9 +18,13 @@ for target in "$dir"/*_fuzz; do
     if [ -x "${target}_seeds" ]; then
         "${target}_seeds" "$corpus"
     fi
+    dict=()
+    if [ -f "$dir/$name.dict" ]; then
+        dict=(-dict="$dir/$name.dict")
+    fi
     echo "fuzz: $name for ${seconds}s"
     if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        "$target" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-5}" "${dict[@]}" -rss_limit_mb=2048 \
         -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus"; then
         echo "fuzz: $name failed; the input is in $artifacts"
         status=1

@@ -38,6 +38,8 @@ LAYERS = {
     # Measurement data: the model, access to the data files, the readers, opening by content.
     "viewer/data": 2,
     "viewer/data/access": 3,
+    "viewer/data/info": 3,
+    "viewer/data/info/ui": 4,
     "viewer/data/mdf": 4,
     "viewer/data/tarko": 4,
     "viewer/data/open": 5,

@@ -49,7 +49,10 @@ public:
     }
     SaveAsDialog* SaveAs() override { return Active().SaveAs(); }
     FilterEditor* Editor() override { return Active().Editor(); }
+    // With message boxes off the host runs unattended: progress goes to standard error.
     std::unique_ptr<ProgressDisplay> OpenProgress(ProgressMode mode) override {
+        if (!m_messenger.BoxesEnabled())
+            return m_headless.OpenProgress(mode);
         return Active().OpenProgress(mode);
     }
 

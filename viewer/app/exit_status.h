@@ -8,8 +8,9 @@ namespace grafyon {
 inline constexpr int GRAFY_EXIT_SUCCESS = 0;
 // Start-up failed for another reason than the file (for example no main window).
 inline constexpr int GRAFY_EXIT_STARTUP_FAILED = 1;
-// No measurement was opened: the named file could not be opened, none was named for an
-// unattended run, or the opened file holds no data that could be exported.
+// An unattended run opened no measurement: the named file could not be opened, none was
+// named, or the opened file holds no data that could be exported. (Without "AutoExit" a
+// file that does not open leaves the viewer running with an empty document.)
 inline constexpr int GRAFY_EXIT_NOT_OPENED = 2;
 // The requested export ran and failed.
 inline constexpr int GRAFY_EXIT_EXPORT_FAILED = 3;

@@ -133,10 +133,15 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     InitAboutDialog();
     GRAFYON_TRACE("InitAboutDialog() ausgefuehrt");
 
-    // Automation registration: "/Embedding" and "/Automation" start the program normally,
-    // as nothing could drive or end an invisible automation server on Linux.
-    GRAFYON_TRACE("m_server.UpdateRegistry(OAT_DISPATCH_OBJECT) ausgefuehrt");
-    GRAFYON_TRACE("UpdateRegistryAll() ausgefuehrt");
+    // Automation registration. An embedded or automated start keeps its trace line and
+    // shows no splash, but then starts like any other: nothing could drive or end an
+    // invisible automation server on Linux, so its window shows.
+    if (m_commandLine.m_runEmbedded || m_commandLine.m_runAutomated) {
+        GRAFYON_TRACE("COleTemplateServer::RegisterAll() ausgefuehrt");
+    } else {
+        GRAFYON_TRACE("m_server.UpdateRegistry(OAT_DISPATCH_OBJECT) ausgefuehrt");
+        GRAFYON_TRACE("UpdateRegistryAll() ausgefuehrt");
+    }
 
     // The main window, and the file of the command line or an empty document.
     if (!ProcessShellCommand())
@@ -300,12 +305,18 @@ bool CGrafyonApp::ProcessShellCommand() {
         case ShellCommand::FilePrint:
         case ShellCommand::FilePrintTo:
             // Printing from the command line is not offered; the file is opened.
-            if (!OpenDocumentFile(m_commandLine.m_fileName)) {
+            if (OpenDocumentFile(m_commandLine.m_fileName)) {
+                AddToRecentFileList(m_commandLine.m_fileName);
+                return true;
+            }
+            // The open has shown its message. An unattended run ends with its status; a
+            // user, who may have started the viewer from a file manager, keeps the viewer
+            // with an empty document.
+            if (m_commandLine.m_autoExit) {
                 m_exitStatus = GRAFY_EXIT_NOT_OPENED;
                 return false;
             }
-            AddToRecentFileList(m_commandLine.m_fileName);
-            return true;
+            break;
         case ShellCommand::FileNew:
         case ShellCommand::FileDDE:
         case ShellCommand::AppUnregister:

@@ -116,8 +116,9 @@ void CGrafyonCommandLineInfo::ParseFrameworkLast() {
     if (m_shellCommand == ShellCommand::FileNew && !m_fileName.empty()) {
         m_shellCommand = ShellCommand::FileOpen;
     }
-    // Embedded and automated starts have no meaning here: they keep the splash like any
-    // other start, so only the viewer's own rule below can switch it off.
+    // Like the framework's own parser: an embedded or automated start shows no splash.
+    if (m_runEmbedded || m_runAutomated)
+        m_showSplash = false;
 }
 
 }  // namespace grafyon

@@ -21,6 +21,9 @@ constexpr ViewerStringEntry STRINGS[] = {
      "Automatic Exit: \u00ab%1\u00bb was not opened or holds no data."},
     {GRAFY_STR_AUTO_EXIT_EXPORT_FAILED,
      "Automatic Exit: the export with the filter \u00ab%1\u00bb failed (result %2)."},
+    {GRAFY_STR_SHORT_DATA_FILE,
+     "Warning!\nThe data file \u00ab%1\u00bb ends early: %2 of %3 samples are missing.\n"
+     "Only the samples it holds are shown, exported and saved."},
 };
 
 static_assert(std::is_sorted(std::begin(STRINGS), std::end(STRINGS),

@@ -23,6 +23,7 @@
 #include "environment/varnokastell.h"
 #include "exportfilter/quenvartexila.h"
 #include "file_filter.h"
+#include "file_info_command.h"
 #include "frame_strings.h"
 #include "toolbars_dialog.h"
 #include "viewer/app/message_box.h"
@@ -83,6 +84,8 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
             [this] { OpenDiagramSheet(DIAGRAM_PAGE_X_AXIS); });
     connect(m_navigator, &CViewNavigator::CurvePropertiesRequested, this,
             [this] { OpenDiagramSheet(DIAGRAM_PAGE_CURVES); });
+    connect(m_navigator, &CViewNavigator::InformationRequested, this,
+            [this](Dataset* dataset) { ShowFileInformation(this, *m_runtime.document, dataset); });
 
     CreateMenus();
     CreateToolBars();
@@ -151,7 +154,7 @@ void CMainFrame::CreateMenus() {
     QAction* exportData =
         AddCommand(ID_FILE_EXPORT, tr("&Exportieren...\tCtrl+X"), &CMainFrame::OnFileExport);
     exportData->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), nullptr);
+    QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), &CMainFrame::OnFileInfo);
     info->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     QAction* link = AddCommand(ID_FILE_LINK, tr("&Link data files\tStrg+L"), nullptr);
     link->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -214,8 +217,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Features not built yet: saving, file information and linking.
-    for (int id : {ID_FILE_SAVE_AS, ID_FILE_INFO, ID_FILE_LINK})
+    // Features not built yet: saving and linking.
+    for (int id : {ID_FILE_SAVE_AS, ID_FILE_LINK})
         m_actions[id]->setEnabled(false);
     m_actions[ID_APP_ABOUT]->setEnabled(static_cast<bool>(m_hooks.showAbout));
 }
@@ -315,6 +318,7 @@ void CMainFrame::UpdateOwnCommands() {
     m_actions[ID_FILE_EXPORT]->setEnabled(document.HoldsData() && document.OpenStatus() == 0 &&
                                           !ExportIsRunning());
     m_actions[ID_TOOLS_EXPORT_FILTER]->setEnabled(!ExportIsRunning());
+    m_actions[ID_FILE_INFO]->setEnabled(FileInfoAvailable(document));
 }
 
 void CMainFrame::StoreModes() {
@@ -456,6 +460,11 @@ void CMainFrame::OnShowRange() {
         document.UpdateAllViews(hint);
 }
 
+void CMainFrame::OnFileInfo() {
+    if (m_actions[ID_FILE_INFO]->isEnabled())
+        ShowFileInformation(this, *m_runtime.document);
+}
+
 void CMainFrame::OnToolbars() {
     CToolbarsDialog dialog(m_toolBars, this);
     dialog.exec();
@@ -483,6 +492,9 @@ std::optional<int> CMainFrame::OpenDiagramSheet(int page) {
     DiagramSheetHooks hooks;
     hooks.reorder = [&document](const std::vector<Dataset*>& order) {
         return document.Description().ReorderDatasets(order);
+    };
+    hooks.showInfo = [this, &document](Dataset& dataset) {
+        ShowFileInformation(this, document, &dataset);
     };
     int shownPage = page;
     const DiagramChanges changes =

@@ -69,6 +69,8 @@ public:
     void OnFileExport();
     // The export library's filter management.
     void OnExportFilter();
+    // "Information...": the file information, opened on "General".
+    void OnFileInfo();
     // Refreshes the enabled state and check marks of every command.
     void UpdateCommandUI();
 

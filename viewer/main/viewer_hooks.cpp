@@ -12,6 +12,7 @@
 #include "viewer/app/grafyon_app.h"
 #include "viewer/app/message_box.h"
 #include "viewer/app/splash/glimrae.h"
+#include "viewer/app/viewer_strings.h"
 #include "viewer/frame/document_export.h"
 #include "viewer/frame/main_frame.h"
 #include "viewer/frame/viewer_runtime.h"
@@ -56,6 +57,13 @@ GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks) {
         CGrafyonDoc* document = runtime.document.get();
         document->SetMessageSink([](int number, const QString& path) {
             ShowMessageBox(DocumentMessageText(number, path), MessageIcon::Error);
+        });
+        document->SetShortDataFileSink([](const ShortDataFile& file) {
+            ShowMessageBox(ViewerString(GRAFY_STR_SHORT_DATA_FILE)
+                               .arg(QString::fromStdString(file.path))
+                               .arg(file.missingFrames)
+                               .arg(file.declaredFrames),
+                           MessageIcon::Warning);
         });
         return std::make_unique<CMainFrame>(runtime, frameHooks);
     };

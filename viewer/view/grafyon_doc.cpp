@@ -110,6 +110,11 @@ bool CGrafyonDoc::OnOpenDocument(const QString& path) {
         UpdateAllViews(HINT_CURVES);
     }
     emit PathChanged(m_path);
+    // Told once the document shows what exists.
+    if (m_shortDataFile) {
+        for (const ShortDataFile& file : opened.shortDataFiles)
+            m_shortDataFile(file);
+    }
     return true;
 }
 

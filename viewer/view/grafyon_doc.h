@@ -14,6 +14,7 @@
 #include "model/zoom_history.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/measurement_description.h"
+#include "viewer/data/open/short_data_files.h"
 
 namespace grafyon {
 
@@ -23,6 +24,8 @@ inline constexpr int CANNOT_OPEN_FILE_MESSAGE = 4200;
 
 // The string number of the message and, for a file that cannot be opened at all, its path.
 using DocumentMessage = std::function<void(int stringNumber, const QString& path)>;
+// A data file that ends early; the document holds the frames that exist.
+using ShortDataFileWarning = std::function<void(const ShortDataFile& file)>;
 
 class CGrafyonDoc : public QObject {
     Q_OBJECT
@@ -41,6 +44,7 @@ public:
     // The settings and colors a freshly opened document's first view is made from.
     void SetInitialView(const InitialViewSettings& settings, std::vector<std::uint32_t> colors);
     void SetMessageSink(DocumentMessage sink) { m_message = std::move(sink); }
+    void SetShortDataFileSink(ShortDataFileWarning sink) { m_shortDataFile = std::move(sink); }
 
     MeasurementDescription& Description() { return m_description; }
     DataAccess& Access() { return *m_access; }
@@ -90,6 +94,7 @@ private:
     InitialViewSettings m_initialView;
     std::vector<std::uint32_t> m_colors;
     DocumentMessage m_message;
+    ShortDataFileWarning m_shortDataFile;
     QString m_path;
     int m_openStatus = -100;
 };

@@ -137,12 +137,16 @@ TEST(CommandLine, FrameworkSwitchesKeepTheirMeaning) {
     EXPECT_EQ(printTo.m_driverName, "driver");
     EXPECT_EQ(printTo.m_portName, "port");
 
-    // Accepted, recorded, and without effect on the splash.
+    // Accepted and recorded; an embedded or automated start shows no splash.
     const CGrafyonCommandLineInfo embedded = Parse({"/Embedding"});
     EXPECT_TRUE(embedded.m_runEmbedded);
-    EXPECT_TRUE(embedded.m_showSplash);
+    EXPECT_FALSE(embedded.m_showSplash);
     EXPECT_TRUE(embedded.m_fileName.empty());
-    EXPECT_TRUE(Parse({"-Automation", "x.mdf"}).m_runAutomated);
+    const CGrafyonCommandLineInfo automated = Parse({"-Automation", "x.mdf"});
+    EXPECT_TRUE(automated.m_runAutomated);
+    EXPECT_FALSE(automated.m_showSplash);
+    EXPECT_EQ(automated.m_fileName, "x.mdf");
+    EXPECT_TRUE(Parse({"x.mdf"}).m_showSplash);
 }
 
 TEST(CommandLine, OwnSwitchAsLastParameterAlsoReachesTheFramework) {

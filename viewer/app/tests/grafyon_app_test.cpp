@@ -239,16 +239,55 @@ TEST_F(AppTest, NormalStartShowsTheMainWindowUnlessHidden) {
     }
 }
 
-TEST_F(AppTest, EmbeddingAndAutomationStartLikeANormalRun) {
-    // Nothing is embedded or automated on this platform: the window shows as usual.
+TEST_F(AppTest, EmbeddingAndAutomationTraceTheirStartShowNoSplashAndShowTheWindow) {
+    // Nothing could drive or end an invisible server on this platform: the window shows.
     for (const char* framework : {"/Embedding", "-Automation"}) {
+        std::filesystem::remove(Home("Grafy.log"));
         Recorder recorder;
         CGrafyonApp app(recorder.Hooks());
-        const std::vector<std::string> parameters = {"-NS", framework};
+        const std::vector<std::string> parameters = {"-DebugFile", framework};
         EXPECT_TRUE(app.InitInstance(parameters)) << framework;
         ASSERT_NE(app.MainWindow(), nullptr) << framework;
         EXPECT_TRUE(app.MainWindow()->isVisible()) << framework;
         EXPECT_EQ(app.ExitInstance(), GRAFY_EXIT_SUCCESS) << framework;
+
+        const std::vector<std::string> messages = TraceMessages();
+        const auto at = [&](const std::string& message) {
+            return std::find(messages.begin(), messages.end(), message) - messages.begin();
+        };
+        const auto registered = at("COleTemplateServer::RegisterAll() ausgefuehrt");
+        ASSERT_LT(registered, std::ssize(messages)) << framework;
+        EXPECT_EQ(messages[registered - 1], "InitAboutDialog() ausgefuehrt") << framework;
+        EXPECT_EQ(messages[registered + 1], "ProcessShellCommand() ausgefuehrt") << framework;
+        EXPECT_EQ(at("m_server.UpdateRegistry(OAT_DISPATCH_OBJECT) ausgefuehrt"),
+                  std::ssize(messages))
+            << framework;
+        EXPECT_EQ(at("GlimraeCreate() ausgefuehrt"), std::ssize(messages)) << framework;
+        EXPECT_LT(at("ShowWindow() ausgefuehrt"), std::ssize(messages)) << framework;
+    }
+}
+
+TEST_F(AppTest, AFileThatDoesNotOpenLeavesAnEmptyDocument) {
+    // As a file manager starts the viewer: the open has shown its message.
+    for (bool withFilter : {false, true}) {
+        Recorder recorder;
+        recorder.openSucceeds = false;
+        recorder.state = {false, -100};
+        CGrafyonApp app(recorder.Hooks());
+        std::vector<std::string> parameters = {"run.mdf", "-NS"};
+        if (withFilter)
+            parameters = {"run.mdf", "/EF", "F"};
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(app.InitInstance(parameters)) << withFilter;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << withFilter;
+        const std::vector<std::string> shell = {"createMainWindow", "openDocumentFile run.mdf",
+                                                "newDocument", "firstDocumentState"};
+        const auto first = std::find(recorder.calls.begin(), recorder.calls.end(), shell[0]);
+        EXPECT_EQ(std::vector<std::string>(first, recorder.calls.end()), shell) << withFilter;
+        ASSERT_NE(app.MainWindow(), nullptr);
+        EXPECT_TRUE(app.MainWindow()->isVisible());
+        EXPECT_TRUE(app.RecentFiles().Entries().empty());
+        EXPECT_EQ(app.ExitInstance(), GRAFY_EXIT_SUCCESS);
     }
 }
 
@@ -261,10 +300,17 @@ TEST_F(AppTest, WithoutConnectedPartsTheStandInsAnswer) {
 
     CGrafyonApp opening;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(opening.InitInstance(Params({"/tmp/none.mdf", "-NS"})));
+    EXPECT_TRUE(opening.InitInstance(Params({"/tmp/none.mdf", "-NS"})));
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Grafy: Following file cannot be opened !\n\xc2\xab/tmp/none.mdf\xc2\xbb\n");
-    EXPECT_EQ(opening.ExitInstance(), GRAFY_EXIT_NOT_OPENED);
+    EXPECT_EQ(opening.ExitInstance(), GRAFY_EXIT_SUCCESS);
+
+    CGrafyonApp unattended;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(unattended.InitInstance(Params({"/tmp/none.mdf", "/AX"})));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Grafy: Following file cannot be opened !\n\xc2\xab/tmp/none.mdf\xc2\xbb\n");
+    EXPECT_EQ(unattended.ExitInstance(), GRAFY_EXIT_NOT_OPENED);
 }
 
 TEST_F(AppTest, ExitHandlerWithoutStartUpWritesNothingBack) {

@@ -225,6 +225,34 @@ TEST_F(GrafyonRun, UnattendedRunWithoutADisplayEndsByItself) {
         << named.standardError;
 }
 
+TEST_F(GrafyonRun, AFileThatCannotBeOpenedLeavesTheViewerRunning) {
+    const RunResult run = RunUntilStarted({"missing.mdf", "-DebugFile", "-NS"});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_NE(run.standardError.find(
+                  "Grafy: Following file cannot be opened !\n\xc2\xabmissing.mdf\xc2\xbb\n"),
+              std::string::npos)
+        << run.standardError;
+}
+
+TEST_F(GrafyonRun, ADataFileThatEndsEarlyIsAWarning) {
+    const std::string recording = m_dir / "cut.mdf";
+    QProcess generate;
+    generate.start(QString::fromStdString(BinDir() + "/grafyon-generate"),
+                   {"--frames", "1000", "--channels", "3", QString::fromStdString(recording)});
+    ASSERT_TRUE(generate.waitForFinished(RUN_TIMEOUT_MS));
+    ASSERT_EQ(generate.exitCode(), 0) << generate.readAllStandardError().toStdString();
+    const std::string data = m_dir / "cut.dta";
+    std::filesystem::resize_file(data, std::filesystem::file_size(data) / 2);
+
+    const RunResult run = RunUntilStarted({QString::fromStdString(recording), "-DebugFile", "-NS"});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardError, "Grafy: Warning!\nThe data file \xc2\xab" + data +
+                                     "\xc2\xbb ends early: 500 of 1000 samples are missing.\n"
+                                     "Only the samples it holds are shown, exported and saved.\n");
+}
+
 TEST_F(GrafyonRun, HiddenRunEndsOnTerminationWithTheExitHandler) {
     const RunResult run = RunUntilStarted({"/Hide", "-DebugFile", "-NS"});
     ASSERT_TRUE(run.finished);

@@ -61,5 +61,12 @@ Datendatei</translation>
         <extracomment>Automatic Exit: the export with the filter «%1» failed (result %2).</extracomment>
         <translation>Automatisches Beenden: Der Export mit dem Filter «%1» ist fehlgeschlagen (Ergebnis %2).</translation>
     </message>
+    <message>
+        <source>4205</source>
+        <extracomment>Warning!\nThe data file «%1» ends early: %2 of %3 samples are missing.\nOnly the samples it holds are shown, exported and saved.</extracomment>
+        <translation>Warnung!
+Die Datendatei «%1» endet vorzeitig: %2 von %3 Messwerten fehlen.
+Nur die vorhandenen Messwerte werden angezeigt, exportiert und gespeichert.</translation>
+    </message>
 </context>
 </TS>

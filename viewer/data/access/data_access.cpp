@@ -119,6 +119,33 @@ struct DataAccess::Attachment {
     std::unordered_map<const Dataset*, DatasetSummary*> summaryOf;
 };
 
+namespace {
+
+// What a range query over one dataset reads: its codec and the end of the range clamped to
+// the frames that exist.
+struct RangeQuery {
+    KeyCodec codec;
+    std::uint64_t frames = 0;
+    std::uint64_t end = 0;
+};
+
+// QUERY_OK with the query filled in, or the status that answers the query without reading.
+int PrepareRangeQuery(const DataAccess::Attachment* a, const Dataset& dataset, std::uint64_t first,
+                      std::uint64_t count, RangeQuery& query) {
+    if (a == nullptr)
+        return QUERY_NOT_ATTACHED;
+    query.codec = KeyCodec::For(dataset, a->source.frameSize);
+    if (!query.codec.Valid())
+        return QUERY_NOT_READABLE;
+    query.frames = a->source.frameCount;
+    if (first >= query.frames || count == 0)
+        return QUERY_BAD_RANGE;
+    query.end = first + std::min(count, query.frames - first);
+    return QUERY_OK;
+}
+
+}  // namespace
+
 DataAccess::DataAccess(std::shared_ptr<MappedFileRegistry> registry)
     : m_registry(registry ? std::move(registry) : std::make_shared<MappedFileRegistry>()) {}
 
@@ -371,15 +398,12 @@ int DataAccess::Extremes(const Dataset& dataset, std::uint64_t first, std::uint6
                          double& minimum, double& maximum) {
     minimum = maximum = 0.0;
     const Attachment* a = AttachmentOf(dataset);
-    if (a == nullptr)
-        return QUERY_NOT_ATTACHED;
-    const KeyCodec codec = KeyCodec::For(dataset, a->source.frameSize);
-    if (!codec.Valid())
-        return QUERY_NOT_READABLE;
-    const std::uint64_t frames = a->source.frameCount;
-    if (first >= frames || count == 0)
-        return QUERY_BAD_RANGE;
-    const std::uint64_t end = first + std::min(count, frames - first);
+    RangeQuery query;
+    if (const int status = PrepareRangeQuery(a, dataset, first, count, query); status != QUERY_OK)
+        return status;
+    const KeyCodec& codec = query.codec;
+    const std::uint64_t frames = query.frames;
+    const std::uint64_t end = query.end;
     const DatasetSummary* summary = Summary(dataset);
     RawFrames raw(a->source, m_scratch);
 
@@ -422,16 +446,13 @@ std::uint64_t DataAccess::ColumnStart(std::uint64_t first, std::uint64_t count, 
 int DataAccess::ColumnExtremes(const Dataset& dataset, std::uint64_t first, std::uint64_t count,
                                std::span<CurveColumn> columns, ColumnEdges edges) {
     const Attachment* a = AttachmentOf(dataset);
-    if (a == nullptr)
-        return QUERY_NOT_ATTACHED;
-    const KeyCodec codec = KeyCodec::For(dataset, a->source.frameSize);
-    if (!codec.Valid())
-        return QUERY_NOT_READABLE;
-    const std::uint64_t frames = a->source.frameCount;
-    if (first >= frames || count == 0)
-        return QUERY_BAD_RANGE;
-    count = std::min(count, frames - first);
-    const std::uint64_t end = first + count;
+    RangeQuery query;
+    if (const int status = PrepareRangeQuery(a, dataset, first, count, query); status != QUERY_OK)
+        return status;
+    const KeyCodec& codec = query.codec;
+    const std::uint64_t frames = query.frames;
+    const std::uint64_t end = query.end;
+    count = end - first;
     const std::size_t W = columns.size();
     if (W == 0)
         return QUERY_OK;

@@ -61,7 +61,8 @@ MappedFile::~MappedFile() {
 
 int MappedFile::Open(const std::string& path) {
     Close();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Never wait in open for the writer of a FIFO; only regular files are data files.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return MAPPED_FILE_CANNOT_OPEN;
     struct stat st {};
@@ -69,6 +70,8 @@ int MappedFile::Open(const std::string& path) {
         ::close(fd);
         return MAPPED_FILE_CANNOT_MAP;
     }
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     m_fd = fd;
     m_path = path;
     m_size = static_cast<std::uint64_t>(st.st_size);

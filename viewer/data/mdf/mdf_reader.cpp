@@ -304,7 +304,7 @@ std::unique_ptr<Element> DescriptionReader::MakeDataFile(std::span<const std::ui
     file->reserved = GetU32LE(p, mdf::DATA_FILE_RESERVED);
     file->fileName = GetText(p, mdf::DATA_FILE_NAME);
     file->dataOffset = GetU32LE(p, mdf::DATA_FILE_DATA_OFFSET);
-    file->fullPath = JoinPath(m_folder, file->fileName);
+    file->fullPath = FindDataFile(m_folder, file->fileName);
     file->RawPayload().assign(p.begin(), p.end());
     return file;
 }

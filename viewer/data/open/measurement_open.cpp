@@ -59,6 +59,8 @@ int MessageForOpenStatus(MeasurementStatus status) {
         case MeasurementStatus::DataFileMissing:
         case MeasurementStatus::DataFileEmpty:
             return MESSAGE_NONE;  // reported later, on use
+        case MeasurementStatus::NoInput:
+            return MESSAGE_CANNOT_OPEN;
         default:
             return IsError(status) ? MESSAGE_UNKNOWN_ERROR : MESSAGE_NONE;
     }
@@ -107,10 +109,19 @@ MeasurementOpenResult OpenMeasurement(const std::string& path, MeasurementDescri
         return result;
     }
     result.status = format->read(path, description);
+    // The probe opened the file, but the reader could not (it was replaced or lost its
+    // permissions in between): the user hears the same as when the probe fails.
+    if (result.status == MeasurementStatus::NoInput)
+        result.fileOpened = false;
 
-    // Validate the data files.
+    // Validate the data files; a file that ends early keeps the whole frames it holds.
     if (result.status == MeasurementStatus::Ok && !description.Empty()) {
         result.status = ValidateDataFiles(description);
+    }
+    if (result.status == MeasurementStatus::Ok || result.status == MeasurementStatus::SingleFrame) {
+        result.shortDataFiles = TrimSegmentsToData(description);
+        if (!result.shortDataFiles.empty())
+            result.status = ValidateDataFiles(description);
     }
     result.message = MessageForOpenStatus(result.status);
     if (IsError(result.status) && result.status != MeasurementStatus::DataFileMissing &&

@@ -8,6 +8,7 @@
 #include "common/binary_file.h"
 #include "viewer/data/measurement_description.h"
 #include "viewer/data/measurement_status.h"
+#include "viewer/data/open/short_data_files.h"
 
 namespace grafyon {
 
@@ -23,6 +24,7 @@ enum MeasurementMessage : int {
     MESSAGE_UNKNOWN_ERROR = 4098,   // "Error!\nUnknown Error!"
     MESSAGE_NOT_SUPPORTED = 4099,   // "Error!\nThe file format is not supported !"
     MESSAGE_FILE_MAPPING = 4101,    // "Error!\nFile-Mapping Error!"
+    MESSAGE_CANNOT_OPEN = 4200,     // "Following file cannot be opened !\n«%1»" (the path)
 };
 
 // One measurement format: a probe by content and its description reader (same statuses
@@ -51,7 +53,9 @@ struct MeasurementOpenResult {
     // validation result.
     MeasurementStatus status = MeasurementStatus::NoInput;
     int message = MESSAGE_NONE;  // message to show, MESSAGE_NONE for none
-    bool fileOpened = false;     // false: "Following file cannot be opened" applies
+    // false: the file itself could not be opened (status NoInput, message
+    // MESSAGE_CANNOT_OPEN with the path).
+    bool fileOpened = false;
     // DataAccess::Attach's result when an attach was tried (status Ok or SingleFrame),
     // else 0.
     int attachStatus = 0;
@@ -59,16 +63,20 @@ struct MeasurementOpenResult {
     // false: the document starts anew, empty (the description has been cleared).
     bool keepDocument = false;
     std::vector<MeasurementRange> ranges;  // with status Ok: ranges then spots, in file order
+    // Data files that hold fewer frames than declared; the description keeps the frames
+    // that exist. A warning for the user, not an error.
+    std::vector<ShortDataFile> shortDataFiles;
 };
 
-// The message for a reader or validation status (4096 ... 4099, or none).
+// The message for a reader or validation status (4096 ... 4099, 4200 for a file that
+// cannot be opened, or none).
 int MessageForOpenStatus(MeasurementStatus status);
 
 // Reads the measurement at path into description (cleared first, detached from access
-// when it was attached), validates its data files, attaches it to access and collects its
-// ranges. NoDataset, NoTimeBase, DataFileMissing and DataFileEmpty keep the description
-// without data; other errors clear it. Nothing is shown: the caller turns result.message into a
-// message box.
+// when it was attached), validates its data files, shortens the segments of data files
+// that end early to the frames that exist, attaches it to access and collects its ranges.
+// NoDataset, NoTimeBase, DataFileMissing and DataFileEmpty keep the description without data; other
+// errors clear it. Nothing is shown: the caller turns result.message into a message box.
 MeasurementOpenResult OpenMeasurement(
     const std::string& path, MeasurementDescription& description, DataAccess& access,
     const std::vector<MeasurementFormatReader>& readers = MeasurementFormatReaders());

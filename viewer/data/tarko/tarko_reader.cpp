@@ -90,13 +90,13 @@ std::unique_ptr<HeaderElement> MakeHeader(const std::string& path, std::uint32_t
     return header;
 }
 
-std::unique_ptr<DataFileElement> MakeDataFile(const std::string& name, const std::string& folder,
+std::unique_ptr<DataFileElement> MakeDataFile(const std::string& name, const std::string& path,
                                               std::uint32_t dataOffset) {
     auto file = std::make_unique<DataFileElement>();
     file->fileNumber = 1;
     file->fileName = name;
     file->dataOffset = dataOffset;
-    file->fullPath = JoinPath(folder, name);
+    file->fullPath = path;
     file->RawPayload() = mdf::DefaultPayload(ELEMENT_DATA_FILE);
     file->SetFileSize(mdf::LayoutOf(ELEMENT_DATA_FILE)->minSize);
     return file;
@@ -228,7 +228,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
         fullPath = path;
     const std::string folder = fullPath.parent_path().string();
     const bool plainName = IsPlainDataFileName(header.dataFileName);
-    const std::string dataPath = JoinPath(folder, header.dataFileName);
+    const std::string dataPath = FindDataFile(folder, header.dataFileName);
     BinaryFileReader data;
     const bool dataOpen = plainName && data.Open(dataPath);
     RecordingTime time{header.day,  header.month,  header.year,
@@ -244,7 +244,7 @@ MeasurementStatus ReadTarkoDescription(const std::string& path,
     const std::uint32_t packedTime = time.Packed();
     description.Append(
         MakeHeader(fullPath.string(), static_cast<std::uint32_t>(channels.size()), time));
-    description.Append(MakeDataFile(header.dataFileName, folder, header.dataOffset));
+    description.Append(MakeDataFile(header.dataFileName, dataPath, header.dataOffset));
     auto* segment =
         static_cast<TimeSegmentElement*>(description.Append(MakeSegment(step, packedTime)));
     std::uint64_t valueBytes = 0;

@@ -4,7 +4,10 @@
 #include <clocale>
 
 #include <cmath>
+#include <filesystem>
+
 #include "scoped_german_locale.h"
+#include "test_support.h"
 
 #include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
@@ -261,6 +264,49 @@ TEST(DataFilePath, JoinsWithASingleSlash) {
     EXPECT_EQ(JoinPath("/data", "a.dta"), "/data/a.dta");
     EXPECT_EQ(JoinPath("/", "a.dta"), "/a.dta");
     EXPECT_EQ(JoinPath("", "a.dta"), "a.dta");
+}
+
+TEST(DataFilePath, OnlyFolderPartsAndDotNamesAreNotPlain) {
+    for (const char* name : {"", ".", "..", "../x.dta", "sub/x.dta", "sub\\x.dta", "/x", "x\\"})
+        EXPECT_FALSE(IsPlainDataFileName(name)) << name;
+    for (const char* name : {"run..1.dta", "...", ".x", "x.", "..dta", "run 1.dta"})
+        EXPECT_TRUE(IsPlainDataFileName(name)) << name;
+}
+
+TEST(DataFilePath, CaseIsIgnoredForWindows1252Letters) {
+    EXPECT_TRUE(EqualsIgnoringCase("TEST.DTA", "test.dta"));
+    EXPECT_TRUE(
+        EqualsIgnoringCase("Messung_\u00c4\u00d6\u00dc.dta", "MESSUNG_\u00e4\u00f6\u00fc.DTA"));
+    EXPECT_TRUE(EqualsIgnoringCase("\u0161\u0153\u017e\u00ff", "\u0160\u0152\u017d\u0178"));
+    EXPECT_FALSE(EqualsIgnoringCase("test.dta", "test.dt"));
+    EXPECT_FALSE(EqualsIgnoringCase("\u00f7", "\u00d7"));  // division and multiplication signs
+    EXPECT_FALSE(EqualsIgnoringCase("\u00df", "SS"));
+    // Characters that Windows-1252 lacks must match exactly.
+    EXPECT_TRUE(EqualsIgnoringCase("\u0416.dta", "\u0416.dta"));
+    EXPECT_FALSE(EqualsIgnoringCase("\u0416.dta", "\u0436.dta"));
+    EXPECT_FALSE(EqualsIgnoringCase("\u0416.dta", "?.dta"));
+}
+
+TEST(DataFilePath, ExactNameFirstThenAnyCaseInTheSameFolder) {
+    test::TempDir dir;
+    const std::string folder = dir.Path().string();
+    std::filesystem::create_directory(dir.Path() / "sub");
+    test::WriteTextFile(dir / "Run.DTA", "x");
+    test::WriteTextFile(dir / "run.dta", "x");
+    EXPECT_EQ(FindDataFile(folder, "run.dta"), dir / "run.dta");
+    EXPECT_EQ(FindDataFile(folder, "Run.DTA"), dir / "Run.DTA");
+    // Several other spellings: the byte-wise smallest, whatever the folder's order.
+    test::WriteTextFile(dir / "rUN.dta", "x");
+    EXPECT_EQ(FindDataFile(folder + "/", "RUN.DTA"), dir / "Run.DTA");
+    // Only regular files are candidates; a folder of the exact name is still taken.
+    std::filesystem::create_directory(dir.Path() / "DATA.DTA");
+    EXPECT_EQ(FindDataFile(folder, "data.dta"), dir / "data.dta");
+    EXPECT_EQ(FindDataFile(folder, "DATA.DTA"), dir / "DATA.DTA");
+    // Neither a file of another folder nor a name with a folder part is looked up.
+    test::WriteTextFile(dir / "sub/inner.dta", "x");
+    EXPECT_EQ(FindDataFile(folder, "INNER.DTA"), dir / "INNER.DTA");
+    EXPECT_EQ(FindDataFile(folder, "SUB/INNER.DTA"), dir / "SUB/INNER.DTA");
+    EXPECT_EQ(FindDataFile(dir / "missing", "run.dta"), dir / "missing/run.dta");
 }
 
 TEST(PackedDateTime, RoundTripAndBitPositions) {

@@ -298,6 +298,11 @@ int main(int argc, char** argv) {
     }
     if (result.message != MESSAGE_NONE)
         std::printf("message: %d\n", result.message);
+    for (const ShortDataFile& file : result.shortDataFiles) {
+        std::printf("warning: the data file %s is short: %llu of %llu frames are missing\n",
+                    file.path.c_str(), static_cast<unsigned long long>(file.missingFrames),
+                    static_cast<unsigned long long>(file.declaredFrames));
+    }
     bool ok = (result.status == MeasurementStatus::Ok ||
                result.status == MeasurementStatus::SingleFrame) &&
               result.attached;

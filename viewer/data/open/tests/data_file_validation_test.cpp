@@ -7,6 +7,7 @@
 #include "viewer/data/data_file_path.h"
 #include "viewer/data/measurement_status.h"
 #include "viewer/data/open/data_file_validation.h"
+#include "viewer/data/test_support/fifo.h"
 
 namespace grafyon {
 namespace {
@@ -73,6 +74,11 @@ TEST_F(DataFileValidationTest, ReportsEveryStatus) {
     std::filesystem::create_directory(m_dir.Path() / "folder.dta");
     Build("folder.dta", {10});
     EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileMissing);
+    ASSERT_TRUE(test::MakeFifo(m_dir / "pipe.dta"));
+    Build("pipe.dta", {10});
+    EXPECT_EQ(test::WithoutWaitingFor(m_dir / "pipe.dta",
+                                      [&] { return ValidateDataFiles(m_description); }),
+              MeasurementStatus::DataFileMissing);
 
     test::WriteFile(m_dir / "empty.dta", {});
     Build("empty.dta", {10});
@@ -82,19 +88,22 @@ TEST_F(DataFileValidationTest, ReportsEveryStatus) {
 TEST_F(DataFileValidationTest, NamesWithAFolderPartAreRefused) {
     std::filesystem::create_directory(m_dir.Path() / "sub");
     test::WriteFile(m_dir / "sub/inner.dta", std::vector<unsigned char>(8, 0));
-    test::WriteFile(m_dir / "a..b.dta", std::vector<unsigned char>(8, 0));
     for (const std::string name :
-         {"sub/inner.dta", "../x.dta", "..", "sub\\inner.dta", "a..b.dta", "/etc/passwd"}) {
+         {"sub/inner.dta", "../x.dta", "..", ".", "sub\\inner.dta", "/etc/passwd"}) {
         Build(name, {10});
         EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::DataFileBroken) << name;
         EXPECT_FALSE(IsPlainDataFileName(name)) << name;
     }
-    EXPECT_TRUE(IsPlainDataFileName("run 1.dta"));
+    // Dots inside a name keep the file in the folder.
+    test::WriteFile(m_dir / "run..1.dta", std::vector<unsigned char>(8, 0));
+    Build("run..1.dta", {10});
+    EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::Ok);
 
     // A file holding its own frames names itself, whatever the name looks like.
-    test::WriteFile(m_dir / "m..mcf", std::vector<unsigned char>(8, 0));
-    Build("m..mcf", {10});
-    m_description.Header()->filePath = m_dir / "m..mcf";
+    test::WriteFile(m_dir / "m.mcf", std::vector<unsigned char>(8, 0));
+    Build("m.mcf", {10});
+    m_description.Header()->filePath = m_dir / "m.mcf";
+    m_description.DataFiles().front()->fileName = "..";
     EXPECT_EQ(ValidateDataFiles(m_description), MeasurementStatus::Ok);
 }
 

@@ -144,11 +144,22 @@ TEST_F(ToolsCliTest, StatusesAndExitCodes) {
     EXPECT_EQ(Tool("grafyon-generate", {"--types", "text", ok}).exitCode, 2);
     EXPECT_EQ(Tool("grafyon-generate", {"--segments", "0", ok}).exitCode, 1);
 
-    // The data file was cut short: the data cannot be attached.
-    std::filesystem::resize_file(m_dir / "ok.dta", 5);
-    run = Tool("grafyon-info", {ok});
+    // The data file was cut short: the whole frames that are left can be read.
+    const std::string data = m_dir / "ok.dta";
+    std::filesystem::resize_file(data, std::filesystem::file_size(data) / 2);
+    run = Tool("grafyon-info", {ok, "--values", "4", "1"});
     EXPECT_EQ(FirstLine(run), "status: 0");
-    EXPECT_NE(run.out.find("message: 4101"), std::string::npos);
+    EXPECT_NE(
+        run.out.find("warning: the data file " + data + " is short: 5 of 10 frames are missing\n"),
+        std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(Tool("grafyon-info", {ok, "--values", "5", "1"}).exitCode, 1);
+    // Not one whole frame left: no data.
+    std::filesystem::resize_file(data, 5);
+    run = Tool("grafyon-info", {ok});
+    EXPECT_EQ(FirstLine(run), "status: 20");
+    EXPECT_NE(run.out.find("is short: 10 of 10 frames are missing"), std::string::npos);
     EXPECT_EQ(run.exitCode, 1);
 }
 
