@@ -68,11 +68,13 @@ using QuenarValueRangeFunction = void (*)(void* context, const CQuenarSelectItem
                                           double* minimum, double* maximum);
 // 260: the number of comment lines of the record's data file; 0 when it is not exported.
 using QuenarCommentCountFunction = int (*)(void* context, const CQuenarSelectItem* record);
-// 261: the length of one comment line; 0 when the record is not exported or no such line.
+// 261: the length of one comment line in characters, one Windows-1252 byte each; 0 when
+// the record is not exported or no such line.
 using QuenarCommentLengthFunction = int (*)(void* context, const CQuenarSelectItem* record,
                                             int line);
-// 262: copies at most size characters of the line into buffer and terminates it; the
-// characters copied. The library always passes a buffer of size + 1 bytes.
+// 262: copies at most size characters of the line (Windows-1252 bytes) into buffer and
+// terminates it; the characters copied. The library always passes a buffer of size + 1
+// bytes.
 using QuenarCommentTextFunction = int (*)(void* context, const CQuenarSelectItem* record, int line,
                                           char* buffer, int size);
 // 263: the recording date or time by selector into destination of size bytes; a

@@ -46,6 +46,7 @@ LAYERS = {
     "viewer/data/test_support": 6,
     # Saving a measurement (its tests reopen what they saved).
     "viewer/data/save": 6,
+    "viewer/data/export": 7,
     "viewer/data/tools": 7,
     # Settings, the shell and the diagram model.
     "viewer/settings": 2,

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QTranslator>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "common/settings_file.h"
@@ -15,6 +14,7 @@
 #include "exportfilter/quenvartexila.h"
 #include "viewer/app/doc_template_string.h"
 #include "viewer/app/exit_status.h"
+#include "viewer/app/export_filter_folders.h"
 #include "viewer/app/language_selection.h"
 #include "viewer/app/message_box.h"
 #include "viewer/app/splash/glimrae.h"
@@ -31,12 +31,6 @@ CGrafyonApp* g_reportingApp = nullptr;
 // Open results with which a document may be exported: success and "one frame only".
 constexpr int OPEN_RESULT_SUCCESS = 0;
 constexpr int OPEN_RESULT_SINGLE_FRAME = 30;
-
-std::string WithTrailingSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder;
-}
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -57,17 +51,7 @@ CGrafyonApp::~CGrafyonApp() {
 }
 
 std::string CGrafyonApp::LocalFilterFolderPath() {
-    std::string base;
-    // XDG base directories must be absolute; a relative value is ignored.
-    if (const char* dataHome = std::getenv("XDG_DATA_HOME");
-        dataHome != nullptr && dataHome[0] == '/') {
-        base = dataHome;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        base = WithTrailingSlash(home) + ".local/share";
-    } else {
-        return {};
-    }
-    return WithTrailingSlash(base) + "Vantorelline/Grafyon/ExportFilter/";
+    return LocalExportFilterFolder();
 }
 
 bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
@@ -100,8 +84,7 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     VarnokastellGetProperty(ENVIRONMENT_CALLER, VRNK_VANTORELLINE_PATH, m_familyFolder);
     GRAFYON_TRACE("VarnokastellGetProperty(VRNK_VANTORELLINE_PATH) ausgefuehrt");
 
-    // The export filter folders. The program folder is read-only on Linux, so the local
-    // filters live in the user's data folder, whatever the settings say.
+    // The export filter folders.
     m_localFilterFolder = LocalFilterFolderPath();
     if (!m_localFilterFolder.empty()) {
         std::error_code ec;
@@ -109,7 +92,7 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     }
     std::string shared;
     VarnokastellGetProperty(ENVIRONMENT_CALLER, VRNK_LOCAL_GLOBAL_FILTER_PATH, shared);
-    m_sharedFilterFolder = WithTrailingSlash(shared);
+    m_sharedFilterFolder = SharedExportFilterFolder(shared);
     GRAFYON_TRACE("VarnokastellGetProperty(VRNK_LOCAL_GLOBAL_FILTER_PATH) ausgefuehrt");
     if (m_hooks.exportFilter.pathInitial) {
         m_hooks.exportFilter.pathInitial(LOCAL_FILTER_PATH_ID, m_localFilterFolder);

@@ -19,11 +19,14 @@
 #include <QToolBar>
 
 #include "command_icons.h"
+#include "document_export.h"
 #include "environment/varnokastell.h"
+#include "exportfilter/quenvartexila.h"
 #include "file_filter.h"
 #include "file_info_command.h"
 #include "frame_strings.h"
 #include "toolbars_dialog.h"
+#include "viewer/app/message_box.h"
 #include "viewer/app/viewer_identity.h"
 #include "viewer/app/viewer_strings.h"
 #include "viewer/data/save/ui/save_as_command.h"
@@ -151,7 +154,8 @@ void CMainFrame::CreateMenus() {
     QAction* saveAs =
         AddCommand(ID_FILE_SAVE_AS, tr("Save &As...\tCtrl+S"), &CMainFrame::OnFileSaveAs);
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    QAction* exportData = AddCommand(ID_FILE_EXPORT, tr("&Exportieren...\tCtrl+X"), nullptr);
+    QAction* exportData =
+        AddCommand(ID_FILE_EXPORT, tr("&Exportieren...\tCtrl+X"), &CMainFrame::OnFileExport);
     exportData->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), &CMainFrame::OnFileInfo);
     info->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -196,7 +200,8 @@ void CMainFrame::CreateMenus() {
     view->addAction(m_navigator->Action(NAV_CMD_CURSOR_MODE));
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-    tools->addAction(AddCommand(ID_TOOLS_EXPORT_FILTER, tr("&Export filter..."), nullptr));
+    tools->addAction(
+        AddCommand(ID_TOOLS_EXPORT_FILTER, tr("&Export filter..."), &CMainFrame::OnExportFilter));
     tools->addAction(AddCommand(ID_TOOLS_WORKSPACE, tr("&Workspace"), &CMainFrame::OnWorkspace));
     tools->addAction(AddCommand(ID_TOOLS_RANGES, tr("&Ranges..."), &CMainFrame::OnRanges));
     tools->addAction(AddCommand(ID_TOOLS_OPTIONS, tr("&Options..."), &CMainFrame::OnOptions));
@@ -215,8 +220,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Features not built yet: export, linking and the export filters.
-    for (int id : {ID_FILE_EXPORT, ID_FILE_LINK, ID_TOOLS_EXPORT_FILTER})
+    // Not built yet: linking.
+    for (int id : {ID_FILE_LINK})
         m_actions[id]->setEnabled(false);
     m_actions[ID_APP_ABOUT]->setEnabled(static_cast<bool>(m_hooks.showAbout));
 }
@@ -313,6 +318,9 @@ void CMainFrame::UpdateOwnCommands() {
     for (int id : {ID_RANGE_FIRST_BORDER, ID_RANGE_SECOND_BORDER, ID_TOOLS_RANGES, ID_RANGE_SHOW})
         m_actions[id]->setEnabled(RangeCommandEnabled(id, state));
     m_actions[ID_VIEW_DIAGRAMS]->setEnabled(document.HasUsableData());
+    m_actions[ID_FILE_EXPORT]->setEnabled(document.HoldsData() && document.OpenStatus() == 0 &&
+                                          !ExportIsRunning());
+    m_actions[ID_TOOLS_EXPORT_FILTER]->setEnabled(!ExportIsRunning());
     m_actions[ID_FILE_INFO]->setEnabled(FileInfoAvailable(document));
     m_actions[ID_FILE_SAVE_AS]->setEnabled(document.HasUsableData());
 }
@@ -350,7 +358,7 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    if (!m_hooks.entries)
+    if (!m_hooks.entries || ExportIsRunning())
         return;
     const std::vector<std::string> entries = m_hooks.entries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
@@ -362,6 +370,9 @@ void CMainFrame::OpenRecentFile(int index) {
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
+    // The running export reads the document's measurement.
+    if (ExportIsRunning())
+        return false;
     CGrafyonDoc& document = *m_runtime.document;
     document.SetInitialView(InitialViewFrom(m_runtime.settings),
                             CurveColorValues(m_runtime.colors));
@@ -376,6 +387,8 @@ bool CMainFrame::OpenFile(const QString& path) {
 }
 
 void CMainFrame::OnFileOpen() {
+    if (ExportIsRunning())
+        return;
     QFileDialog dialog(this);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFiltersFromTable(ViewerString(GRAFY_STR_OPEN_FILTER)) +
@@ -394,7 +407,28 @@ void CMainFrame::OnFileSaveAs() {
 }
 
 void CMainFrame::OnFileNew() {
+    if (ExportIsRunning())
+        return;
     m_runtime.document->DeleteContents();
+}
+
+void CMainFrame::OnFileExport() {
+    CGrafyonDoc& document = *m_runtime.document;
+    if (ExportIsRunning() || !document.HoldsData() || document.OpenStatus() != 0)
+        return;
+    const FrameRange range = VisibleFrameRange(document);
+    const ExportOutcome outcome = StartExportFilter(document, {}, range.first, range.count);
+    UpdateCommandUI();
+    // The library has told the user about its own failures; the ones it cannot know of
+    // (the data, a target that is a file of the measurement) are told here.
+    if (outcome.unreported)
+        ShowMessageBox(QString::fromStdString(outcome.reason), MessageIcon::Warning);
+}
+
+void CMainFrame::OnExportFilter() {
+    if (ExportIsRunning())
+        return;
+    QuenvartexilaList(nullptr, 0);
 }
 
 void CMainFrame::OnFirstRangeBorder() {
@@ -544,6 +578,11 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The window closes with the export's document; the export ends first.
+    if (ExportIsRunning()) {
+        event->ignore();
+        return;
+    }
     if (auto file = OpenViewerSettingsFile())
         StoreWindowPlacement(*file, *this);
     event->accept();
@@ -555,6 +594,8 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    if (ExportIsRunning())
+        return;
     // A single-document window opens the first local file dropped onto it.
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {

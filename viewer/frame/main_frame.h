@@ -67,6 +67,10 @@ public:
     void OnAppAbout();
     // Closes the measurement and shows the empty view.
     void OnFileNew();
+    // Exports the frames the view shows with a filter the library lets the user choose.
+    void OnFileExport();
+    // The export library's filter management.
+    void OnExportFilter();
     // "Information...": the file information, opened on "General".
     void OnFileInfo();
     // Refreshes the enabled state and check marks of every command.

@@ -13,6 +13,7 @@
 #include "viewer/app/message_box.h"
 #include "viewer/app/splash/glimrae.h"
 #include "viewer/app/viewer_strings.h"
+#include "viewer/frame/document_export.h"
 #include "viewer/frame/main_frame.h"
 #include "viewer/frame/viewer_runtime.h"
 #include "viewer/settings/settings_report.h"
@@ -77,6 +78,20 @@ GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks) {
         state.holdsData = runtime.document->HoldsData();
         state.openResult = runtime.document->OpenStatus();
         return state;
+    };
+    // The export of the command line: nobody may be there to read a message box, so the
+    // reason of a failure also goes to standard error.
+    d.startExportFilter = [&runtime](const std::string& filterName, std::int64_t firstFrame,
+                                     std::int64_t frameCount) {
+        const ExportOutcome outcome =
+            StartExportFilter(*runtime.document, filterName, firstFrame, frameCount);
+        if (outcome.result != EXPORT_OK && !outcome.reason.empty())
+            PrintMessageLine(QString::fromStdString(outcome.reason));
+        return outcome.result;
+    };
+
+    hooks.exportFilter.pathInitial = [](int which, const std::string& path) {
+        return QuenvartexilaPathInitial(which, path.c_str());
     };
 
     AboutHooks& a = hooks.about;

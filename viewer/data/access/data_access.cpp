@@ -232,7 +232,7 @@ int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
     }
     a->source.frameCount = first;
 
-    if (withCache && fs > 0 && first > 0) {
+    if (withCache && m_scanOptions.summaries && fs > 0 && first > 0) {
         try {
             for (Dataset* dataset : description.Datasets()) {
                 const KeyCodec codec = KeyCodec::For(*dataset, fs);

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "access_status.h"
+#include "common/codec_1252.h"
 #include "common/printf_format.h"
 #include "data_access.h"
 #include "value_key.h"
@@ -121,24 +122,23 @@ const std::string* CommentLine(const ExportReadContext& c, const Dataset* datase
 
 int ExportCommentLength(const ExportReadContext& c, const Dataset* dataset, int line) {
     const std::string* text = CommentLine(c, dataset, line);
-    return text ? static_cast<int>(
-                      std::min<std::size_t>(text->size(), std::numeric_limits<int>::max()))
-                : 0;
+    if (text == nullptr)
+        return 0;
+    return static_cast<int>(
+        std::min<std::size_t>(Utf8ToCp1252(*text).size(), std::numeric_limits<int>::max()));
 }
 
 int ExportCommentText(const ExportReadContext& c, const Dataset* dataset, int line,
                       char* destination, int size) {
-    if (destination == nullptr || size <= 0)
+    if (destination == nullptr || size < 0)
         return 0;
     destination[0] = '\0';
     const std::string* text = CommentLine(c, dataset, line);
     if (text == nullptr)
         return 0;
-    std::size_t n = std::min<std::size_t>(text->size(), static_cast<std::size_t>(size) - 1);
-    // Never leave half a UTF-8 character behind.
-    while (n > 0 && n < text->size() && (static_cast<unsigned char>((*text)[n]) & 0xC0) == 0x80)
-        --n;
-    std::memcpy(destination, text->data(), n);
+    const std::string bytes = Utf8ToCp1252(*text);
+    const std::size_t n = std::min<std::size_t>(bytes.size(), static_cast<std::size_t>(size));
+    std::memcpy(destination, bytes.data(), n);
     destination[n] = '\0';
     return static_cast<int>(n);
 }

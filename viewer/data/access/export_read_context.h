@@ -98,14 +98,17 @@ void ExportValueRange(ExportReadContext& context, const Dataset* dataset, double
 // else 0.
 int ExportCommentCount(const ExportReadContext& context, const Dataset* dataset);
 
-// Host function 261: length in bytes (UTF-8) of comment `line` (from 0); 0 when the dataset
-// is not exported or there is no such comment.
+// Host function 261: length of comment `line` (from 0) in characters as the export library
+// receives them, one Windows-1252 byte each; 0 when the dataset is not exported or there
+// is no such comment.
 int ExportCommentLength(const ExportReadContext& context, const Dataset* dataset, int line);
 
-// Host function 262: copies comment `line` into destination, whose capacity `size` includes
-// the terminating zero: at most size - 1 bytes, never splitting a UTF-8 character, then a
-// zero byte. Returns the bytes copied; 0 (with an empty, terminated buffer when size > 0)
-// when the dataset is not exported or there is no such comment.
+// Host function 262: copies at most `size` characters of comment `line` in Windows-1252 (a
+// character that it cannot hold becomes "?") into destination and terminates them, so the
+// destination must hold size + 1 bytes: the length from 261 as the size copies the whole
+// line. Returns the characters copied; 0, with an empty terminated destination, when the
+// dataset is not exported or there is no such comment. A negative size or a null
+// destination touches nothing.
 int ExportCommentText(const ExportReadContext& context, const Dataset* dataset, int line,
                       char* destination, int size);
 

@@ -24,6 +24,7 @@
 #include "test_support.h"
 #include "viewer/app/language_module.h"
 #include "viewer/data/tools/recording_generator.h"
+#include "viewer/frame/document_export.h"
 #include "viewer/frame/file_filter.h"
 #include "viewer/frame/frame_strings.h"
 #include "viewer/frame/main_frame.h"
@@ -249,13 +250,13 @@ TEST(MainFrame, MenusToolbarsAndStatusBar) {
     }
 
     // Commands of features not built yet, and the about box without its hook, are there
-    // and disabled; the workspace and help are not.
-    for (int id : {32807, 32773, 32816, 32808, 57664})
+    // and disabled; the workspace, the export filters and help are not.
+    for (int id : {32773, 32816, 57664})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
-    for (int id : {57601, 32804, 57670, 32771, 32803})
+    for (int id : {57601, 32804, 32808, 57670, 32771, 32803})
         EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
     // Without a measurement nothing that needs one is enabled.
-    for (int id : {57604, 32774, 32797, 32798, 32799, 32814})
+    for (int id : {57604, 32774, 32797, 32798, 32799, 32814, 32807})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
 }
 
@@ -414,6 +415,44 @@ TEST(MainFrame, AcceleratorsReachTheirCommands) {
     QTest::keyClick(f.frame.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(fileDialogShown);
     EXPECT_TRUE(document.HoldsData());
+}
+
+TEST(MainFrame, ExportTakesTheZoomedRangeAndTheCurves) {
+    FrameFixture f;
+    const std::string path = WriteRecording(f.dir, "zoomed.mdf", 4000);
+    ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+    CGrafyonDoc& document = *f.runtime.document;
+    EXPECT_TRUE(f.frame->Action(ID_FILE_EXPORT)->isEnabled());
+    CGraphicLayout& layout = document.Layout();
+    layout.SetFirstSample(1200);
+    layout.SetLastSample(1799);
+    const FrameRange range = VisibleFrameRange(document);
+    EXPECT_EQ(range.first, 1200);
+    EXPECT_EQ(range.count, 600);
+    // A curve switched off is not exported; the others keep the document's order.
+    std::vector<Dataset*> datasets = document.Description().Datasets();
+    ASSERT_GE(datasets.size(), 3u);
+    datasets[1]->active = false;
+    layout.ApplyCurves(datasets, false);
+    const ExportSource source = ExportSourceOf(document);
+    EXPECT_EQ(source.description, &document.Description());
+    EXPECT_EQ(source.documentPath, path);
+    ASSERT_EQ(source.datasets.size(), datasets.size() - 1);
+    EXPECT_EQ(source.datasets[0], datasets[0]);
+    EXPECT_EQ(source.datasets[1], datasets[2]);
+
+    // Ctrl+X without a filter of the user's: the library's headless choice is cancelled and
+    // nothing changes.
+    f.frame->activateWindow();
+    QTest::keyClick(f.frame.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(document.HoldsData());
+    EXPECT_FALSE(ExportIsRunning());
+    EXPECT_TRUE(f.frame->Action(ID_FILE_EXPORT)->isEnabled());
+
+    // Closed, the document has nothing to export.
+    f.frame->OnFileNew();
+    EXPECT_FALSE(f.frame->Action(ID_FILE_EXPORT)->isEnabled());
+    EXPECT_EQ(ExportSourceOf(document).description, nullptr);
 }
 
 TEST(MainFrame, AFileOpenedBeforeTheWindowShowsGetsTheFullWidth) {

@@ -187,23 +187,23 @@ Symbolleisten</translation>
     </message>
     <message>
         <source>32804</source>
-        <extracomment>Workspace configuration
+        <extracomment>Configure the workspace
 Workspace</extracomment>
         <translation>Arbeitsumgebung einstellen
 Arbeitsumgebung</translation>
     </message>
     <message>
         <source>32807</source>
-        <extracomment>Export the measurement
-Export</extracomment>
-        <translation>Messung exportieren
-Exportieren</translation>
+        <extracomment>Export the active datasets with an export filter
+Export (Ctrl+X)</extracomment>
+        <translation>Die aktiven Datensätze mit einem Exportfilter exportieren
+Exportieren (Strg+X)</translation>
     </message>
     <message>
         <source>32808</source>
-        <extracomment>Administration of the export filters
+        <extracomment>Create and edit export filter definitions
 Export filter</extracomment>
-        <translation>Verwaltung der Exportfilter
+        <translation>Exportfilter-Definitionen anlegen und bearbeiten
 Exportfilter</translation>
     </message>
     <message>

@@ -132,40 +132,51 @@ TEST(ExportReadContext, ValueRangeOverTheExportRange) {
     ExportValueRange(e.context, e.a, nullptr, nullptr);  // ignored
 }
 
-TEST(ExportReadContext, CommentsWithTheCapacityIncludingTheZero) {
+TEST(ExportReadContext, CommentsInWindows1252WithTheLengthAsTheSize) {
     Export e;
+    AddComment(*e.d, "\u03a9 \u20ac");  // the omega is not in Windows-1252, the euro sign is
     ASSERT_EQ(e.context.Open(e.access, *e.d, {e.a}, 0, -1), READER_OK);
-    EXPECT_EQ(ExportCommentCount(e.context, e.a), 2);
+    EXPECT_EQ(ExportCommentCount(e.context, e.a), 3);
     EXPECT_EQ(ExportCommentCount(e.context, e.b), 0);  // not exported
     EXPECT_EQ(ExportCommentLength(e.context, e.a, 0), 11);
-    EXPECT_EQ(ExportCommentLength(e.context, e.a, 1), 7);
-    EXPECT_EQ(ExportCommentLength(e.context, e.a, 2), 0);
+    EXPECT_EQ(ExportCommentLength(e.context, e.a, 1), 5);  // one byte per character
+    EXPECT_EQ(ExportCommentLength(e.context, e.a, 2), 3);
+    EXPECT_EQ(ExportCommentLength(e.context, e.a, 3), 0);
     EXPECT_EQ(ExportCommentLength(e.context, e.a, -1), 0);
     EXPECT_EQ(ExportCommentLength(e.context, e.b, 0), 0);
 
+    // The buffer holds size + 1 bytes; the byte after them must stay untouched.
     char buffer[32];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 0, buffer, 12), 11);  // fits exactly
+    const auto copy = [&](int line, int size) {
+        std::memset(buffer, 'x', sizeof buffer);
+        return ExportCommentText(e.context, e.a, line, buffer, size);
+    };
+    EXPECT_EQ(copy(0, 11), 11);  // the length as the size: the whole line
     EXPECT_STREQ(buffer, "Hello World");
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 0, buffer, 5), 4);
-    EXPECT_STREQ(buffer, "Hell");
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 0, buffer, 1), 0);
-    EXPECT_STREQ(buffer, "");
-    buffer[0] = 'x';
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 0, buffer, 0), 0);
-    EXPECT_EQ(buffer[0], 'x');  // no capacity: untouched
+    EXPECT_EQ(buffer[12], 'x');
+    EXPECT_EQ(copy(0, 10), 10);  // one less: the last character is cut
+    EXPECT_STREQ(buffer, "Hello Worl");
+    EXPECT_EQ(buffer[11], 'x');
+    EXPECT_EQ(copy(0, 12), 11);  // more room than the line
+    EXPECT_STREQ(buffer, "Hello World");
+    EXPECT_EQ(copy(0, 0), 0);  // an empty buffer is terminated
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[1], 'x');
+    EXPECT_EQ(copy(0, -1), 0);  // no buffer at all: untouched
+    EXPECT_EQ(buffer[0], 'x');
     EXPECT_EQ(ExportCommentText(e.context, e.a, 0, nullptr, 10), 0);
-    // "Grüße" cut to 3 bytes would split the ü: 2 bytes are copied.
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 1, buffer, 4), 2);
-    EXPECT_STREQ(buffer, "Gr");
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 1, buffer, 5), 4);
-    EXPECT_STREQ(buffer, "Gr\xC3\xBC");
+    EXPECT_EQ(copy(1, 5), 5);
+    EXPECT_STREQ(buffer,
+                 "Gr\xFC\xDF"
+                 "e");
+    EXPECT_EQ(copy(1, 3), 3);
+    EXPECT_STREQ(buffer, "Gr\xFC");
+    EXPECT_EQ(copy(2, 3), 3);
+    EXPECT_STREQ(buffer, "? \x80");
+    EXPECT_EQ(copy(5, 10), 0);  // no such comment: empty
+    EXPECT_STREQ(buffer, "");
     std::memset(buffer, 'x', sizeof buffer);
     EXPECT_EQ(ExportCommentText(e.context, e.b, 0, buffer, 10), 0);  // not exported: empty
-    EXPECT_STREQ(buffer, "");
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(ExportCommentText(e.context, e.a, 5, buffer, 10), 0);  // no such comment
     EXPECT_STREQ(buffer, "");
 }
 
