@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "common/codec_1252.h"
 #include "quenar_class.h"
 #include "record_queries.h"
 
@@ -61,7 +62,8 @@ std::optional<std::string> QuenarHostAccess::Commentary(const CQuenarSelectItem&
                                           std::strlen(buffer.data()));
         if (line > 0)
             joined += '\n';
-        joined.append(buffer.data(), used);
+        // The host hands over Windows-1252 bytes, as its files store them.
+        joined += Cp1252ToUtf8(std::string_view(buffer.data(), used));
     }
     return joined;
 }

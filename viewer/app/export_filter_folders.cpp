@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "common/installed_filters.h"
+
 namespace grafyon {
 
 namespace {
@@ -30,6 +32,8 @@ std::string LocalExportFilterFolder() {
 }
 
 std::string SharedExportFilterFolder(std::string configured) {
+    if (configured.empty())
+        return InstalledFilterFolder();
     return WithTrailingSlash(std::move(configured));
 }
 

@@ -11,8 +11,8 @@ namespace grafyon {
 // local filters live in the user's data folder, whatever the settings say.
 std::string LocalExportFilterFolder();
 
-// The shared folder as the environment library configures it, ending in "/"; an empty
-// configuration stays empty.
+// The shared folder as the environment library configures it, ending in "/"; without a
+// configured one, the filters installed with the program (empty when there are none).
 std::string SharedExportFilterFolder(std::string configured);
 
 }  // namespace grafyon

@@ -519,7 +519,8 @@ TEST(ProgressText, UpdateRulesAndTheTextDisplay) {
     EXPECT_STREQ(line, "\r\033[KData export: 50.00% Rows 1000 [##########..........]\n");
 }
 
-// Host information functions as the viewer answers them: two comment lines "abc" and "".
+// Host information functions as the viewer answers them: two comment lines "abµ" (in
+// Windows-1252, as the recordings store it) and "".
 int CommentCount(void*, const CQuenarSelectItem*) {
     return 2;
 }
@@ -529,7 +530,7 @@ int CommentLength(void*, const CQuenarSelectItem*, int line) {
 int CommentText(void* context, const CQuenarSelectItem*, int line, char* buffer, int size) {
     static_cast<std::vector<int>*>(context)->push_back(size);
     // Copies size characters and then the terminator: the buffer must hold size + 1.
-    std::memcpy(buffer, line == 0 ? "abc" : "", static_cast<std::size_t>(size));
+    std::memcpy(buffer, line == 0 ? "ab\xB5" : "", static_cast<std::size_t>(size));
     buffer[size] = '\0';
     return size;
 }
@@ -569,7 +570,7 @@ TEST(HostAccess, CommentaryDateTimeAndRange) {
     table.Register(QUENAR_FN_COMMENT_TEXT, AsHostFunction(&CommentText));
     table.Register(QUENAR_FN_DATE_TIME, AsHostFunction(&DateTime));
     table.Register(QUENAR_FN_VALUE_RANGE, AsHostFunction(&Range));
-    EXPECT_EQ(FilterCommentary(filter, records, host), "abc\n");
+    EXPECT_EQ(FilterCommentary(filter, records, host), "ab\xC2\xB5\n");
     EXPECT_EQ(sizes, (std::vector<int>{3, 0}));
     filter.commentaryMode = 2;
     filter.commentaryText = "own";

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/installed_filters.h"
 #include "common/settings_file.h"
 #include "common/version_query.h"
 #include "test_support.h"
@@ -146,9 +147,13 @@ TEST_F(AppTest, UnattendedExportCallsThePartsInOrder) {
     EXPECT_FALSE(app.InitInstance(parameters));
     EXPECT_EQ(app.ExitStatus(), GRAFY_EXIT_SUCCESS);
     const std::string local = app.LocalFilterFolder();
+    // No shared folder is configured: the filters installed with the program (build/share)
+    // take its place.
+    const std::string installed = InstalledFilterFolder();
+    ASSERT_FALSE(installed.empty());
     const std::vector<std::string> startUp = {
         "pathInitial 16 " + local,
-        "pathInitial 17 ",
+        "pathInitial 17 " + installed,
         "readRegistryKeys",
         "readFontFromRegistry",
         "initCurveColors",

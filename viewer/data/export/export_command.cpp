@@ -94,11 +94,13 @@ const char* OpenMessageText(int message) {
     }
 }
 
-// The datasets a freshly opened document shows: its active kind-100 datasets in file order.
-std::vector<const Dataset*> FirstViewDatasets(const MeasurementDescription& description) {
+// The datasets a freshly opened document shows as curves: the active ones whose values can
+// be read, in file order.
+std::vector<const Dataset*> FirstViewDatasets(const MeasurementDescription& description,
+                                              const DataAccess& access) {
     std::vector<const Dataset*> datasets;
     for (const Dataset* dataset : description.Datasets()) {
-        if (dataset->Kind() == ELEMENT_DATASET && dataset->active)
+        if (dataset->active && access.Readable(*dataset))
             datasets.push_back(dataset);
     }
     return datasets;
@@ -245,7 +247,7 @@ int RunExportCommand(const ExportCommandLine& line, const FilterSearchFolders& f
                             opened.status == MeasurementStatus::SingleFrame)) {
         source.description = &description;
         source.access = &access;
-        source.datasets = FirstViewDatasets(description);
+        source.datasets = FirstViewDatasets(description, access);
     }
 
     ExportRequest request;
