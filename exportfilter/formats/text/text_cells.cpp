@@ -39,6 +39,18 @@ std::string NumberCoreFormat(const CQuenarChannelDefText& column) {
     return FormatPrintf("%%.%d%s", column.UsedPrecision(), ConversionLetter(column));
 }
 
+std::size_t AlignedStart(TextAlignment alignment, std::size_t spaces) {
+    switch (alignment) {
+        case TextAlignment::Center:
+            return spaces / 2;
+        case TextAlignment::Right:
+            return spaces;
+        case TextAlignment::Left:
+            break;
+    }
+    return 0;
+}
+
 char* AlignInField(char* begin, char* end, int width, TextAlignment alignment) {
     const std::size_t length = static_cast<std::size_t>(end - begin);
     const std::size_t field =
@@ -55,17 +67,7 @@ char* AlignInField(char* begin, char* end, int width, TextAlignment alignment) {
         --last;
     const std::size_t core = last - lead;
     const std::size_t spaces = field - core;
-    std::size_t at = 0;
-    switch (alignment) {
-        case TextAlignment::Left:
-            break;
-        case TextAlignment::Center:
-            at = spaces / 2;
-            break;
-        case TextAlignment::Right:
-            at = spaces;
-            break;
-    }
+    const std::size_t at = AlignedStart(alignment, spaces);
     if (at != lead)
         std::memmove(begin + at, begin + lead, core);
     std::memset(begin, ' ', at);

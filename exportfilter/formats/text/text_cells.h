@@ -21,6 +21,9 @@ std::string NumberCoreFormat(const CQuenarChannelDefText& column);
 // to the left end, the right end or the middle (an odd space to the right) of the field.
 // The memory from begin must have room for the larger of the text and the width.
 char* AlignInField(char* begin, char* end, int width, TextAlignment alignment);
+// Where a text starts in its field when spaces are left over: Center puts the odd space
+// on the right.
+std::size_t AlignedStart(TextAlignment alignment, std::size_t spaces);
 // The same on a string.
 void AlignInField(std::string& text, int width, TextAlignment alignment);
 

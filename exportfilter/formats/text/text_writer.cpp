@@ -222,17 +222,7 @@ char* TextRunWriter::NumberCell(char* out, const Cell& cell, double value) const
     if (length >= cell.field)
         return end;
     const std::size_t spaces = cell.field - length;
-    std::size_t at = 0;
-    switch (cell.alignment) {
-        case TextAlignment::Left:
-            break;
-        case TextAlignment::Center:
-            at = spaces / 2;
-            break;
-        case TextAlignment::Right:
-            at = spaces;
-            break;
-    }
+    const std::size_t at = AlignedStart(cell.alignment, spaces);
     if (at == 0) {
         // Spaces in blocks of 16: the cell's room reaches past the field by a block, and
         // what lands beyond the field is overwritten by the next cell.
