@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "fuzz_files.h"
@@ -59,8 +60,12 @@ bool IsQueryStatus(int status) {
 const std::vector<MeasurementFormatReader>& Readers() {
     static const std::vector<MeasurementFormatReader> readers = [] {
         std::vector<MeasurementFormatReader> chosen;
-        const std::size_t index = TARKO ? 1 : 0;  // probing order: MDF, then TARKO
-        chosen.push_back(MeasurementFormatReaders().at(index));
+        for (const MeasurementFormatReader& reader : MeasurementFormatReaders()) {
+            if (std::string_view(reader.name) == (TARKO ? "TARKO" : "MDF"))
+                chosen.push_back(reader);
+        }
+        if (chosen.empty())
+            std::abort();
         return chosen;
     }();
     return readers;
