@@ -39,7 +39,7 @@ bool PutText(std::span<std::uint8_t> bytes, Field field, std::string_view utf8, 
             return true;
     }
     std::fill(std::copy(encoded.begin(), encoded.end(), begin), end,
-              fill == TextFill::Zero ? std::uint8_t{0} : BLANK);
+              fill == TextFill::Blank ? BLANK : std::uint8_t{0});
     return true;
 }
 

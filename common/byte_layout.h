@@ -124,8 +124,9 @@ inline bool PutF64BE(std::span<std::uint8_t> bytes, Field field, double value) {
 
 // What follows the text in a fixed Windows-1252 text field.
 enum class TextFill {
-    Zero,   // zero bytes; a written text leaves room for at least one
-    Blank,  // blanks; a text may fill its whole field, and trailing blanks are not part of it
+    Zero,      // zero bytes; a written text leaves room for at least one
+    Blank,     // blanks; a text may fill its whole field, and trailing blanks are not part of it
+    ZeroFull,  // zero bytes, but a text may fill its whole field (no terminator then)
 };
 
 // The UTF-8 text of a field: its bytes up to the first zero or the end of the field, less

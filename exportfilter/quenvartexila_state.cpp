@@ -1,6 +1,8 @@
 // The process-wide state of the library.
 #include "quenvartexila_state.h"
 
+#include "exportfilter/formats/mdf/mdf_stream.h"
+#include "exportfilter/formats/tarko/tarko_stream.h"
 #include "exportfilter/formats/text/text_stream.h"
 
 namespace grafyon::exportfilter {
@@ -11,6 +13,8 @@ std::unique_ptr<QuenarLibraryState> MakeState() {
     // The local folder stays empty ("no access") until the host names one.
     auto state = std::make_unique<QuenarLibraryState>();
     RegisterTextClasses(state->registry);
+    RegisterMdfClasses(state->registry);
+    RegisterTarkoClasses(state->registry);
     state->InstallMessageSink(std::make_unique<StderrMessageSink>());
     return state;
 }

@@ -93,6 +93,8 @@ public:
     CQuenarClass& Filter() { return m_filter; }
     // The selected records in list order; the values of a row come in this order.
     const std::vector<CQuenarSelectItem*>& Records() const { return m_records; }
+    // The whole record list, for the questions of record_queries.h.
+    const QuenarSelectList& List() const { return m_list; }
     std::size_t Count() const { return m_records.size(); }
     int MethodCode() const { return m_filter.methodCode; }
     RunRoutine Routine() const { return m_routine; }

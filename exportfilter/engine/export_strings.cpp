@@ -35,6 +35,17 @@ constexpr NumberedString STRINGS[] = {
     {QUENAR_STR_TEXT_FILE_TYPES,
      "Text (*.txt)|*.txt|ASCII (*.asc)|*.asc|Data (*.dat)|*.dat|All files (*.*)|*.*||",
      "Text (*.txt)|*.txt|ASCII (*.asc)|*.asc|Daten (*.dat)|*.dat|Alle Dateien (*.*)|*.*||"},
+    {QUENAR_STR_TARKO_DATA_FILE_TYPES,
+     "Tarko (*.dta)|*.dta|Tarko old (*.dat)|*.dat|All Tarko formats (*.dat; *.dta)|*.dat;*.dta|All "
+     "files (*.*)|*.*||",
+     "Tarko (*.dta)|*.dta|Tarko alt (*.dat)|*.dat|Alle Tarko-Formate (*.dat; *.dta)|*.dat;*.dta|"
+     "Alle Dateien (*.*)|*.*||"},
+    {QUENAR_STR_TARKO_FILE_TYPES, "Tarko (*.tks)|*.tks|All files (*.*)|*.*||",
+     "Tarko (*.tks)|*.tks|Alle Dateien (*.*)|*.*||"},
+    {QUENAR_STR_MDF_FILE_TYPES, "MDF-files (*.mdf)|*.mdf|All files (*.*)|*.*||",
+     "MDF-Dateien (*.mdf)|*.mdf|Alle Dateien (*.*)|*.*||"},
+    {QUENAR_STR_MDF_DATA_FILE_TYPES, "MDF data (*.dta)|*.dta|All files (*.*)|*.*||",
+     "MDF-Daten (*.dta)|*.dta|Alle Dateien (*.*)|*.*||"},
 
     {QUENAR_STR_TIME, "Time", "Zeit"},
     {QUENAR_STR_DATASET, "Dataset", "Datensatz"},
@@ -378,6 +389,17 @@ constexpr NumberedString STRINGS[] = {
     {QUENAR_STR_TEXT_ALIGNMENT_0, "Left", "Links"},
     {QUENAR_STR_TEXT_ALIGNMENT_0 + 1, "Center", "Zentriert"},
     {QUENAR_STR_TEXT_ALIGNMENT_0 + 2, "Right", "Rechts"},
+
+    {QUENAR_STR_DESCRIPTORS_PAGE, "Descriptors", "Deskriptoren"},
+    {QUENAR_STR_CHANNEL_NAME, "Channel name", "Kanalname"},
+    {QUENAR_STR_CHANNEL_COMMENT, "Channel comment", "Kanalkommentar"},
+    {QUENAR_STR_NAME_SOURCE_0, "&Dataset name", "&Datensatzname"},
+    {QUENAR_STR_NAME_SOURCE_0 + 1, "Dataset &label", "Datensatz&bezeichnung"},
+    {QUENAR_STR_NAME_SOURCE_0 + 2, "&User defined:", "&Benutzerdefiniert:"},
+    {QUENAR_STR_COMMENT_SOURCE_0, "Dataset &name", "Datensatz&name"},
+    {QUENAR_STR_COMMENT_SOURCE_0 + 1, "D&ataset label", "D&atensatzbezeichnung"},
+    {QUENAR_STR_COMMENT_SOURCE_0 + 2, "Dataset &comment", "Datensatz&kommentar"},
+    {QUENAR_STR_COMMENT_SOURCE_0 + 3, "U&ser defined:", "B&enutzerdefiniert:"},
 };
 
 static_assert(std::is_sorted(std::begin(STRINGS), std::end(STRINGS),

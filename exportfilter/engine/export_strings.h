@@ -32,6 +32,10 @@ inline constexpr int QUENAR_STR_FORMAT_FAMOS = 1025;
 
 // File types of the "Save as" dialog, per format.
 inline constexpr int QUENAR_STR_TEXT_FILE_TYPES = 1042;
+inline constexpr int QUENAR_STR_TARKO_DATA_FILE_TYPES = 1048;
+inline constexpr int QUENAR_STR_TARKO_FILE_TYPES = 1049;
+inline constexpr int QUENAR_STR_MDF_FILE_TYPES = 1054;
+inline constexpr int QUENAR_STR_MDF_DATA_FILE_TYPES = 1055;
 
 inline constexpr int QUENAR_STR_TIME = 2009;
 inline constexpr int QUENAR_STR_DATASET = 2407;
@@ -242,6 +246,13 @@ inline constexpr int QUENAR_STR_TEXT_NOTATION = 7358;
 inline constexpr int QUENAR_STR_TEXT_NOTATION_0 = 7359;  // and 7360
 inline constexpr int QUENAR_STR_TEXT_VALUE_ALIGNMENT = 7361;
 inline constexpr int QUENAR_STR_TEXT_ALIGNMENT_0 = 7362;  // to 7364
+
+// The "Descriptors" page of the measurement formats' channel definitions.
+inline constexpr int QUENAR_STR_DESCRIPTORS_PAGE = 7400;
+inline constexpr int QUENAR_STR_CHANNEL_NAME = 7401;
+inline constexpr int QUENAR_STR_CHANNEL_COMMENT = 7402;
+inline constexpr int QUENAR_STR_NAME_SOURCE_0 = 7403;     // to 7405
+inline constexpr int QUENAR_STR_COMMENT_SOURCE_0 = 7406;  // to 7409
 
 // One entry of the table: an identifier with its English and German text.
 std::span<const NumberedString> QuenarStringTable();

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/codec_1252.h"
 #include "export_strings.h"
 #include "output_naming.h"
 #include "path_text.h"
@@ -48,6 +49,14 @@ bool CanCreate(const std::string& path) {
 int CheckTarget(const std::string& path, const TargetRequest& request,
                 OutputNamingContext& context) {
     QuenarMessenger& messenger = context.messenger;
+    // A name cut to fit its field would point at a file that does not exist.
+    if (request.maxNameBytes > 0) {
+        const PathParts parts = SplitPath(path);
+        if (Utf8ToCp1252(parts.name + parts.extension).size() > request.maxNameBytes) {
+            messenger.Message(QUENAR_MSG_CANNOT_CREATE, path);
+            return NAMING_NAME_TOO_LONG;
+        }
+    }
     if (IsSourceFile(path, request.sourcePath, context.sourceDataFiles)) {
         messenger.Message(QUENAR_MSG_SOURCE_EQUALS_TARGET, path);
         return NAMING_SAME_AS_SOURCE;

@@ -20,6 +20,8 @@ struct TargetRequest {
     std::vector<std::string> taken;
     int takenMessage = 0;
     int takenResult = 0;
+    // The longest file name without folder, in Windows-1252 bytes; 0 for no limit.
+    std::size_t maxNameBytes = 0;
 };
 
 // Offers the name in the dialog (when there is one) and checks it, back to the dialog

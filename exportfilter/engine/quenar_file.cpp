@@ -54,6 +54,7 @@ TargetRequest CQuenarFile::DataFileRequest(int dataFilterId, const std::string& 
     request.withDialog = UsedFileDialog() != 0;
     request.overwrite = UsedOverwrite();
     request.sourcePath = source;
+    request.maxNameBytes = maxDataNameBytes;
     return request;
 }
 
@@ -105,6 +106,7 @@ int CQuenarFileSingle::AssignNames(const std::string& sourcePath, QuenarSelectLi
         request.fileTypeFilter = QuenarString(descriptionFilterId);
         request.withDialog = UsedFileDialog() == 2;
         request.taken = {dataName};
+        request.maxNameBytes = 0;  // the description names the data file, not itself
         request.takenMessage = QUENAR_MSG_DESCRIPTION_EQUALS_DATA;
         request.takenResult = NAMING_DESCRIPTION_IS_DATA;
         if (const int result = ConfirmTarget(descriptionName, request, context))

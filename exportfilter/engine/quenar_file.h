@@ -46,6 +46,7 @@ inline constexpr int NAMING_OVERWRITE_DECLINED = 5;   // question 4002 answered 
 inline constexpr int NAMING_NOT_ACCESSIBLE = 6;       // message 4003
 inline constexpr int NAMING_FOLDER_NOT_WRITABLE = 7;  // message 4029
 inline constexpr int NAMING_TARGET_TWICE = 8;         // message 4001: two records, one name
+inline constexpr int NAMING_NAME_TOO_LONG = 9;        // message 4000: the name field is shorter
 
 class CQuenarFile {
 public:
@@ -70,7 +71,10 @@ public:
     int UsedOverwrite() const;
 
     std::int32_t descriptionUsed = 1;  // set by the stream, not stored
-    std::int32_t pathMode = 0;         // 0 keep the source's folder, 1 the user path, 2 (disabled)
+    // The longest data file name (Windows-1252 bytes, without folder) that the format's
+    // description can hold; 0 for no limit. Set by the stream, not stored.
+    std::size_t maxDataNameBytes = 0;
+    std::int32_t pathMode = 0;  // 0 keep the source's folder, 1 the user path, 2 (disabled)
     std::string userPath;
     std::int32_t fileDialog = 1;  // 0 none, 1 data file, 2 data and description file
     std::int32_t overwrite = 1;   // 0 never, 1 after asking, 2 without asking

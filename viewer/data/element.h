@@ -7,31 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "common/mdf_fields.h"
+
 namespace grafyon {
 
 class MeasurementDescription;
-
-enum ElementKind : std::uint32_t {
-    ELEMENT_HEADER = 0,
-    ELEMENT_DATA_FILE = 1,
-    ELEMENT_TIME_BASE_OLD = 2,  // only in files; read as a time segment
-    ELEMENT_TIME_SEGMENT = 3,
-    ELEMENT_RESERVED_10 = 10,
-    ELEMENT_RANGE_NAME = 20,
-    ELEMENT_RANGE = 21,
-    ELEMENT_SPOT = 22,
-    ELEMENT_RESERVED_70 = 70,
-    ELEMENT_PARAMETER = 80,
-    ELEMENT_RANGE_PARAMETER = 81,
-    ELEMENT_COMMENT = 90,
-    ELEMENT_DATASET = 100,
-    ELEMENT_DATASET_EXTENDED = 101,
-    ELEMENT_DATASET_LIST = 110,
-    ELEMENT_EMBEDDED_DATA = 1000
-};
-
-inline constexpr std::uint32_t ELEMENT_VERSION_1 = 0x00010001;
-inline constexpr std::uint32_t ELEMENT_VERSION_2 = 0x00020001;
 
 inline bool IsDatasetKind(std::uint32_t kind) {
     return kind == ELEMENT_DATASET || kind == ELEMENT_DATASET_EXTENDED ||

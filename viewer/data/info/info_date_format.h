@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 
 namespace grafyon {
 

@@ -18,7 +18,7 @@
 #include "viewer/data/mdf/mdf_writer.h"
 #include "viewer/data/mdf_layout.h"
 #include "viewer/data/measurement_description.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 
 namespace grafyon {
 

@@ -11,7 +11,7 @@
 #include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/mdf_layout.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 #include "viewer/data/tarko/tarko_layout.h"
 
 namespace grafyon {

@@ -12,7 +12,7 @@
 #include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/measurement_description.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 
 namespace grafyon {
 namespace {

@@ -11,7 +11,7 @@
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/open/measurement_open.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 
 namespace {
 

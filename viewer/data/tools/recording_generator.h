@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "viewer/data/data_type.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 
 namespace grafyon {
 

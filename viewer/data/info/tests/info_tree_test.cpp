@@ -6,7 +6,7 @@
 #include "viewer/data/info/info_date_format.h"
 #include "viewer/data/info/info_tree.h"
 #include "viewer/data/info/tests/info_fixture.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 
 namespace grafyon {
 namespace {

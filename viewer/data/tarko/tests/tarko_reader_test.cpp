@@ -8,7 +8,7 @@
 #include "common/binary_file.h"
 #include "test_support.h"
 #include "viewer/data/data_type.h"
-#include "viewer/data/packed_date_time.h"
+#include "common/packed_date_time.h"
 #include "viewer/data/tarko/tarko_reader.h"
 #include "viewer/data/tarko/tarko_writer.h"
 

@@ -1,0 +1,107 @@
+// The run of the measurement formats.
+#include "float_frame_writer.h"
+
+#include <algorithm>
+#include <bit>
+#include <ctime>
+#include <limits>
+
+#include "common/packed_date_time.h"
+#include "record_queries.h"
+
+namespace grafyon::exportfilter {
+
+int FloatFrameRunWriter::Prepare(QuenarRun& run) {
+    const std::vector<CQuenarSelectItem*>& records = run.Records();
+    for (const auto& definition : m_definitions) {
+        if (definition == nullptr || definition->TakesDataset() == 0)
+            continue;
+        const auto bound = std::find_if(records.begin(), records.end(), [&](const auto* r) {
+            return r->channelDef == definition.get();
+        });
+        if (bound == records.end())
+            continue;
+        m_channels.push_back(
+            {definition.get(), *bound, static_cast<std::size_t>(bound - records.begin())});
+    }
+    return m_channels.empty() ? RUN_NO_RECORD : RUN_OK;
+}
+
+int FloatFrameRunWriter::Open(QuenarRun& run) {
+    if (run.Routine() == RunRoutine::Row && !IntervalsAreMultiples(run.List()))
+        return RUN_NO_COMMON_TIME_BASE;
+    m_data = run.CreateOutput(run.Records().front()->dataFileName);
+    return m_data != nullptr ? RUN_OK : RUN_OUTPUT_FAILED;
+}
+
+bool FloatFrameRunWriter::WriteValues(const double* values, const std::int32_t* flags) {
+    std::uint8_t* out = m_data->Reserve(4 * m_channels.size());
+    for (const Channel& channel : m_channels) {
+        const float value = flags == nullptr || flags[channel.value] != 0
+                                ? static_cast<float>(values[channel.value])
+                                : std::numeric_limits<float>::quiet_NaN();
+        StoreU32LE(out, std::bit_cast<std::uint32_t>(value));
+        out += 4;
+    }
+    m_data->Advance(out);
+    return true;
+}
+
+bool FloatFrameRunWriter::BlockRow(QuenarRun&, const double* values) {
+    return WriteValues(values, nullptr);
+}
+
+bool FloatFrameRunWriter::Row(QuenarRun&, const double* values, const std::int32_t* flags, double) {
+    return WriteValues(values, flags);
+}
+
+bool FloatFrameRunWriter::ResampledRow(QuenarRun&, const double* values, const std::int32_t* flags,
+                                       double) {
+    for (const Channel& channel : m_channels) {
+        if (flags[channel.value] == 0)
+            return false;
+    }
+    return WriteValues(values, nullptr);
+}
+
+int FloatFrameRunWriter::Finish(QuenarRun& run, bool) {
+    // A description that names rows the data file does not hold would be a broken
+    // measurement: the data go out first.
+    if (!m_data->Flush())
+        return RUN_OUTPUT_FAILED;
+    QuenarOutputFile* description = run.CreateOutput(run.Records().front()->descriptionFileName);
+    if (description == nullptr)
+        return RUN_OUTPUT_FAILED;
+    const auto frames =
+        static_cast<std::uint32_t>(std::clamp<std::int64_t>(run.Row(), 0, MAX_FRAMES));
+    WriteDescription(run, *description, frames);
+    return description->Ok() ? RUN_OK : RUN_OUTPUT_FAILED;
+}
+
+double FloatFrameRunWriter::FrameInterval(const QuenarRun& run) const {
+    switch (run.Routine()) {
+        case RunRoutine::Block:
+            break;
+        case RunRoutine::Row:
+            return SmallestInterval(run.List());
+        case RunRoutine::Resampling:
+            return run.Resolution();
+    }
+    return run.Interval();
+}
+
+std::uint32_t PackedExportTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    DateTimeParts parts;
+    parts.year = local.tm_year + 1900;
+    parts.month = local.tm_mon + 1;
+    parts.day = local.tm_mday;
+    parts.hour = local.tm_hour;
+    parts.minute = local.tm_min;
+    parts.second = local.tm_sec;
+    return PackDateTime(parts);
+}
+
+}  // namespace grafyon::exportfilter
