@@ -22,11 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "bench_recording.h"
-#include "exportfilter/engine/quenar_interface.h"
+#include "export_harness.h"
 #include "exportfilter/formats/text/text_stream.h"
-#include "viewer/data/access/data_access.h"
-#include "viewer/data/access/export_read_context.h"
 
 namespace grafyon::bench {
 namespace {
@@ -37,64 +34,18 @@ constexpr double FACTOR = 0.5;  // the calibration of DescribeFloatRecording
 constexpr double OFFSET = 1.0;
 constexpr double STEP = 0.001;  // the sample step of its time segment
 
-struct Seconds {
-    double wall = 0.0;
-    double cpu = 0.0;
-};
-
-int ReadRow(void* context, double* values) {
-    return ExportReadRow(*static_cast<ExportReadContext*>(context), values);
-}
-
-double CpuSeconds() {
-    timespec t{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-// One export of the whole recording into target; false when a step failed.
+// One export of the whole recording into target; false when a step failed. The text format
+// with a filter of the default columns (definition mode 1: no dialog).
 bool Export(Recording& r, DataAccess& access, const std::string& target, Seconds& seconds) {
-    // The library with the text format and a filter of the default columns (definition
-    // mode 1: no dialog); one record per dataset.
-    QuenarLibraryState state;
-    RegisterTextClasses(state.registry);
-    state.SetFlags(QUENAR_FLAG_NO_MESSAGE_BOXES | QUENAR_FLAG_NO_STATUS_WINDOW);
-    auto owned = std::make_unique<CQuenarStreamText>();
-    owned->SetTypeCode(QUENAR_TYPE_TEXT);
-    owned->CreateDefaultChannelDefinitions(1);
-    CQuenarClass* filter = state.AdoptFilter(std::move(owned));
-    QuenarSelectList records;
-    std::vector<const Dataset*> datasets;
-    for (Dataset* dataset : r.description->Datasets()) {
-        auto record = std::make_unique<CQuenarSelectItem>();
-        record->name = dataset->name;
-        record->handle = dataset;
-        record->step = STEP;
-        record->carrierName = std::string("Time");
-        record->carrierUnit = std::string("s");
-        records.push_back(std::move(record));
-        datasets.push_back(dataset);
-    }
-    if (SelectDatasets(state, records, filter) != 0)
-        return false;
-    for (auto& record : records)
-        record->dataFileName = target;
-    ExportReadContext context;
-    if (context.Open(access, *r.description, datasets, 0, -1) != 0)
-        return false;
-    state.hostFunctions.Register(QUENAR_FN_READ_ROW, AsHostFunction(&ReadRow));
-
-    const auto wallStart = std::chrono::steady_clock::now();
-    const double cpuStart = CpuSeconds();
-    int result = ReqFuncAssignment(state, records, filter, &context);
-    if (result == 0)
-        result = FormatAssignment(state, records, filter, &context);
-    if (result == 0)
-        result = Convert(state, records, filter);
-    seconds.cpu = CpuSeconds() - cpuStart;
-    seconds.wall =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    return result == 0;
+    return TimedExport(
+        r, access, STEP, RegisterTextClasses,
+        [] {
+            auto filter = std::make_unique<CQuenarStreamText>();
+            filter->SetTypeCode(QUENAR_TYPE_TEXT);
+            filter->CreateDefaultChannelDefinitions(1);
+            return std::unique_ptr<CQuenarClass>(std::move(filter));
+        },
+        [&](CQuenarSelectItem& record) { record.dataFileName = target; }, seconds);
 }
 
 struct Reference {

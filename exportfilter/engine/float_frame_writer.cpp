@@ -6,7 +6,10 @@
 #include <ctime>
 #include <limits>
 
+#include "common/codec_1252.h"
 #include "common/packed_date_time.h"
+#include "export_strings.h"
+#include "path_text.h"
 #include "record_queries.h"
 
 namespace grafyon::exportfilter {
@@ -30,7 +33,13 @@ int FloatFrameRunWriter::Prepare(QuenarRun& run) {
 int FloatFrameRunWriter::Open(QuenarRun& run) {
     if (run.Routine() == RunRoutine::Row && !IntervalsAreMultiples(run.List()))
         return RUN_NO_COMMON_TIME_BASE;
-    m_data = run.CreateOutput(run.Records().front()->dataFileName);
+    const std::string& dataFile = run.Records().front()->dataFileName;
+    const PathParts parts = SplitPath(dataFile);
+    if (Utf8ToCp1252(parts.name + parts.extension).size() > m_maxDataNameBytes) {
+        run.Messenger().Message(QUENAR_MSG_CANNOT_CREATE, dataFile);
+        return RUN_OUTPUT_FAILED;
+    }
+    m_data = run.CreateOutput(dataFile);
     return m_data != nullptr ? RUN_OK : RUN_OUTPUT_FAILED;
 }
 

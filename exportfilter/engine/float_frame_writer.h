@@ -17,11 +17,16 @@ public:
     // The count fields of the descriptions are 32 bits wide.
     static constexpr std::int64_t MAX_FRAMES = 0xFFFFFFFF;
 
-    explicit FloatFrameRunWriter(const ChannelDefList& definitions) : m_definitions(definitions) {}
+    // maxDataNameBytes: the longest data file name (Windows-1252, without folder) that the
+    // description can hold.
+    FloatFrameRunWriter(const ChannelDefList& definitions, std::size_t maxDataNameBytes)
+        : m_definitions(definitions), m_maxDataNameBytes(maxDataNameBytes) {}
 
     // One channel per definition that a selected record is bound to; none: 1.
     int Prepare(QuenarRun& run) override;
     // The row routine needs intervals that are whole multiples of the smallest one (else 1).
+    // A data file name that its field cannot hold fails with 16 and message 4000, whatever
+    // named it: cut, it would name a file that does not exist.
     int Open(QuenarRun& run) override;
     std::int64_t RowLimit() const override { return MAX_FRAMES; }
     bool BlockRow(QuenarRun& run, const double* values) override;
@@ -53,6 +58,7 @@ private:
     bool WriteValues(const double* values, const std::int32_t* flags);
 
     const ChannelDefList& m_definitions;
+    std::size_t m_maxDataNameBytes;
     std::vector<Channel> m_channels;
     QuenarOutputFile* m_data = nullptr;
 };

@@ -33,7 +33,7 @@ const QuenarClassInfo& CQuenarStreamMdf::ChannelDefClass() const {
 }
 
 std::unique_ptr<QuenarRunWriter> CQuenarStreamMdf::CreateRunWriter() {
-    return std::make_unique<MdfRunWriter>(channels);
+    return std::make_unique<MdfRunWriter>(channels, mdf::DATA_FILE_NAME.size);
 }
 
 void RegisterMdfClasses(ClassRegistry& registry) {

@@ -33,7 +33,7 @@ const QuenarClassInfo& CQuenarStreamTarko::ChannelDefClass() const {
 }
 
 std::unique_ptr<QuenarRunWriter> CQuenarStreamTarko::CreateRunWriter() {
-    return std::make_unique<TarkoRunWriter>(channels);
+    return std::make_unique<TarkoRunWriter>(channels, tarko::HEADER_DATA_FILE.size);
 }
 
 void RegisterTarkoClasses(ClassRegistry& registry) {

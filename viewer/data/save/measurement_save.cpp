@@ -12,13 +12,13 @@
 
 #include "common/byte_layout.h"
 #include "common/codec_1252.h"
+#include "common/packed_date_time.h"
 #include "common/replacing_file.h"
 #include "viewer/data/access/access_status.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/mdf/mdf_writer.h"
 #include "viewer/data/mdf_layout.h"
 #include "viewer/data/measurement_description.h"
-#include "common/packed_date_time.h"
 
 namespace grafyon {
 

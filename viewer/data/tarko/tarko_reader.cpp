@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "common/codec_1252.h"
+#include "common/packed_date_time.h"
 #include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/mdf_layout.h"
-#include "common/packed_date_time.h"
 #include "viewer/data/tarko/tarko_layout.h"
 
 namespace grafyon {

@@ -9,10 +9,10 @@
 #include "scoped_german_locale.h"
 #include "test_support.h"
 
+#include "common/packed_date_time.h"
 #include "viewer/data/data_file_path.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/measurement_description.h"
-#include "common/packed_date_time.h"
 
 namespace grafyon {
 namespace {

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/packed_date_time.h"
 #include "common/printf_format.h"
 #include "viewer/data/access/data_access.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/open/measurement_open.h"
-#include "common/packed_date_time.h"
 
 namespace {
 

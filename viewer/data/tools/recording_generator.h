@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/data/data_type.h"
 #include "common/packed_date_time.h"
+#include "viewer/data/data_type.h"
 
 namespace grafyon {
 

@@ -234,6 +234,24 @@ TEST(MdfRun, ADataFileNameLongerThanItsFieldIsRefusedWhenNamesAreAssigned) {
     }
 }
 
+TEST(MdfRun, ARunRefusesADataFileNameThatItsFieldCannotHoldWhoeverNamedIt) {
+    for (std::size_t length : {128u, 129u}) {
+        MdfExport r(RegisterMdfClasses);
+        r.dataPath = r.dir / (std::string(length - 4, 'd') + ".dta");
+        r.SetRecords({{"a"}});
+        const int result = r.Run({{1.0}, {2.0}});
+        if (length == 128) {
+            EXPECT_EQ(result, 0);
+            EXPECT_EQ(Text(r.Description(), 72 + 208 + 20, 128), std::string(124, 'd') + ".dta");
+        } else {
+            EXPECT_EQ(result, RUN_OUTPUT_FAILED);
+            EXPECT_EQ(r.sink.Ids(), std::vector<int>{QUENAR_MSG_CANNOT_CREATE});
+            EXPECT_FALSE(std::filesystem::exists(r.dataPath));
+            EXPECT_FALSE(std::filesystem::exists(r.descriptionPath));
+        }
+    }
+}
+
 TEST(MdfRun, TheFilterKeepsItsDefinitionsThroughItsFile) {
     MdfExport r(RegisterMdfClasses);
     ASSERT_EQ(r.stream->CreateDefaultChannelDefinitions(1), 0);

@@ -8,7 +8,13 @@
 #include <filesystem>
 #include <string>
 
+#include "exportfilter/engine/filter_file.h"
+#include "exportfilter/formats/mdf/mdf_channel_def.h"
+#include "exportfilter/formats/mdf/mdf_stream.h"
+#include "exportfilter/formats/tarko/tarko_channel_def.h"
+#include "exportfilter/formats/tarko/tarko_stream.h"
 #include "test_support.h"
+#include "viewer/data/test_support/opened_measurement.h"
 #include "viewer/data/tools/recording_generator.h"
 
 namespace grafyon::test {
@@ -91,6 +97,53 @@ TEST_F(ExportProgram, UnattendedViewerExportStatuses) {
     // Nothing to export.
     run = Run("Grafyon", dir / "nothing.mdf" + " /EF Missing /AX");
     EXPECT_EQ(run.status, 2);
+}
+
+// A filter of the stream class that writes every dataset into out.dta beside the recording.
+template <class Stream, class Definition>
+void WriteMeasurementFilter(const std::string& path, const std::string& dataFile) {
+    Stream filter;
+    filter.typeCode = filter.GetRuntimeClass().typeCode;
+    filter.onlySelected = 1;
+    filter.allocationMode = 0;
+    auto definition = std::make_unique<Definition>();
+    definition->identifier = "Chan";
+    filter.channels.push_back(std::move(definition));
+    filter.outputFile.dataNameMode = 1;
+    filter.outputFile.userDataName = dataFile;
+    filter.outputFile.fileDialog = 0;
+    filter.outputFile.overwrite = 2;
+    ASSERT_EQ(exportfilter::WriteFilterFile(path, filter), 0);
+}
+
+TEST_F(ExportProgram, MdfAndTarkoFromTheShellAndFromTheUnattendedViewer) {
+    const std::string folder = dir / "data/Vantorelline/Grafyon/ExportFilter/";
+    std::filesystem::create_directories(folder);
+    WriteMeasurementFilter<exportfilter::CQuenarStreamMdf, exportfilter::CQuenarChannelDefMdf>(
+        folder + "ToMdf.yef", dir / "m.dta");
+    WriteMeasurementFilter<exportfilter::CQuenarStreamTarko, exportfilter::CQuenarChannelDefTarko>(
+        folder + "ToTarko.yef", dir / "t.dta");
+    const std::unique_ptr<OpenedMeasurement> source = OpenForTest(dir / "run.mdf");
+    ASSERT_TRUE(source->result.attached);
+    const std::vector<Dataset*> datasets = source->Datasets();
+
+    ProgramRun run = Run("grafyon-export", dir / "run.mdf" + " --filter ToMdf");
+    EXPECT_EQ(run.status, 0) << run.output;
+    run = Run("Grafyon", dir / "run.mdf" + " /EF ToTarko /AX");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const std::string& result : {dir / "m.MDF", dir / "t.TKS"}) {
+        const std::unique_ptr<OpenedMeasurement> copy = OpenForTest(result);
+        ASSERT_TRUE(copy->result.attached) << result;
+        EXPECT_EQ(copy->description.FrameCount(), 100u);
+        ASSERT_EQ(copy->Datasets().size(), datasets.size());
+        for (std::size_t c = 0; c < datasets.size(); ++c) {
+            std::vector<double> expected = AllValuesOf(*source, *datasets[c]);
+            for (double& v : expected)
+                v = static_cast<float>(v);
+            EXPECT_EQ(AllValuesOf(*copy, *copy->Datasets()[c]), expected)
+                << result << " " << datasets[c]->name;
+        }
+    }
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 
 #include <vector>
 
+#include "common/packed_date_time.h"
 #include "viewer/data/info/info_date_format.h"
 #include "viewer/data/info/info_tree.h"
 #include "viewer/data/info/tests/info_fixture.h"
-#include "common/packed_date_time.h"
 
 namespace grafyon {
 namespace {

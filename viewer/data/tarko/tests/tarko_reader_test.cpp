@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "common/binary_file.h"
+#include "common/packed_date_time.h"
 #include "test_support.h"
 #include "viewer/data/data_type.h"
-#include "common/packed_date_time.h"
 #include "viewer/data/tarko/tarko_reader.h"
 #include "viewer/data/tarko/tarko_writer.h"
 
