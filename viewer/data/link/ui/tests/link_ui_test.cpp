@@ -6,10 +6,15 @@
 #include <QCheckBox>
 #include <QListWidget>
 
+#include <QTranslator>
+
+#include <cstdlib>
 #include <deque>
 
 #include "test_support.h"
+#include "viewer/app/language_module.h"
 #include "viewer/data/link/ui/link_command.h"
+#include "viewer/data/link/ui/link_strings.h"
 #include "viewer/data/link/ui/merge_files_dialog.h"
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/settings/viewer_settings.h"
@@ -218,6 +223,35 @@ TEST_F(LinkCommandTest, TheFileCheckExplainsWhatIsWrong) {
     reason.datasetNumber = 3;
     reason.datasetName = "Kraft";
     EXPECT_EQ(LinkReasonMessage(reason), "Dataset 3 / Kraft");
+}
+
+TEST(GermanTexts, EveryTextOfLinkingIsTranslated) {
+    const char* bin = std::getenv("GRAFYON_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    LanguageModule module;
+    ASSERT_TRUE(module.Load(std::string(bin) + "/Grafyon.DEU"));
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(reinterpret_cast<const uchar*>(module.TranslationData().data()),
+                                static_cast<int>(module.TranslationData().size())));
+    for (const ViewerStringEntry& entry : LinkStringTable()) {
+        const QString german =
+            translator.translate(VIEWER_STRINGS_CONTEXT, QByteArray::number(entry.id).constData());
+        EXPECT_FALSE(german.isEmpty()) << entry.id;
+        EXPECT_EQ(german.count('|'), QString::fromUtf8(entry.english).count('|')) << entry.id;
+    }
+    EXPECT_EQ(translator.translate("grafyon::CMergeFilesDialog", "Merge Files"),
+              "Dateien zusammenfügen");
+    // Every message of a failed link, as the command looks it up, keeps its placeholders.
+    for (int status = LINK_CANCELLED; status < LINK_OK; ++status) {
+        const QString english = QString::fromUtf8(LinkStatusText(status));
+        if (english.isEmpty() || status == LINK_SOURCE_UNREADABLE || status == LINK_CANNOT_CREATE ||
+            status == LINK_DATA_FILE_UNREADABLE)
+            continue;
+        const QString german = translator.translate("grafyon::LinkFiles", LinkStatusText(status));
+        EXPECT_FALSE(german.isEmpty()) << status;
+        EXPECT_EQ(german.contains("%1"), english.contains("%1")) << status;
+        EXPECT_EQ(german.contains("%2"), english.contains("%2")) << status;
+    }
 }
 
 }  // namespace

@@ -180,3 +180,4 @@ Unknown Error!</source>
 Unbekannter Fehler!</translation>
     </message>
 </context>
+</TS>
