@@ -1,6 +1,7 @@
 // Reading recordings for linking and comparing their layouts.
 #include "link_check.h"
 
+#include <cstring>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -21,11 +22,15 @@ std::string AbsoluteNormal(const std::string& path) {
     return std::filesystem::absolute(path, error).lexically_normal().string();
 }
 
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
 bool SameDataset(const Dataset& a, const Dataset& b) {
-    // The calibration is compared bit for bit, as it is stored: the values would differ.
+    // The calibration is compared bit for bit, as it is stored (a NaN equals itself).
     return a.name == b.name && a.dataType == b.dataType && a.dataMask == b.dataMask &&
-           a.factor == b.factor && a.offset == b.offset && a.frameOffset == b.frameOffset &&
-           a.valuesPerFrame == b.valuesPerFrame;
+           SameBits(a.factor, b.factor) && SameBits(a.offset, b.offset) &&
+           a.frameOffset == b.frameOffset && a.valuesPerFrame == b.valuesPerFrame;
 }
 
 }  // namespace

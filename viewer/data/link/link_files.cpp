@@ -335,6 +335,8 @@ LinkOutcome LinkFiles(const LinkRequest& request, const LinkProgress& progress) 
     const std::uint64_t frameSize = sources.front().description->FrameSize();
     if (frameSize == 0)
         return Fail(LINK_NO_FRAME_SIZE, request.sources.front(), 0);
+    if (frameSize > U32_MAX)
+        return Fail(LINK_TOO_LARGE, request.sources.front(), 0);
     if (merge && !OneStep(sources))
         return Fail(LINK_VARIABLE_STEP, request.sources.front(), 0);
 
@@ -348,6 +350,8 @@ LinkOutcome LinkFiles(const LinkRequest& request, const LinkProgress& progress) 
     LinkOutcome built = merge ? BuildMerged(sources, dataPath, plan.frames) : BuildLinked(sources);
     if (built.status != LINK_OK)
         return built;
+    // The header states the frame size that every file's frames have.
+    sources.front().description->Header()->frameSize = static_cast<std::uint32_t>(frameSize);
     ByteWriter bytes;
     if (!Encode(*sources.front().description, bytes))
         return Fail(LINK_TOO_LARGE, target);

@@ -82,7 +82,15 @@ TEST_F(LinkFilesTest, AMergeCopiesEveryFrameIntoOneDataFile) {
     const std::string a = Make("a.mdf", 1000, 1, 3, 2);
     std::filesystem::create_directory(m_dir / "other");
     const std::string b = Make("other/b.mdf", 777, 5);
-    const std::vector<std::string> sources{a, b, a};
+    // A one-file recording first: its embedded frames are copied, its own file is not named.
+    RecordingOptions mcf;
+    mcf.path = m_dir / "c.mcf";
+    mcf.form = RecordingForm::MCF;
+    mcf.frames = 223;
+    mcf.channelCount = 6;
+    mcf.seed = 7;
+    test::Generate(mcf);
+    const std::vector<std::string> sources{mcf.path, a, b, a};
     std::uint64_t lastDone = 0, lastTotal = 0;
     const LinkOutcome outcome =
         Link(sources, m_dir / "merged.MDF", LinkMode::Merge, [&](std::uint64_t d, std::uint64_t t) {
@@ -100,8 +108,10 @@ TEST_F(LinkFilesTest, AMergeCopiesEveryFrameIntoOneDataFile) {
     EXPECT_EQ(d.DataFiles()[0]->fileName, "merged.dta");
     EXPECT_EQ(d.DataFiles()[0]->dataOffset, 0u);
     ASSERT_EQ(d.TimeSegments().size(), 1u);
-    EXPECT_EQ(d.TimeSegments()[0]->frameCount, 2777u);
-    const std::uint64_t bytes = 2777 * d.FrameSize();
+    EXPECT_EQ(d.TimeSegments()[0]->frameCount, 3000u);
+    std::size_t pos = 0;
+    EXPECT_EQ(d.FindFirst(ELEMENT_EMBEDDED_DATA, pos), nullptr);
+    const std::uint64_t bytes = 3000 * d.FrameSize();
     EXPECT_EQ(std::filesystem::file_size(m_dir / "merged.dta"), bytes);
     EXPECT_EQ(lastDone, bytes);
     EXPECT_EQ(lastTotal, bytes);
