@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
 
 #include <QTranslator>
 
@@ -78,7 +81,21 @@ TEST(MergeFilesDialog, InsertedAndDroppedFilesAreCheckedAndSelected) {
 
     // A drop takes .mdf, .mcf and .tks files in any case, nothing else.
     checked.clear();
-    EXPECT_EQ(dialog.AddFiles({"/m/d.TKS", "/m/e.txt", "/m/f.mdf"}, true), 2);
+    dialog.show();
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile("/m/e.txt")});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.List()->viewport(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile("/m/d.TKS"), QUrl::fromLocalFile("/m/e.txt"),
+                  QUrl::fromLocalFile("/m/f.mdf")});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.List()->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.List()->viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
     EXPECT_EQ(checked, (QStringList{"/m/d.TKS", "/m/f.mdf"}));
     EXPECT_EQ(Items(dialog), (QStringList{"/m/a.mdf", "/m/c.mcf", "/m/d.TKS", "/m/f.mdf"}));
     EXPECT_EQ(dialog.State().selection, (std::vector<int>{2, 3}));
