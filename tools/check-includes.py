@@ -46,6 +46,8 @@ LAYERS = {
     "viewer/data/test_support": 6,
     # Saving a measurement (its tests reopen what they saved).
     "viewer/data/save": 6,
+    # Linking several recordings into one (writes through the same temporary files).
+    "viewer/data/link": 6,
     "viewer/data/export": 7,
     "viewer/data/tools": 7,
     # Settings, the shell and the diagram model.
@@ -62,6 +64,7 @@ LAYERS = {
     "viewer/sheets": 9,
     "viewer/ranges": 9,
     "viewer/data/save/ui": 9,
+    "viewer/data/link/ui": 9,
     "viewer/frame": 10,
     # Composition: wires every layer into the program.
     "viewer/main": 11,

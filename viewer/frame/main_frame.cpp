@@ -29,6 +29,8 @@
 #include "viewer/app/message_box.h"
 #include "viewer/app/viewer_identity.h"
 #include "viewer/app/viewer_strings.h"
+#include "viewer/data/link/ui/link_command.h"
+#include "viewer/data/link/ui/link_strings.h"
 #include "viewer/data/save/ui/save_as_command.h"
 #include "viewer/data/save/ui/save_strings.h"
 #include "viewer/help/user_manual.h"
@@ -159,7 +161,8 @@ void CMainFrame::CreateMenus() {
     exportData->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     QAction* info = AddCommand(ID_FILE_INFO, tr("Information...\tCtrl+I"), &CMainFrame::OnFileInfo);
     info->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    QAction* link = AddCommand(ID_FILE_LINK, tr("&Link data files\tStrg+L"), nullptr);
+    QAction* link =
+        AddCommand(ID_FILE_LINK, tr("&Link data files\tStrg+L"), &CMainFrame::OnFileLink);
     link->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     // Ctrl+N has no menu item: it closes the measurement.
     QAction* fileNew = AddCommand(ID_FILE_NEW, tr("&New"), &CMainFrame::OnFileNew);
@@ -220,9 +223,6 @@ void CMainFrame::CreateMenus() {
     AddCommand(ID_RANGE_SHOW, tr("Show range"), &CMainFrame::OnShowRange);
     addActions({first, second});
 
-    // Not built yet: linking.
-    for (int id : {ID_FILE_LINK})
-        m_actions[id]->setEnabled(false);
     m_actions[ID_APP_ABOUT]->setEnabled(static_cast<bool>(m_hooks.showAbout));
 }
 
@@ -321,6 +321,7 @@ void CMainFrame::UpdateOwnCommands() {
     m_actions[ID_FILE_EXPORT]->setEnabled(document.HoldsData() && document.OpenStatus() == 0 &&
                                           !ExportIsRunning());
     m_actions[ID_TOOLS_EXPORT_FILTER]->setEnabled(!ExportIsRunning());
+    m_actions[ID_FILE_LINK]->setEnabled(!ExportIsRunning());
     m_actions[ID_FILE_INFO]->setEnabled(FileInfoAvailable(document));
     m_actions[ID_FILE_SAVE_AS]->setEnabled(document.HasUsableData());
 }
@@ -404,6 +405,17 @@ void CMainFrame::OnFileSaveAs() {
                   NameFiltersFromTable(SaveString(SAVE_STR_FILE_FILTER)));
     if (stored)
         OpenFile(*stored);
+}
+
+void CMainFrame::OnFileLink() {
+    if (ExportIsRunning())
+        return;
+    const std::optional<QString> created = RunLinkFiles(
+        this, m_runtime.settings, NameFiltersFromTable(ViewerString(GRAFY_STR_OPEN_FILTER)),
+        NameFiltersFromTable(LinkString(LINK_STR_FILE_FILTER)),
+        InfoNumberFormatFrom(m_runtime.document->Layout().GetCursorValueFormat()));
+    if (created)
+        OpenFile(*created);
 }
 
 void CMainFrame::OnFileNew() {

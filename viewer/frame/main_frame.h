@@ -63,6 +63,8 @@ public:
     void OnFileOpen();
     // "Save As": stores the measurement and opens the stored file when asked to.
     void OnFileSaveAs();
+    // "Link data files": joins recordings into one and opens the result when asked to.
+    void OnFileLink();
     // The about box, through the program's hook.
     void OnAppAbout();
     // Closes the measurement and shows the empty view.
