@@ -1,4 +1,4 @@
-// The MDF and Tarko pages on the offscreen platform.
+// The MDF pages on the offscreen platform.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-// The MDF sheet (its check for an empty channel list) and the descriptor page that MDF and
-// Tarko channel definitions share.
+// The MDF sheet (its check for an empty channel list) and the descriptor page of its
+// channel definitions, which the other measurement formats share.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,8 +12,6 @@
 #include "exportfilter/formats/mdf/mdf_channel_def.h"
 #include "exportfilter/formats/mdf/mdf_stream.h"
 #include "exportfilter/formats/mdf/ui/mdf_pages.h"
-#include "exportfilter/formats/tarko/tarko_channel_def.h"
-#include "exportfilter/formats/tarko/ui/tarko_pages.h"
 #include "exportfilter/ui/channel_def_list_page.h"
 #include "exportfilter/ui/descriptor_pages.h"
 #include "exportfilter/ui/tests/dialog_driver.h"
@@ -26,7 +24,6 @@ struct Pages {
     Pages() {
         state.messenger.SetSink(&sink);
         AddMdfPages(registry);
-        AddTarkoPages(registry);
     }
     grafyon::test::ScopedEnv language{"LC_ALL", "C.UTF-8"};
     QuenarLibraryState state;
@@ -61,12 +58,8 @@ TEST(MdfSheet, AnEmptyChannelListAsksAndReturnsToTheListOrCancels) {
 
 TEST(DescriptorPage, ChoosesTheSourcesAndKeepsUserTextsOnlyWhereChosen) {
     Pages p;
-    for (bool tarko : {false, true}) {
-        std::unique_ptr<DescribedChannelDef> definition;
-        if (tarko)
-            definition = std::make_unique<CQuenarChannelDefTarko>();
-        else
-            definition = std::make_unique<CQuenarChannelDefMdf>();
+    {
+        auto definition = std::make_unique<CQuenarChannelDefMdf>();
         definition->descriptors.userComment = "kept";
         const PageContext context{p.state.messenger, p.registry};
         WhenModal<CEditSheet>([](CEditSheet& sheet) {
