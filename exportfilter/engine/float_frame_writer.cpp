@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <ctime>
 #include <limits>
 
@@ -27,6 +28,8 @@ int FloatFrameRunWriter::Prepare(QuenarRun& run) {
         m_channels.push_back(
             {definition.get(), *bound, static_cast<std::size_t>(bound - records.begin())});
     }
+    for (const Channel& channel : m_channels)
+        m_valueIndex.push_back(channel.value);
     return m_channels.empty() ? RUN_NO_RECORD : RUN_OK;
 }
 
@@ -43,25 +46,46 @@ int FloatFrameRunWriter::Open(QuenarRun& run) {
     return m_data != nullptr ? RUN_OK : RUN_OUTPUT_FAILED;
 }
 
-bool FloatFrameRunWriter::WriteValues(const double* values, const std::int32_t* flags) {
-    std::uint8_t* out = m_data->Reserve(4 * m_channels.size());
-    for (const Channel& channel : m_channels) {
-        const float value = flags == nullptr || flags[channel.value] != 0
-                                ? static_cast<float>(values[channel.value])
-                                : std::numeric_limits<float>::quiet_NaN();
+namespace {
+
+// A float into 4 bytes, little-endian: one store on a little-endian machine.
+inline void StoreFloat(std::uint8_t* out, float value) {
+    if constexpr (std::endian::native == std::endian::little)
+        std::memcpy(out, &value, sizeof value);
+    else
         StoreU32LE(out, std::bit_cast<std::uint32_t>(value));
-        out += 4;
+}
+
+}  // namespace
+
+void FloatFrameRunWriter::WriteValues(const double* values) {
+    const std::size_t count = m_valueIndex.size();
+    std::uint8_t* out = m_data->Reserve(4 * count);
+    for (std::size_t i = 0; i < count; ++i)
+        StoreFloat(out + 4 * i, static_cast<float>(values[m_valueIndex[i]]));
+    m_data->Advance(out + 4 * count);
+}
+
+void FloatFrameRunWriter::WriteValues(const double* values, const std::int32_t* flags) {
+    const std::size_t count = m_valueIndex.size();
+    std::uint8_t* out = m_data->Reserve(4 * count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = m_valueIndex[i];
+        const float value = flags[at] != 0 ? static_cast<float>(values[at])
+                                           : std::numeric_limits<float>::quiet_NaN();
+        StoreFloat(out + 4 * i, value);
     }
-    m_data->Advance(out);
-    return true;
+    m_data->Advance(out + 4 * count);
 }
 
 bool FloatFrameRunWriter::BlockRow(QuenarRun&, const double* values) {
-    return WriteValues(values, nullptr);
+    WriteValues(values);
+    return true;
 }
 
 bool FloatFrameRunWriter::Row(QuenarRun&, const double* values, const std::int32_t* flags, double) {
-    return WriteValues(values, flags);
+    WriteValues(values, flags);
+    return true;
 }
 
 bool FloatFrameRunWriter::ResampledRow(QuenarRun&, const double* values, const std::int32_t* flags,
@@ -70,7 +94,8 @@ bool FloatFrameRunWriter::ResampledRow(QuenarRun&, const double* values, const s
         if (flags[channel.value] == 0)
             return false;
     }
-    return WriteValues(values, nullptr);
+    WriteValues(values);
+    return true;
 }
 
 int FloatFrameRunWriter::Finish(QuenarRun& run, bool) {

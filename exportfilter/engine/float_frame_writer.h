@@ -55,11 +55,14 @@ protected:
     virtual void WriteDescription(QuenarRun& run, QuenarOutputFile& out, std::uint32_t frames) = 0;
 
 private:
-    bool WriteValues(const double* values, const std::int32_t* flags);
+    // One row of floats; without flags every value is there.
+    void WriteValues(const double* values);
+    void WriteValues(const double* values, const std::int32_t* flags);
 
     const ChannelDefList& m_definitions;
     std::size_t m_maxDataNameBytes;
     std::vector<Channel> m_channels;
+    std::vector<std::size_t> m_valueIndex;  // Channel::value of each channel, for the rows
     QuenarOutputFile* m_data = nullptr;
 };
 

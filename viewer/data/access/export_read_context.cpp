@@ -7,10 +7,12 @@
 #include <limits>
 
 #include "access_status.h"
+#include "common/byte_order.h"
 #include "common/codec_1252.h"
 #include "common/printf_format.h"
 #include "data_access.h"
 #include "value_key.h"
+#include "viewer/data/data_type.h"
 #include "viewer/data/measurement_description.h"
 
 namespace grafyon {
@@ -40,7 +42,19 @@ int ExportReadContext::Open(DataAccess& access, const MeasurementDescription& de
     m_datasets = std::move(datasets);
     m_columns.clear();
     for (const Dataset* d : m_datasets) {
-        m_columns.push_back({d, d != nullptr && KeyCodec::For(*d, fs).Valid()});
+        Column column;
+        column.dataset = d;
+        if (d != nullptr && KeyCodec::For(*d, fs).Valid()) {
+            // The same steps as Dataset::Decode, looked up here instead of per value.
+            column.decode = DecoderFor(d->dataType);
+            column.isFloat = BaseDataType(d->dataType) == DATA_TYPE_FLOAT;
+            column.mask = WidenMask(d->dataType, d->dataMask);
+            column.frameOffset = d->effectiveFrameOffset;
+            column.calibrated = (d->dataType & DATA_TYPE_NOT_CALIBRATED) == 0;
+            column.factor = d->factor;
+            column.offset = d->offset;
+        }
+        m_columns.push_back(column);
     }
     m_comments.clear();
     std::size_t pos = 0;
@@ -82,10 +96,18 @@ int ExportReadRow(ExportReadContext& c, double* values) {
         c.m_next = 0;
     }
     const std::uint8_t* frame = c.m_buffer.data() + c.m_next * c.m_frameSize;
-    for (std::size_t i = 0; i < c.m_columns.size(); ++i) {
-        const ExportReadContext::Column& col = c.m_columns[i];
-        values[i] =
-            col.readable ? col.dataset->Decode(frame + col.dataset->effectiveFrameOffset) : 0.0;
+    for (const ExportReadContext::Column& col : c.m_columns) {
+        double value = 0.0;
+        if (col.isFloat) {
+            value = LoadF32LE(frame + col.frameOffset);
+            if (col.calibrated)
+                value = value * col.factor + col.offset;
+        } else if (col.decode != nullptr) {
+            value = col.decode(frame + col.frameOffset, col.mask);
+            if (col.calibrated)
+                value = value * col.factor + col.offset;
+        }
+        *values++ = value;
     }
     ++c.m_next;
     --c.m_left;

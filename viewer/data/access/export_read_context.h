@@ -63,9 +63,17 @@ private:
     friend void ExportValueRange(ExportReadContext& context, const Dataset* dataset,
                                  double* minimum, double* maximum);
 
+    // A dataset's decoding resolved once, so that a row costs no lookups: null decode for
+    // a dataset whose values cannot be read (its value is 0).
     struct Column {
         const Dataset* dataset = nullptr;
-        bool readable = false;
+        double (*decode)(const std::uint8_t*, std::uint64_t) = nullptr;
+        bool isFloat = false;  // the common case, read without the call
+        std::uint64_t mask = 0;
+        std::uint64_t frameOffset = 0;
+        bool calibrated = false;
+        double factor = 1.0;
+        double offset = 0.0;
     };
 
     DataAccess* m_access = nullptr;  // owned by the document
