@@ -32,7 +32,7 @@ struct MeasurementRun {
         descriptionPath = dir / "out.desc";
     }
 
-    // One record and one channel definition per spec.
+    // One record and one channel definition for each RecordSpec.
     void SetRecords(const std::vector<RecordSpec>& specs) {
         records = MakeRecords(specs);
         for (auto& record : records) {
