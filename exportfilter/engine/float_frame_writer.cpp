@@ -30,6 +30,9 @@ int FloatFrameRunWriter::Prepare(QuenarRun& run) {
     }
     for (const Channel& channel : m_channels)
         m_valueIndex.push_back(channel.value);
+    m_inRowOrder = true;
+    for (std::size_t i = 0; i < m_valueIndex.size(); ++i)
+        m_inRowOrder = m_inRowOrder && m_valueIndex[i] == i;
     return m_channels.empty() ? RUN_NO_RECORD : RUN_OK;
 }
 
@@ -61,6 +64,21 @@ inline void StoreFloat(std::uint8_t* out, float value) {
 void FloatFrameRunWriter::WriteValues(const double* values) {
     const std::size_t count = m_valueIndex.size();
     std::uint8_t* out = m_data->Reserve(4 * count);
+    if (m_inRowOrder) {
+        // The usual case: straight loops without an index table.
+        std::size_t i = 0;
+        for (; i + 4 <= count; i += 4) {
+            const float four[4] = {static_cast<float>(values[i]), static_cast<float>(values[i + 1]),
+                                   static_cast<float>(values[i + 2]),
+                                   static_cast<float>(values[i + 3])};
+            for (std::size_t k = 0; k < 4; ++k)
+                StoreFloat(out + 4 * (i + k), four[k]);
+        }
+        for (; i < count; ++i)
+            StoreFloat(out + 4 * i, static_cast<float>(values[i]));
+        m_data->Advance(out + 4 * count);
+        return;
+    }
     for (std::size_t i = 0; i < count; ++i)
         StoreFloat(out + 4 * i, static_cast<float>(values[m_valueIndex[i]]));
     m_data->Advance(out + 4 * count);

@@ -63,6 +63,7 @@ private:
     std::size_t m_maxDataNameBytes;
     std::vector<Channel> m_channels;
     std::vector<std::size_t> m_valueIndex;  // Channel::value of each channel, for the rows
+    bool m_inRowOrder = false;              // channel i takes value i of every row
     QuenarOutputFile* m_data = nullptr;
 };
 

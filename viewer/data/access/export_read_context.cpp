@@ -56,6 +56,17 @@ int ExportReadContext::Open(DataAccess& access, const MeasurementDescription& de
         }
         m_columns.push_back(column);
     }
+    m_contiguousFloats = !m_columns.empty();
+    m_floatsAt = m_columns.empty() ? 0 : m_columns.front().frameOffset;
+    m_factors.clear();
+    m_offsets.clear();
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const Column& column = m_columns[i];
+        m_contiguousFloats =
+            m_contiguousFloats && column.isFloat && column.frameOffset == m_floatsAt + 4 * i;
+        m_factors.push_back(column.calibrated ? column.factor : 1.0);
+        m_offsets.push_back(column.calibrated ? column.offset : 0.0);
+    }
     m_comments.clear();
     std::size_t pos = 0;
     for (Element* e = description.FindFirst(ELEMENT_COMMENT, pos); e;
@@ -96,6 +107,17 @@ int ExportReadRow(ExportReadContext& c, double* values) {
         c.m_next = 0;
     }
     const std::uint8_t* frame = c.m_buffer.data() + c.m_next * c.m_frameSize;
+    if (c.m_contiguousFloats) {
+        const std::uint8_t* p = frame + c.m_floatsAt;
+        const std::size_t n = c.m_columns.size();
+        const double* factors = c.m_factors.data();
+        const double* offsets = c.m_offsets.data();
+        for (std::size_t i = 0; i < n; ++i)
+            values[i] = static_cast<double>(LoadF32LE(p + 4 * i)) * factors[i] + offsets[i];
+        ++c.m_next;
+        --c.m_left;
+        return 1;
+    }
     for (const ExportReadContext::Column& col : c.m_columns) {
         double value = 0.0;
         if (col.isFloat) {

@@ -80,6 +80,12 @@ private:
     const MeasurementDescription* m_description = nullptr;
     std::vector<const Dataset*> m_datasets;
     std::vector<Column> m_columns;  // the datasets with what reading them needs
+    // Set when every column is a float right after the one before, from byte m_floatsAt of
+    // the frame: then a row is one straight loop over these two arrays.
+    bool m_contiguousFloats = false;
+    std::uint64_t m_floatsAt = 0;
+    std::vector<double> m_factors;
+    std::vector<double> m_offsets;
     std::vector<const std::string*> m_comments;
     FrameReader* m_reader = nullptr;  // owned by m_access until Close
     std::vector<std::uint8_t> m_buffer;
