@@ -7,6 +7,10 @@
 #include <system_error>
 #include <thread>
 
+#include <time.h>
+
+#include "common/byte_order.h"
+#include "summary_cache.h"
 #include "summary_scan.h"
 #include "viewer/data/measurement_description.h"
 
@@ -175,6 +179,56 @@ bool DataAccess::IsAttached(const MeasurementDescription& description) const {
     return Find(&description) != nullptr;
 }
 
+namespace {
+
+// The key of an attachment's summaries: its open data files as they are now, and what the
+// keys were built from (frames, segments, and each summarised dataset's codec). False for
+// frames held in memory, which have no file to compare with.
+bool CacheKeyOf(const DataAccess::Attachment& a, SummaryCacheKey& key) {
+    for (const MappedFile* file : a.files) {
+        const auto identity = SummaryCacheKey::IdentityOfDescriptor(file->Descriptor());
+        if (!identity)
+            return false;
+        key.files.push_back(*identity);
+    }
+    ByteWriter layout;
+    layout.U64LE(a.source.frameSize);
+    layout.U64LE(a.source.frameCount);
+    for (const SegmentSource& s : a.source.segments) {
+        if (s.inMemory)
+            return false;
+        const auto file = std::find(a.files.begin(), a.files.end(), s.file);
+        layout.U64LE(static_cast<std::uint64_t>(file - a.files.begin()));
+        layout.U64LE(s.filePosition);
+        layout.U64LE(s.frameCount);
+    }
+    for (const auto& summary : a.summaries) {
+        const KeyCodec& c = summary->Codec();
+        layout.U32LE(static_cast<std::uint32_t>(c.cls));
+        layout.U32LE(c.width);
+        layout.U64LE(c.mask);
+        layout.U64LE(c.frameOffset);
+        layout.U32LE(c.dataType);
+    }
+    key.layout = layout.Take();
+    return true;
+}
+
+// A data file changed within the last seconds may change again within the same tick of
+// its file system's clock, unseen by the key: no cache is kept for it yet.
+bool RecentlyModified(const SummaryCacheKey& key) {
+    constexpr std::int64_t RACY_SECONDS = 2;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    for (const SummaryCacheKey::FileIdentity& f : key.files) {
+        if (f.modifiedSeconds + RACY_SECONDS >= static_cast<std::int64_t>(now.tv_sec))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
     Release(description);
     if (description.Header() == nullptr)
@@ -244,8 +298,27 @@ int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
         } catch (const std::bad_alloc&) {
             return fail(ATTACH_OUT_OF_MEMORY);
         }
-        if (const int status = ScanSummaries(*a))
-            return fail(status);
+        m_lastFromCache = false;
+        SummaryCacheKey key;
+        std::string cachePath;
+        if (!m_scanOptions.cacheFolder.empty() && CacheKeyOf(*a, key))
+            cachePath = m_scanOptions.cacheFolder + key.FileName();
+        std::vector<DatasetSummary*> summaries;
+        for (const auto& summary : a->summaries)
+            summaries.push_back(summary.get());
+        if (!cachePath.empty() && ReadSummaryCache(cachePath, key, summaries)) {
+            TouchSummaryCache(cachePath);
+            m_lastFromCache = true;
+        } else {
+            if (const int status = ScanSummaries(*a))
+                return fail(status);
+            if (!cachePath.empty() && !RecentlyModified(key)) {
+                // A cache that cannot be written only costs the next open a scan.
+                std::vector<const DatasetSummary*> scanned(summaries.begin(), summaries.end());
+                if (WriteSummaryCache(cachePath, key, scanned))
+                    EvictSummaryCache(m_scanOptions.cacheFolder, m_scanOptions.cacheLimitBytes);
+            }
+        }
         for (const auto& summary : a->summaries) {
             auto& dataset = const_cast<Dataset&>(summary->Owner());
             summary->Overall(dataset.minimum, dataset.maximum);

@@ -73,6 +73,12 @@ public:
         // For a reader that goes through the data once, such as an export from the shell,
         // which then needs neither the extra pass nor the memory (1.8 % of the data).
         bool summaries = true;
+        // A folder (with its trailing slash) for summary cache files: the summaries of a
+        // measurement whose data files and layout match a cache file are read from it
+        // instead of scanned, and a scan leaves one there (the folder then keeps to
+        // cacheLimitBytes, least recently used first). Empty: no cache.
+        std::string cacheFolder;
+        std::uint64_t cacheLimitBytes = std::uint64_t(2) << 30;
     };
     static constexpr unsigned MAX_SCAN_WORKERS = 4;
 
@@ -101,6 +107,9 @@ public:
     // Attaching an attached description attaches it afresh.
     int Attach(MeasurementDescription& description, bool withCache = true);
     void SetScanOptions(const ScanOptions& options) { m_scanOptions = options; }
+    const ScanOptions& GetScanOptions() const { return m_scanOptions; }
+    // Whether the last Attach took its summaries from a cache file.
+    bool LastAttachFromCache() const { return m_lastFromCache; }
     // Closes the description's open readers, releases its data files and forgets its
     // segments' memory (SetSegmentFrames).
     void Detach(const MeasurementDescription& description);
@@ -214,6 +223,7 @@ private:
     std::unordered_map<const TimeSegmentElement*, std::span<const std::uint8_t>> m_memorySegments;
     std::vector<std::uint8_t> m_scratch;  // raw frames of the queries
     ScanOptions m_scanOptions;
+    bool m_lastFromCache = false;
 };
 
 }  // namespace grafyon

@@ -81,17 +81,32 @@ bool GetPairs(const std::uint8_t*& p, const std::uint8_t* end, std::vector<KeyPa
 
 }  // namespace
 
-std::optional<SummaryCacheKey::FileIdentity> SummaryCacheKey::IdentityOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    FileIdentity id;
+namespace {
+
+SummaryCacheKey::FileIdentity IdentityFrom(const struct stat& st) {
+    SummaryCacheKey::FileIdentity id;
     id.device = static_cast<std::uint64_t>(st.st_dev);
     id.inode = static_cast<std::uint64_t>(st.st_ino);
     id.size = static_cast<std::uint64_t>(st.st_size);
     id.modifiedSeconds = static_cast<std::int64_t>(st.st_mtim.tv_sec);
     id.modifiedNanoseconds = static_cast<std::int64_t>(st.st_mtim.tv_nsec);
     return id;
+}
+
+}  // namespace
+
+std::optional<SummaryCacheKey::FileIdentity> SummaryCacheKey::IdentityOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return IdentityFrom(st);
+}
+
+std::optional<SummaryCacheKey::FileIdentity> SummaryCacheKey::IdentityOfDescriptor(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return std::nullopt;
+    return IdentityFrom(st);
 }
 
 std::string SummaryCacheKey::FileName() const {

@@ -32,6 +32,7 @@ struct SummaryCacheKey {
     bool operator==(const SummaryCacheKey&) const = default;
     // The file's identity now; nothing when it cannot be looked at.
     static std::optional<FileIdentity> IdentityOf(const std::string& path);
+    static std::optional<FileIdentity> IdentityOfDescriptor(int fd);
     // A stable name for the cache file of this key (hex digits of its hash).
     std::string FileName() const;
 };

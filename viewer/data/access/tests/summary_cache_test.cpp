@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <bit>
 #include <filesystem>
 
 #include "test_support.h"
@@ -29,6 +30,12 @@ bool SameKeys(const DatasetSummary::Storage& a, const DatasetSummary::Storage& b
         a);
 }
 
+// Gives the file a modification time of its own (seconds since 1970).
+void SetModified(const std::string& path, std::int64_t seconds) {
+    timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    EXPECT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
 // 70 001 frames of a FLOAT and a SHORT in one data file.
 struct Cached {
     static constexpr std::uint64_t FRAMES = 70001;
@@ -48,6 +55,7 @@ struct Cached {
             bytes.U16(f, 4, static_cast<std::uint16_t>((f / 700) * 37 - 900));
         }
         EXPECT_TRUE(WriteDataFile(dir / "run.dta", bytes.Bytes()));
+        SetModified(dir / "run.dta", 1000000000);
         AddDataFile(*d, 1, dir / "run.dta");
         AddSegment(*d, 1, FRAMES);
         EXPECT_EQ(access.Attach(*d), ATTACH_OK);
@@ -122,8 +130,7 @@ TEST(SummaryCache, AFileThatDoesNotMatchInAnyWayIsIgnored) {
     std::vector<std::uint8_t> data = c.bytes.Bytes();
     data[0] ^= 1;
     ASSERT_TRUE(WriteDataFile(c.dir / "run.dta", data));
-    timespec times[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, (c.dir / "run.dta").c_str(), times, 0), 0);
+    SetModified(c.dir / "run.dta", 1000000001);
     changed.files[0] = *SummaryCacheKey::IdentityOf(c.dir / "run.dta");
     EXPECT_EQ(changed.files[0].size, c.key.files[0].size);
     EXPECT_FALSE(changed == c.key);
@@ -131,6 +138,48 @@ TEST(SummaryCache, AFileThatDoesNotMatchInAnyWayIsIgnored) {
     SummaryCacheKey otherLayout = c.key;
     otherLayout.layout.push_back(4);
     refused(good, otherLayout, "another layout");
+}
+
+TEST(SummaryCache, AReopenReadsTheCacheAndAChangedDataFileIsScannedAgain) {
+    Cached c;
+    DataAccess::ScanOptions options;
+    options.cacheFolder = c.dir / "cache/";
+    const auto attach = [&](DataAccess& access) {
+        access.SetScanOptions(options);
+        EXPECT_EQ(access.Attach(*c.d), ATTACH_OK);
+    };
+    DataAccess first;
+    attach(first);
+    EXPECT_FALSE(first.LastAttachFromCache());
+    DataAccess second;
+    attach(second);
+    EXPECT_TRUE(second.LastAttachFromCache());
+    for (Dataset* d : {c.wave, c.steps})
+        EXPECT_TRUE(SameKeys(second.Summary(*d)->Keys(), c.access.Summary(*d)->Keys())) << d->name;
+
+    // Same size, new content and time: scanned again, and the new extremes show.
+    std::vector<std::uint8_t> data = c.bytes.Bytes();
+    StoreU32LE(data.data() + 6 * 1234, std::bit_cast<std::uint32_t>(1e6f));
+    ASSERT_TRUE(WriteDataFile(c.dir / "run.dta", data));
+    // Rewritten just now: scanned, and no cache is kept while it may still change unseen.
+    DataAccess justWritten;
+    attach(justWritten);
+    EXPECT_FALSE(justWritten.LastAttachFromCache());
+    DataAccess again;
+    attach(again);
+    EXPECT_FALSE(again.LastAttachFromCache());
+    SetModified(c.dir / "run.dta", 1000000001);
+    DataAccess third;
+    attach(third);
+    EXPECT_FALSE(third.LastAttachFromCache());
+    double minimum = 0, maximum = 0;
+    ASSERT_TRUE(third.Summary(*c.wave)->Overall(minimum, maximum));
+    EXPECT_EQ(maximum, 1e6);
+    DataAccess fourth;
+    attach(fourth);
+    EXPECT_TRUE(fourth.LastAttachFromCache());
+    ASSERT_TRUE(fourth.Summary(*c.wave)->Overall(minimum, maximum));
+    EXPECT_EQ(maximum, 1e6);
 }
 
 TEST(SummaryCache, EvictionKeepsTheFolderUnderItsLimitOldestFirst) {
