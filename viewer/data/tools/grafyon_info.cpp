@@ -10,6 +10,7 @@
 #include "common/packed_date_time.h"
 #include "common/printf_format.h"
 #include "viewer/data/access/data_access.h"
+#include "viewer/data/access/summary_cache.h"
 #include "viewer/data/data_type.h"
 #include "viewer/data/open/measurement_open.h"
 
@@ -18,11 +19,16 @@ namespace {
 using namespace grafyon;
 
 constexpr const char* USAGE =
-    "Usage: grafyon-info FILE [--values FIRST COUNT]\n"
+    "Usage: grafyon-info FILE [--values FIRST COUNT] [--no-cache]\n"
+    "       grafyon-info --clear-cache\n"
     "Opens a measurement (.mdf, .mcf or .tks) as the viewer does and prints \"status: N\"\n"
     "(the open status), the header and every element. With --values, the calibrated\n"
     "values of every dataset for COUNT frames from frame FIRST (counted from 0), one frame\n"
     "per line.\n"
+    "The extremes of a recording opened before come from the summary cache in\n"
+    "$XDG_CACHE_HOME/Vantorelline/Grafyon/ when its data files have not changed since;\n"
+    "--no-cache reads every frame instead (and keeps no cache), --clear-cache removes the\n"
+    "cache files.\n"
     "Exits with 0 for status 0 or 30, 1 for any other status or a failed read, 2 for\n"
     "bad usage.\n";
 
@@ -263,13 +269,22 @@ int Usage(const char* problem) {
 int main(int argc, char** argv) {
     std::string path;
     std::optional<std::pair<std::uint64_t, std::uint64_t>> values;
+    bool useCache = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(USAGE, stdout);
             return 0;
         }
-        if (arg == "--values") {
+        if (arg == "--clear-cache") {
+            const std::string folder = SummaryCacheFolder();
+            if (!folder.empty())
+                EvictSummaryCache(folder, 0);
+            return 0;
+        }
+        if (arg == "--no-cache") {
+            useCache = false;
+        } else if (arg == "--values") {
             if (i + 2 >= argc)
                 return Usage("--values needs FIRST and COUNT");
             const std::optional<std::uint64_t> first = ParseCount(argv[i + 1]);
@@ -289,6 +304,11 @@ int main(int argc, char** argv) {
 
     MeasurementDescription description;
     DataAccess access;
+    if (useCache) {
+        DataAccess::ScanOptions options;
+        options.cacheFolder = SummaryCacheFolder();
+        access.SetScanOptions(options);
+    }
     const MeasurementOpenResult result = OpenMeasurement(path, description, access);
     std::printf("status: %d\n", StatusCode(result.status));
     if (!result.fileOpened)

@@ -1,6 +1,9 @@
 // grafyon-generate and grafyon-info run from the shell: output, statuses and exit codes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <sys/wait.h>
 #include <algorithm>
 #include <cstdio>
@@ -264,4 +267,32 @@ TEST_F(ToolsCliTest, NumbersIgnoreTheLocale) {
 }
 
 }  // namespace
+TEST_F(ToolsCliTest, TheSummaryCacheGivesTheSameExtremesAndCanBeBypassedAndCleared) {
+    const std::string mdf = m_dir / "cached.mdf";
+    ASSERT_EQ(Tool("grafyon-generate", {mdf, "--frames", "50000", "--channels", "4"}).exitCode, 0);
+    // An old data file: the cache is kept for it.
+    timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (m_dir / "cached.dta").c_str(), times, 0), 0);
+    const std::string cache = "XDG_CACHE_HOME='" + std::string(m_dir / "cache") + "'";
+    const std::string folder = m_dir / "cache/Vantorelline/Grafyon";
+    const auto cacheFiles = [&] {
+        std::size_t n = 0;
+        std::error_code error;
+        for (const auto& e : std::filesystem::directory_iterator(folder, error))
+            n += e.path().extension() == ".summary" ? 1 : 0;
+        return n;
+    };
+    const ToolRun scanned = Tool("grafyon-info", {mdf, "--no-cache"}, cache);
+    ASSERT_EQ(scanned.exitCode, 0);
+    EXPECT_EQ(cacheFiles(), 0u) << "--no-cache keeps none";
+    const ToolRun first = Tool("grafyon-info", {mdf}, cache);
+    EXPECT_EQ(cacheFiles(), 1u);
+    const ToolRun second = Tool("grafyon-info", {mdf}, cache);
+    EXPECT_EQ(first.out, scanned.out);
+    EXPECT_EQ(second.out, scanned.out);
+    EXPECT_NE(scanned.out.find("minimum: "), std::string::npos);
+    EXPECT_EQ(Tool("grafyon-info", {"--clear-cache"}, cache).exitCode, 0);
+    EXPECT_EQ(cacheFiles(), 0u);
+}
+
 }  // namespace grafyon
