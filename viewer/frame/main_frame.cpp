@@ -29,6 +29,7 @@
 #include "viewer/app/message_box.h"
 #include "viewer/app/viewer_identity.h"
 #include "viewer/app/viewer_strings.h"
+#include "viewer/data/access/summary_cache.h"
 #include "viewer/data/link/ui/link_command.h"
 #include "viewer/data/link/ui/link_strings.h"
 #include "viewer/data/save/ui/save_as_command.h"
@@ -39,6 +40,7 @@
 #include "viewer/ranges/range_commands.h"
 #include "viewer/ranges/range_dialogs.h"
 #include "viewer/settings/settings_values.h"
+#include "viewer/settings/summary_cache_settings.h"
 #include "viewer/settings/ui/font_conversion.h"
 #include "viewer/settings/ui/widget_placement.h"
 #include "viewer/sheets/diagram_sheet.h"
@@ -377,6 +379,10 @@ bool CMainFrame::OpenFile(const QString& path) {
     CGrafyonDoc& document = *m_runtime.document;
     document.SetInitialView(InitialViewFrom(m_runtime.settings),
                             CurveColorValues(m_runtime.colors));
+    // Read at every open, so that a change in the settings file counts at once.
+    const SummaryCacheSettings cache = ReadSummaryCacheSettings();
+    document.SetSummaryCache(cache.enabled ? SummaryCacheFolder() : std::string(),
+                             cache.LimitBytes());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool opened = document.OnOpenDocument(path);
     QApplication::restoreOverrideCursor();

@@ -66,6 +66,13 @@ void CGrafyonDoc::SetInitialView(const InitialViewSettings& settings,
     m_colors = std::move(colors);
 }
 
+void CGrafyonDoc::SetSummaryCache(const std::string& folder, std::uint64_t limitBytes) {
+    DataAccess::ScanOptions options = m_access->GetScanOptions();
+    options.cacheFolder = folder;
+    options.cacheLimitBytes = limitBytes;
+    m_access->SetScanOptions(options);
+}
+
 bool CGrafyonDoc::OnNewDocument() {
     Reset();
     BindLayout();

@@ -43,6 +43,9 @@ public:
 
     // The settings and colors a freshly opened document's first view is made from.
     void SetInitialView(const InitialViewSettings& settings, std::vector<std::uint32_t> colors);
+    // Where the next open keeps and looks for summary cache files (empty: no cache), and the
+    // most the folder may hold.
+    void SetSummaryCache(const std::string& folder, std::uint64_t limitBytes);
     void SetMessageSink(DocumentMessage sink) { m_message = std::move(sink); }
     void SetShortDataFileSink(ShortDataFileWarning sink) { m_shortDataFile = std::move(sink); }
 
