@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# With the argument "fuzz": the clang compiler and libFuzzer runtime of `make fuzz` too.
+# With the argument "fuzz": the clang compiler and libFuzzer runtime of `make fuzz` too;
+# with "package": the desktop tools that `make package-test` checks the package with.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
 )
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-dev)
+fi
+if [ "${1:-}" = package ]; then
+    packages+=(dpkg-dev file desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
 fi
 
 missing=()
