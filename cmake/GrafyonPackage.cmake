@@ -9,9 +9,9 @@ set(CPACK_PACKAGE_VERSION
     ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 set(CPACK_PACKAGE_CONTACT "Grafyon developers <grafyon@vantorelline.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for recorded multi-channel measurement data")
+# The summary above is the description's first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "viewer for recorded multi-channel measurement data
-Grafyon opens recordings of many channels (MDF descriptions with their data
+    "Grafyon opens recordings of many channels (MDF descriptions with their data
 files, single-file MCF recordings and TARKO TKS files), shows them as curves in
 stacked diagrams over one time axis, lets engineers read values with a cursor,
 zoom, mark ranges, link and save recordings, and exports them into the file
@@ -35,6 +35,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)
 # Installed into a staging root with DESTDIR, so the settings file lands in /etc.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -14,9 +14,12 @@ config_dirs=${4:-}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# Every file and link of the tree, as the package and `cmake --install` both lay it out.
+# Every file and link of the tree, as the package and `cmake --install` both lay it out
+# (the private library folder's triplet written as on amd64).
+triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)
 (cd "$root" && find . -mindepth 1 \( -type f -o -type l \) | sed -e 's|^\./||' |
-    if [ -n "$prefix" ]; then sed -e "s|^$prefix/||"; else cat; fi | LC_ALL=C sort) \
+    if [ -n "$prefix" ]; then sed -e "s|^$prefix/||"; else cat; fi |
+    sed -e "s|^lib/$triplet/|lib/x86_64-linux-gnu/|" | LC_ALL=C sort) \
     >"$scratch/files"
 if ! diff -u <(LC_ALL=C sort "$expected") "$scratch/files"; then
     echo "run_installed: the installed files differ from $expected (- expected, + installed)"
