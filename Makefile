@@ -42,6 +42,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 package-test: package
+	@./tools/install-deps.sh package-test
 	./packaging/tests/check_package.sh $(BUILD)
 
 # The GUI-free cores and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 # With the argument "fuzz": the clang compiler and libFuzzer runtime of `make fuzz` too;
-# with "package": the desktop tools that `make package-test` checks the package with.
+# with "package": what `make package` needs (dpkg-shlibdeps, file); with "package-test": that
+# and the desktop tools and lintian that the package and the desktop entry are checked with.
 set -euo pipefail
 
 packages=(
@@ -13,8 +14,11 @@ packages=(
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-dev)
 fi
-if [ "${1:-}" = package ]; then
-    packages+=(dpkg-dev file desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
+if [ "${1:-}" = package ] || [ "${1:-}" = package-test ]; then
+    packages+=(dpkg-dev file)
+fi
+if [ "${1:-}" = package-test ]; then
+    packages+=(desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl lintian)
 fi
 
 missing=()
