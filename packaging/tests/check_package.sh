@@ -33,9 +33,9 @@ xo="$scratch/xdg"
 mkdir -p "$xo/mime/packages" "$xo/applications" "$scratch/home"
 cp "$scratch/root/usr/share/mime/packages/grafyon.xml" "$xo/mime/packages/"
 ln -s /usr/share/mime/packages/freedesktop.org.xml "$xo/mime/packages/"
-update-mime-database "$xo/mime"
+update-mime-database "$xo/mime" >/dev/null 2>&1
 cp "$scratch/root/usr/share/applications/Grafyon.desktop" "$xo/applications/"
-update-desktop-database "$xo/applications"
+update-desktop-database "$xo/applications" >/dev/null 2>&1
 "$scratch/root/usr/bin/grafyon-generate" "$scratch/opened.mdf" --frames 100 --channels 2 >/dev/null
 env DISPLAY=:99 QT_QPA_PLATFORM=offscreen HOME="$scratch/home" XDG_DATA_HOME="$xo" \
     XDG_DATA_DIRS="$scratch/none" XDG_CONFIG_HOME="$scratch/home/.config" \

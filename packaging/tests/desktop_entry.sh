@@ -20,7 +20,7 @@ mkdir -p "$XDG_DATA_HOME/mime/packages" "$XDG_DATA_HOME/applications"
 cp "$source_dir/packaging/grafyon-mime.xml" "$XDG_DATA_HOME/mime/packages/grafyon.xml"
 # The shared database is needed for the base types that ours derive from.
 ln -s /usr/share/mime/packages/freedesktop.org.xml "$XDG_DATA_HOME/mime/packages/"
-update-mime-database "$XDG_DATA_HOME/mime"
+update-mime-database "$XDG_DATA_HOME/mime" >/dev/null 2>&1
 
 expect() {  # FILE TYPE
     local got
@@ -51,7 +51,7 @@ got=$(xdg-mime query filetype "$scratch/almost.bin")
 
 # The entry is what xdg-open starts for all three types.
 cp "$source_dir/packaging/Grafyon.desktop" "$XDG_DATA_HOME/applications/"
-update-desktop-database "$XDG_DATA_HOME/applications"
+update-desktop-database "$XDG_DATA_HOME/applications" >/dev/null 2>&1
 for type in application/x-grafyon-mdf application/x-grafyon-mcf application/x-grafyon-tks; do
     got=$(xdg-mime query default "$type")
     [ "$got" = Grafyon.desktop ] || { echo "desktop_entry: $type opens with '$got'"; exit 1; }
