@@ -8,7 +8,7 @@ FUZZ_TIMEOUT ?= 5
 CMAKE_ARGS ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build run test asan-test bench fuzz clean
+.PHONY: all deps build run test asan-test bench fuzz package package-test clean
 
 all: build
 
@@ -33,6 +33,17 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD)/grafyon_<version>_<arch>.deb; package-test unpacks it into a
+# scratch root and runs the programs from there.
+package: build
+	@./tools/install-deps.sh package
+	rm -f $(BUILD)/grafyon_*.deb
+	cd $(BUILD) && cpack -G DEB
+
+package-test: package
+	@./tools/install-deps.sh package-test
+	./packaging/tests/check_package.sh $(BUILD)
 
 # The GUI-free cores and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan-test: deps

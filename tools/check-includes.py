@@ -71,6 +71,8 @@ LAYERS = {
     "bench": 12,
     "tests": 12,
     "fuzz": 12,
+    # The package: a build-time icon renderer and the installed tree's tests.
+    "packaging": 12,
 }
 
 TEST_SUPPORT = ("viewer/data/test_support", "viewer/view/test_support", "common/tests")

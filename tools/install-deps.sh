@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# With the argument "fuzz": the clang compiler and libFuzzer runtime of `make fuzz` too.
+# With the argument "fuzz": the clang compiler and libFuzzer runtime of `make fuzz` too;
+# with "package": what `make package` needs (dpkg-shlibdeps, file); with "package-test": that
+# and the desktop tools and lintian that the package and the desktop entry are checked with.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,12 @@ packages=(
 )
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-dev)
+fi
+if [ "${1:-}" = package ] || [ "${1:-}" = package-test ]; then
+    packages+=(dpkg-dev file)
+fi
+if [ "${1:-}" = package-test ]; then
+    packages+=(desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl lintian)
 fi
 
 missing=()

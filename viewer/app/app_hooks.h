@@ -60,6 +60,9 @@ struct DocumentHooks {
     std::function<int(const std::string& filterName, std::int64_t firstFrame,
                       std::int64_t frameCount)>
         startExportFilter;
+    // Starts another viewer on path (a further file of the command line); false when it
+    // could not be started. Not connected: the program's own executable is started.
+    std::function<bool(const std::string& path)> startViewer;
 };
 
 // The export library, as far as start-up uses it.

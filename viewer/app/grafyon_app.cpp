@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QProcess>
 #include <QTranslator>
 
 #include <filesystem>
@@ -185,6 +186,8 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
         } else {
             m_exitStatus = GRAFY_EXIT_SUCCESS;
         }
+        for (const std::string& file : m_commandLine.m_moreFileNames)
+            PrintMessageLine(ViewerString(GRAFY_STR_AUTO_EXIT_MORE_FILES).arg(FromUtf8(file)));
         return false;
     }
 
@@ -195,7 +198,21 @@ bool CGrafyonApp::InitInstance(std::span<const std::string> parameters) {
     GRAFYON_TRACE("UpdateWindow() ausgefuehrt");
     m_mainWindow->setAcceptDrops(true);
     GRAFYON_TRACE("DragAcceptFiles() ausgefuehrt");
+
+    // One document per viewer: further files of the command line open in viewers of their own.
+    for (const std::string& file : m_commandLine.m_moreFileNames)
+        StartViewerOn(file);
     return true;
+}
+
+void CGrafyonApp::StartViewerOn(const std::string& path) {
+    const bool started =
+        m_hooks.document.startViewer
+            ? m_hooks.document.startViewer(path)
+            : QProcess::startDetached(FromUtf8(m_executablePath), {FromUtf8(path)});
+    if (!started)
+        ShowMessageBox(ViewerString(GRAFY_STR_CANNOT_OPEN_FILE).arg(FromUtf8(path)),
+                       MessageIcon::Warning);
 }
 
 void CGrafyonApp::SetResourceLanguage() {

@@ -93,6 +93,7 @@ private:
     void InitAboutDialog();
     bool ProcessShellCommand();
     bool OpenDocumentFile(const std::string& path);
+    void StartViewerOn(const std::string& path);
     std::unique_ptr<QMainWindow> CreateMainWindow();
     void FreeLanguageModule();
 

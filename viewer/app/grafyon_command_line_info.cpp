@@ -45,6 +45,7 @@ void CGrafyonCommandLineInfo::ParseCommandLine(std::span<const std::string> para
 }
 
 void CGrafyonCommandLineInfo::ParseParam(std::string_view text, bool flag, bool last) {
+    bool takenAsFilterName = false;
     if (flag) {
         // The last parameter always reaches the framework as well, which ignores
         // switches it does not know.
@@ -55,8 +56,14 @@ void CGrafyonCommandLineInfo::ParseParam(std::string_view text, bool flag, bool 
         m_expectFilterName = false;
         if (!last)
             return;
+        takenAsFilterName = true;
     }
+    // A further file; the framework itself would ignore it.
+    const bool furtherFile = !flag && !takenAsFilterName && !m_fileName.empty() &&
+                             m_shellCommand != ShellCommand::FilePrintTo;
     ParseFrameworkParam(text, flag);
+    if (furtherFile)
+        m_moreFileNames.emplace_back(text);
     if (last) {
         ParseFrameworkLast();
         m_expectFilterName = !m_filterName.empty();

@@ -26,6 +26,9 @@ public:
     std::string m_printerName;
     std::string m_driverName;
     std::string m_portName;
+    // Plain parameters after the file, as a file manager passes several selected files;
+    // the viewer holds one document, so each opens in a viewer of its own.
+    std::vector<std::string> m_moreFileNames;
     bool m_showSplash = true;
     bool m_runEmbedded = false;
     bool m_runAutomated = false;

@@ -24,6 +24,9 @@ constexpr ViewerStringEntry STRINGS[] = {
     {GRAFY_STR_SHORT_DATA_FILE,
      "Warning!\nThe data file \u00ab%1\u00bb ends early: %2 of %3 samples are missing.\n"
      "Only the samples it holds are shown, exported and saved."},
+    {GRAFY_STR_AUTO_EXIT_MORE_FILES,
+     "Automatic Exit: \u00ab%1\u00bb was not opened: an unattended run works on the first file "
+     "only."},
 };
 
 static_assert(std::is_sorted(std::begin(STRINGS), std::end(STRINGS),

@@ -26,6 +26,8 @@ inline constexpr int GRAFY_STR_AUTO_EXIT_NOT_OPENED = 4203;     // "%1": the fil
 inline constexpr int GRAFY_STR_AUTO_EXIT_EXPORT_FAILED = 4204;  // "%1": filter, "%2": result
 // A data file that ends early: "%1" its path, "%2" the missing and "%3" the declared samples.
 inline constexpr int GRAFY_STR_SHORT_DATA_FILE = 4205;
+// A further file of an unattended run's command line: "%1" its path.
+inline constexpr int GRAFY_STR_AUTO_EXIT_MORE_FILES = 4206;
 
 // The built-in table in ascending order of numbers.
 std::span<const ViewerStringEntry> ViewerStringTable();

@@ -21,14 +21,18 @@ constexpr int EXIT_USAGE = 1;
 constexpr int EXIT_NOT_OPENED = 2;
 constexpr int EXIT_NOT_WRITTEN = 3;
 constexpr int SIZE_MAX_PIXELS = 16384;
+constexpr double SCALE_MIN = 1.0;
+constexpr double SCALE_MAX = 4.0;
 
 void Usage() {
     std::fputs(
         "usage: grafyon-snapshot FILE OUT.png [--width W] [--height H] [--view-mode 0|1]\n"
-        "                        [--diagrams N] [--grid] [--cursor SAMPLE]\n"
+        "                        [--diagrams N] [--grid] [--cursor SAMPLE] [--scale S]\n"
         "Renders the diagrams of the recording FILE as the viewer shows them after opening,\n"
         "with the default settings unless an option says otherwise. --cursor shows the cursor\n"
-        "with its values on sample number SAMPLE (counted from 1; the window follows it).\n",
+        "with its values on sample number SAMPLE (counted from 1; the window follows it).\n"
+        "--scale draws at S device pixels per pixel (1 to 4, default 1), as on a HiDPI\n"
+        "screen: the picture is S times W by H pixels, lines and text S times as fine.\n",
         stderr);
 }
 
@@ -42,12 +46,38 @@ bool ParseInt(std::string_view text, int minimum, int maximum, int& value) {
     return true;
 }
 
+bool ParseScale(std::string_view text, double& value) {
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || !(parsed >= SCALE_MIN) ||
+        !(parsed <= SCALE_MAX))
+        return false;
+    value = parsed;
+    return true;
+}
+
+// The device pixel ratio comes from the screen, which exists once the application does: the
+// scale is found among the arguments first and handed to Qt as its scale factor. A bad value
+// is reported with the other arguments.
+void ApplyScale(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        double scale = 0;
+        if (std::string_view(argv[i]) == "--scale" && ParseScale(argv[i + 1], scale)) {
+            setenv("QT_SCALE_FACTOR", argv[i + 1], 1);
+            return;
+        }
+    }
+    // Without the option a snapshot never depends on the caller's environment.
+    unsetenv("QT_SCALE_FACTOR");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Pictures are made without a display, also when one is there.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ApplyScale(argc, argv);
     QApplication application(argc, argv);
 
     std::string input;
@@ -55,6 +85,7 @@ int main(int argc, char** argv) {
     int width = 1280;
     int height = 800;
     int cursorSample = 0;  // 1-based; 0: no cursor
+    double scale = 1.0;
     grafyon::ViewerRuntime runtime;
     grafyon::ViewerSettings& settings = runtime.settings;
     for (int i = 1; i < argc; ++i) {
@@ -72,6 +103,8 @@ int main(int argc, char** argv) {
                           settings.numOfDiagrams);
         } else if (arg == "--cursor" && hasValue) {
             ok = ParseInt(argv[++i], 1, INT_MAX, cursorSample);
+        } else if (arg == "--scale" && hasValue) {
+            ok = ParseScale(argv[++i], scale);
         } else if (arg == "--grid") {
             settings.showYGrid = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -92,6 +125,11 @@ int main(int argc, char** argv) {
     }
     if (input.empty() || output.empty()) {
         Usage();
+        return EXIT_USAGE;
+    }
+    if (width * scale > SIZE_MAX_PIXELS || height * scale > SIZE_MAX_PIXELS) {
+        std::fprintf(stderr, "grafyon-snapshot: the picture would exceed %d pixels\n",
+                     SIZE_MAX_PIXELS);
         return EXIT_USAGE;
     }
 

@@ -96,6 +96,24 @@ TEST(CommandLine, ExportFilterWithoutANameRequestsNoExport) {
     }
 }
 
+TEST(CommandLine, FurtherFilesAreKeptInOrder) {
+    const CGrafyonCommandLineInfo several = Parse({"a.mdf", "b.mcf", "/NS", "c.tks"});
+    EXPECT_EQ(several.m_fileName, "a.mdf");
+    EXPECT_EQ(several.m_moreFileNames, (std::vector<std::string>{"b.mcf", "c.tks"}));
+    EXPECT_EQ(several.m_shellCommand, ShellCommand::FileOpen);
+
+    // The filter name is no file, also as the last parameter, which the framework sees too.
+    const CGrafyonCommandLineInfo filterLast = Parse({"a.mdf", "b.mdf", "/EF", "Standard"});
+    EXPECT_EQ(filterLast.m_moreFileNames, std::vector<std::string>{"b.mdf"});
+    EXPECT_EQ(filterLast.m_filterName, "Standard");
+    const CGrafyonCommandLineInfo one = Parse({"a.mdf"});
+    EXPECT_TRUE(one.m_moreFileNames.empty());
+
+    // Print-to takes its printer, driver and port, not files.
+    const CGrafyonCommandLineInfo printTo = Parse({"/pt", "a.mdf", "printer", "driver", "port"});
+    EXPECT_TRUE(printTo.m_moreFileNames.empty());
+}
+
 TEST(CommandLine, LastFilterNameWins) {
     const CGrafyonCommandLineInfo info = Parse({"d.mdf", "/EF", "a", "/EF", "b", "/NS"});
     EXPECT_EQ(info.m_filterName, "b");

@@ -34,6 +34,7 @@ struct Recorder {
     bool openSucceeds = true;
     DocumentState state{true, 0};
     int exportResult = 0;
+    bool startViewerSucceeds = true;
 
     GrafyonAppHooks Hooks() {
         GrafyonAppHooks hooks;
@@ -78,6 +79,10 @@ struct Recorder {
             calls.push_back("startExportFilter " + filter + " " + std::to_string(first) + " " +
                             std::to_string(count));
             return exportResult;
+        };
+        d.startViewer = [this](const std::string& path) {
+            calls.push_back("startViewer " + path);
+            return startViewerSucceeds;
         };
         hooks.exportFilter.pathInitial = [this](int which, const std::string& path) {
             calls.push_back("pathInitial " + std::to_string(which) + " " + path);
@@ -227,6 +232,47 @@ TEST_F(AppTest, UnattendedRunWithoutAFileFailsWithItsReason) {
     EXPECT_EQ(app.ExitInstance(), GRAFY_EXIT_NOT_OPENED);
     EXPECT_NE(std::find(recorder.calls.begin(), recorder.calls.end(), "newDocument"),
               recorder.calls.end());
+}
+
+// A file manager passes every selected file: the first opens here, each further one in a
+// viewer of its own, after this window shows.
+TEST_F(AppTest, FurtherFilesOpenInViewersOfTheirOwn) {
+    Recorder recorder;
+    CGrafyonApp app(recorder.Hooks());
+    EXPECT_TRUE(app.InitInstance(Params({"/data/a.mdf", "/data/b.mcf", "/data/c.tks", "-NS"})));
+    std::vector<std::string> opens;
+    for (const std::string& call : recorder.calls) {
+        if (call.starts_with("openDocumentFile") || call.starts_with("startViewer"))
+            opens.push_back(call);
+    }
+    EXPECT_EQ(opens,
+              (std::vector<std::string>{"openDocumentFile /data/a.mdf", "startViewer /data/b.mcf",
+                                        "startViewer /data/c.tks"}));
+    EXPECT_EQ(app.ExitInstance(), GRAFY_EXIT_SUCCESS);
+
+    // A viewer that cannot be started is named; the others still start.
+    Recorder failing;
+    failing.startViewerSucceeds = false;
+    CGrafyonApp second(failing.Hooks());
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(second.InitInstance(Params({"a.mdf", "b.mdf", "-NS"})));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Grafy: Following file cannot be opened !\n\u00abb.mdf\u00bb\n");
+    second.ExitInstance();
+}
+
+// An unattended run works on the first file and names the others; no viewer is started.
+TEST_F(AppTest, UnattendedRunNamesFurtherFilesAsNotOpened) {
+    Recorder recorder;
+    CGrafyonApp app(recorder.Hooks());
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(app.InitInstance(Params({"a.mdf", "b.mdf", "/EF", "Standard", "/AX"})));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Grafy: Automatic Exit: \u00abb.mdf\u00bb was not opened: an unattended run "
+              "works on the first file only.\n");
+    EXPECT_EQ(app.ExitInstance(), GRAFY_EXIT_SUCCESS);
+    for (const std::string& call : recorder.calls)
+        EXPECT_FALSE(call.starts_with("startViewer")) << call;
 }
 
 TEST_F(AppTest, NormalStartShowsTheMainWindowUnlessHidden) {

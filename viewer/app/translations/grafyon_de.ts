@@ -68,5 +68,10 @@ Datendatei</translation>
 Die Datendatei «%1» endet vorzeitig: %2 von %3 Messwerten fehlen.
 Nur die vorhandenen Messwerte werden angezeigt, exportiert und gespeichert.</translation>
     </message>
+    <message>
+        <source>4206</source>
+        <extracomment>Automatic Exit: «%1» was not opened: an unattended run works on the first file only.</extracomment>
+        <translation>Automatisches Beenden: «%1» wurde nicht geöffnet: Ein unbeaufsichtigter Lauf bearbeitet nur die erste Datei.</translation>
+    </message>
 </context>
 </TS>
