@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <filesystem>
+#include <thread>
 
 #include "test_support.h"
 #include "viewer/data/access/data_access.h"
@@ -180,6 +181,25 @@ TEST(SummaryCache, AReopenReadsTheCacheAndAChangedDataFileIsScannedAgain) {
     EXPECT_TRUE(fourth.LastAttachFromCache());
     ASSERT_TRUE(fourth.Summary(*c.wave)->Overall(minimum, maximum));
     EXPECT_EQ(maximum, 1e6);
+}
+
+TEST(SummaryCache, WritersAtOnceLeaveOneValidFileAndNoTemporaryOnes) {
+    Cached c;
+    std::vector<std::thread> writers;
+    for (int w = 0; w < 4; ++w) {
+        writers.emplace_back([&c] {
+            for (int i = 0; i < 10; ++i)
+                EXPECT_TRUE(WriteSummaryCache(c.Path(), c.key, c.Scanned()));
+        });
+    }
+    for (std::thread& w : writers)
+        w.join();
+    std::size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(c.dir / "cache"))
+        files += e.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 1u);
+    auto fresh = c.Fresh();
+    EXPECT_TRUE(ReadSummaryCache(c.Path(), c.key, Cached::Pointers(fresh)));
 }
 
 TEST(SummaryCache, EvictionKeepsTheFolderUnderItsLimitOldestFirst) {
