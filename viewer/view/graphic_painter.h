@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -23,6 +24,9 @@ inline constexpr int DRAW_CURSORS = 2;
 inline constexpr int DRAW_OBJECTS = 4;
 inline constexpr int DRAW_BACKGROUNDS = 8;
 inline constexpr int DRAW_ALL = 15;
+
+// Colour of the second cursor (B) of a measurement, 0xBBGGRR as the diagram colours (orange).
+inline constexpr std::uint32_t CURSOR_B_COLOR = 0x007FFF;
 
 // What the painter last drew in one diagram.
 struct DiagramDrawing {
