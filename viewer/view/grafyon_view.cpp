@@ -171,14 +171,25 @@ void CGrafyonView::OnUpdate(int hint) {
             viewport()->update();
             break;
         case HINT_CURSOR: {
-            // Only the strips of the old and the new cursor change.
-            QRegion region = m_cursorShown;
+            // Only the strips of the old and the new cursor change. A strip drawn before and
+            // now in the same place (the cursor that did not move) stays: the repaint draws
+            // every cursor again inside what it repaints, so crossings come out right.
             if (m_document) {
                 CGraphicLayout& layout = m_document->Layout();
                 layout.LayoutPass(PainterTextHeight(m_font), PainterCharUnit(m_font), false);
             }
-            region += CursorRegion();
-            viewport()->update(region);
+            const std::vector<QRect> now = m_painter.CursorRegions(m_font);
+            QRegion region;
+            for (const QRect& r : m_cursorRects) {
+                if (std::find(now.begin(), now.end(), r) == now.end())
+                    region += r;
+            }
+            for (const QRect& r : now) {
+                if (std::find(m_cursorRects.begin(), m_cursorRects.end(), r) == m_cursorRects.end())
+                    region += r;
+            }
+            if (!region.isEmpty())
+                viewport()->update(region);
             break;
         }
         case HINT_VISIBLE_RANGE:
@@ -198,13 +209,6 @@ void CGrafyonView::OnUpdate(int hint) {
             viewport()->update();
             break;
     }
-}
-
-QRegion CGrafyonView::CursorRegion() const {
-    QRegion region;
-    for (const QRect& r : m_painter.CursorRegions(m_font))
-        region += r;
-    return region;
 }
 
 void CGrafyonView::RenderCache() {
@@ -261,11 +265,9 @@ void CGrafyonView::paintEvent(QPaintEvent* event) {
                             rect.height() * ratio);
         painter.drawImage(QRectF(rect), m_cache, source);
     }
-    m_cursorShown = QRegion();
-    if (m_cacheError == 0 && !m_sizing) {
-        m_painter.PaintCursors(painter, m_font, &m_cache);
-        m_cursorShown = CursorRegion();
-    }
+    m_cursorRects.clear();
+    if (m_cacheError == 0 && !m_sizing)
+        m_cursorRects = m_painter.PaintCursors(painter, m_font, &m_cache);
     m_lastRepaint = event->region();
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 #include "graphic_painter.h"
 
@@ -58,7 +59,6 @@ private:
     void UpdateHorizontalBar();
     void UpdateVerticalBar();
     void EmptyBarsWhenNeeded();
-    QRegion CursorRegion() const;
     void ResizeEnded();
     QSize ClientSize() const;
 
@@ -69,7 +69,7 @@ private:
     QImage m_cache;
     bool m_cacheValid = false;
     int m_cacheError = 0;
-    QRegion m_cursorShown;  // where the cursor was drawn last
+    std::vector<QRect> m_cursorRects;  // where the cursors were drawn last
     QRegion m_lastRepaint;
     int m_fullRenders = 0;
     bool m_sizing = false;
