@@ -293,8 +293,10 @@ int DataAccess::ScanSummaries(Attachment& a) {
                 ReadRange(a.source, bounds[k], bounds[k + 1], pieceFrames, SummaryScanner::SLACK,
                           [&](const std::uint8_t* p, std::uint64_t first, std::uint64_t n) {
                               scanner.Scan(p, first, n);
-                              for (DatasetSummary* summary : summaries)
-                                  summary->AddMoments(p, first, n, fs);
+                              if (o.moments) {
+                                  for (DatasetSummary* summary : summaries)
+                                      summary->AddMoments(p, first, n, fs);
+                              }
                           });
             scanner.Finish();
         } catch (const std::bad_alloc&) {
@@ -322,7 +324,7 @@ int DataAccess::ScanSummaries(Attachment& a) {
             return ATTACH_READ_FAILED;
     }
     for (const auto& s : a.summaries)
-        s->Finish();
+        s->Finish(o.moments);
     return ATTACH_OK;
 }
 
@@ -479,7 +481,7 @@ int DataAccess::Statistics(const Dataset& dataset, std::uint64_t a, std::uint64_
                                          end, rawKeys, pair)
                              : rawKeys(a, end, pair);
         if (result == READ_OK) {
-            result = summary
+            result = summary && summary->HasMoments()
                          ? RangeBlocks(summary->RawMoments().levels, MOMENTS_BLOCK,
                                        SUMMARY_LEVEL_FACTOR, frames, a, end, rawMoments, moments)
                          : rawMoments(a, end, moments);

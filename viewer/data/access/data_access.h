@@ -90,6 +90,10 @@ public:
         // For a reader that goes through the data once, such as an export from the shell,
         // which then needs neither the extra pass nor the memory (2.5 % of 4-byte data).
         bool summaries = true;
+        // false: the pyramid without the moments beside it; Statistics then reads every
+        // frame of its range for mean, RMS and standard deviation. For measuring what the
+        // moments cost the attach.
+        bool moments = true;
     };
     static constexpr unsigned MAX_SCAN_WORKERS = 4;
 

@@ -52,9 +52,13 @@ DatasetSummary::DatasetSummary(const Dataset& dataset, const KeyCodec& codec,
     m_moments.levels.emplace_back((frameCount + MOMENTS_BLOCK - 1) / MOMENTS_BLOCK);
 }
 
-void DatasetSummary::Finish() {
+void DatasetSummary::Finish(bool withMoments) {
     std::visit([](auto& s) { BuildLevels(s); }, m_storage);
     auto& levels = m_moments.levels;
+    if (!withMoments) {
+        levels.clear();
+        return;
+    }
     levels.resize(1);
     while (levels.back().size() > SUMMARY_LEVEL_FACTOR) {
         const std::vector<Moments>& below = levels.back();

@@ -48,8 +48,9 @@ public:
     const KeyCodec& Codec() const { return m_codec; }
     std::uint64_t FrameCount() const { return m_frameCount; }
 
-    // Builds the upper levels and the overall extremes from level 0 (after the scan).
-    void Finish();
+    // Builds the upper levels and the overall extremes from level 0 (after the scan); without
+    // moments their levels are dropped.
+    void Finish(bool withMoments = true);
 
     // Overall calibrated extremes; (0, 0) when the dataset has no finite value. False then.
     bool Overall(double& minimum, double& maximum) const;
@@ -72,6 +73,7 @@ public:
     // attach scan through AddMoments) and coarser levels of SUMMARY_LEVEL_FACTOR blocks
     // (built by Finish).
     const MomentLevels& RawMoments() const { return m_moments; }
+    bool HasMoments() const { return !m_moments.levels.empty(); }
     std::uint64_t MomentBytes() const;
     // Adds the moments of n frames (frameSize bytes apart, measurement frames first ...
     // first + n - 1) to level 0. Callers that scan in parallel own whole blocks each.

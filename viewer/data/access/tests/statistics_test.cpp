@@ -148,9 +148,12 @@ struct Recording {
     }
 };
 
-void CompareRanges(bool withCache) {
+void CompareRanges(bool withCache, bool moments = true) {
     Recording r(20000);  // 20 moments blocks, 157 finest blocks: three pyramid levels
     DataAccess access;
+    DataAccess::ScanOptions options;
+    options.moments = moments;
+    access.SetScanOptions(options);
     ASSERT_EQ(access.Attach(*r.d, withCache), ATTACH_OK);
     const std::uint64_t last = r.frames - 1;
     std::vector<std::pair<std::uint64_t, std::uint64_t>> ranges = {
@@ -177,6 +180,8 @@ TEST(Statistics, EveryTypeOverSegmentsEqualsBruteForce) {
 
 TEST(Statistics, WithoutSummariesEveryFrameIsRead) {
     CompareRanges(false);
+    // The pyramid without its moments: mean and deviations from every frame.
+    CompareRanges(true, false);
 }
 
 TEST(Statistics, PositionsInEitherOrderAndOutsideTheData) {
