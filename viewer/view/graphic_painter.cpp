@@ -446,11 +446,11 @@ std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont&
     return CursorRegions(font);
 }
 
-std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font) const {
+std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font, Cursors which) const {
     std::vector<QRect> regions;
     if (m_layout == nullptr || !m_layout->cursorOn)
         return regions;
-    for (int i = 0; i < m_layout->DiagramCount(); ++i) {
+    for (int i = 0; which != Cursors::B && i < m_layout->DiagramCount(); ++i) {
         const CGraphicDiagram& diagram = m_layout->Diagram(i);
         if (diagram.curve == nullptr)
             continue;
@@ -467,7 +467,7 @@ std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font) const {
             regions.push_back(box);
     }
     const int b = m_layout->cursorBColumn;
-    for (int i = 0; b >= 0 && i < m_layout->DiagramCount(); ++i) {
+    for (int i = 0; which != Cursors::A && b >= 0 && i < m_layout->DiagramCount(); ++i) {
         const GraphicRect& plot = m_layout->Diagram(i).PlotRect();
         if (b >= plot.left && b < plot.right && plot.Height() > 0)
             regions.emplace_back(b, plot.top, 1, plot.Height());

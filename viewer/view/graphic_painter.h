@@ -65,9 +65,12 @@ public:
     // Returns the rectangles it touched.
     std::vector<QRect> PaintCursors(QPainter& painter, const QFont& font,
                                     const QImage* below = nullptr);
-    // The rectangles a cursor at the layout's current state covers (strips of the
-    // cursor column and rows plus the value boxes), for partial repaints.
-    std::vector<QRect> CursorRegions(const QFont& font) const;
+    // Which cursors CursorRegions covers.
+    enum class Cursors { A, B, Both };
+    // The rectangles the cursors at the layout's current state cover (strips of the
+    // cursor column and rows plus the value boxes of cursor A, the strips of cursor B), for
+    // partial repaints.
+    std::vector<QRect> CursorRegions(const QFont& font, Cursors which = Cursors::Both) const;
 
     // The cursor value box of one of the bound layout's diagrams for the current cursor.
     CursorBoxLayout CursorBox(const CGraphicDiagram& diagram, const QFont& font) const;
