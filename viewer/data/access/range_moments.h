@@ -48,52 +48,83 @@ struct MomentLevels {
 
 // Moments of one dataset's raw numeric values (before calibration: integers as their signed
 // or unsigned value, Booleans 0/1, floats as they are) in n frames frameSize bytes apart.
-// NaN and infinities are skipped. Values are taken in runs of 256 whose mean is found first,
-// so the squared deviations are summed around it.
+// NaN and infinities are skipped. Integers up to 4 bytes are summed exactly in integers (one
+// pass, which keeps the attach scan close to its speed without them); floats and 8-byte
+// integers are summed as deviations from the first value of a run, so that a small ripple on
+// a large offset does not cancel.
 template <class K>
 Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint64_t n,
                     std::uint64_t frameSize) {
     using B = KeyBits<K>;
     using S = std::make_signed_t<K>;
+    constexpr std::uint64_t RUN = 4096;  // keeps the exact integer sums inside 128 bits
     const std::uint8_t* p = frames + codec.frameOffset;
     const K mask = static_cast<K>(codec.mask);
-    const bool boolean = IsBooleanType(codec.dataType);
-    constexpr std::size_t RUN = 256;
-    double values[RUN];
     Moments total;
     for (std::uint64_t i = 0; i < n;) {
-        std::size_t used = 0;
         const std::uint64_t stop = std::min<std::uint64_t>(n, i + RUN);
-        if (codec.cls == KeyClass::Float) {
+        const std::uint64_t count = stop - i;
+        Moments run;
+        if (codec.cls != KeyClass::Float && sizeof(K) <= 4) {
+            // Exact: sum and sum of squares as integers, m2 = (n * squares - sum^2) / n.
+            __int128 sum = 0, squares = 0;
+            if (IsBooleanType(codec.dataType)) {
+                std::int64_t ones = 0;
+                for (; i < stop; ++i, p += frameSize)
+                    ones += (B::Load(p) & mask) != 0 ? 1 : 0;
+                sum = squares = ones;
+            } else if (codec.cls == KeyClass::Signed) {
+                std::int64_t s = 0;
+                for (; i < stop; ++i, p += frameSize) {
+                    const std::int64_t v = static_cast<S>(B::Load(p) & mask);
+                    s += v;
+                    squares += static_cast<__int128>(v * v);
+                }
+                sum = s;
+            } else {
+                std::uint64_t s = 0;
+                for (; i < stop; ++i, p += frameSize) {
+                    const std::uint64_t v = B::Load(p) & mask;
+                    s += v;
+                    squares += static_cast<__int128>(v * v);
+                }
+                sum = s;
+            }
+            const auto c = static_cast<__int128>(count);
+            run.count = count;
+            run.mean = static_cast<double>(sum) / static_cast<double>(count);
+            run.m2 = static_cast<double>(c * squares - sum * sum) / static_cast<double>(count);
+        } else {
+            double shift = 0.0, sum = 0.0, squares = 0.0;
+            std::uint64_t used = 0;
             for (; i < stop; ++i, p += frameSize) {
                 double v = 0.0;
-                if constexpr (sizeof(K) == 4)
+                if constexpr (sizeof(K) == 4) {
                     v = std::bit_cast<float>(static_cast<std::uint32_t>(B::Load(p)));
-                else if constexpr (sizeof(K) == 8)
-                    v = std::bit_cast<double>(static_cast<std::uint64_t>(B::Load(p)));
-                values[used] = v;
-                used += std::isfinite(v) ? 1 : 0;
+                } else if constexpr (sizeof(K) == 8) {
+                    if (codec.cls == KeyClass::Float)
+                        v = std::bit_cast<double>(static_cast<std::uint64_t>(B::Load(p)));
+                    else if (codec.cls == KeyClass::Signed)
+                        v = static_cast<double>(static_cast<S>(B::Load(p) & mask));
+                    else
+                        v = static_cast<double>(B::Load(p) & mask);
+                }
+                if (!std::isfinite(v))
+                    continue;
+                if (used == 0)
+                    shift = v;
+                const double d = v - shift;
+                sum += d;
+                squares += d * d;
+                ++used;
             }
-        } else if (boolean) {
-            for (; i < stop; ++i, p += frameSize)
-                values[used++] = (B::Load(p) & mask) != 0 ? 1.0 : 0.0;
-        } else if (codec.cls == KeyClass::Signed) {
-            for (; i < stop; ++i, p += frameSize)
-                values[used++] = static_cast<double>(static_cast<S>(B::Load(p) & mask));
-        } else {
-            for (; i < stop; ++i, p += frameSize)
-                values[used++] = static_cast<double>(B::Load(p) & mask);
+            if (used == 0)
+                continue;
+            run.count = used;
+            const double u = static_cast<double>(used);
+            run.mean = shift + sum / u;
+            run.m2 = std::max(0.0, squares - sum * sum / u);
         }
-        if (used == 0)
-            continue;
-        double sum = 0.0;
-        for (std::size_t k = 0; k < used; ++k)
-            sum += values[k];
-        Moments run;
-        run.count = used;
-        run.mean = sum / static_cast<double>(used);
-        for (std::size_t k = 0; k < used; ++k)
-            run.m2 += (values[k] - run.mean) * (values[k] - run.mean);
         total.Add(run);
     }
     return total;
