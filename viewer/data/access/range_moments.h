@@ -74,21 +74,28 @@ Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint
                     ones += (B::Load(p) & mask) != 0 ? 1 : 0;
                 sum = squares = ones;
             } else if (codec.cls == KeyClass::Signed) {
+                // Up to 2 bytes a run's squares stay below 2^45: 64-bit sums suffice.
+                using Square = std::conditional_t<sizeof(K) <= 2, std::int64_t, __int128>;
                 std::int64_t s = 0;
+                Square q = 0;
                 for (; i < stop; ++i, p += frameSize) {
                     const std::int64_t v = static_cast<S>(B::Load(p) & mask);
                     s += v;
-                    squares += static_cast<__int128>(v * v);
+                    q += static_cast<Square>(v * v);
                 }
                 sum = s;
+                squares = q;
             } else {
+                using Square = std::conditional_t<sizeof(K) <= 2, std::uint64_t, __int128>;
                 std::uint64_t s = 0;
+                Square q = 0;
                 for (; i < stop; ++i, p += frameSize) {
                     const std::uint64_t v = B::Load(p) & mask;
                     s += v;
-                    squares += static_cast<__int128>(v * v);
+                    q += static_cast<Square>(v * v);
                 }
                 sum = s;
+                squares = static_cast<__int128>(q);
             }
             const auto c = static_cast<__int128>(count);
             run.count = count;
