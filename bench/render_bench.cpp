@@ -1,5 +1,6 @@
 // Drawing speed on a long, wide recording: point buffers plus a full render at every zoom
-// level, and a cursor step, on a 1920 x 1080 view with 4 diagrams per page (offscreen).
+// level, steps of either cursor, on a 1920 x 1080 view with 4 diagrams per page (offscreen),
+// and the statistics between two cursors over every channel.
 #include <QApplication>
 #include <QFrame>
 #include <QPainter>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "bench_recording.h"
+#include "viewer/data/access/data_access.h"
+#include "viewer/data/dataset.h"
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
@@ -182,7 +185,85 @@ int main(int argc, char** argv) {
         std::printf("cursor parts: layout pass %.3f, regions %.3f, drawing %.3f ms (medians)\n",
                     Summarise(la).median, Summarise(re).median, Summarise(pc).median);
     }
+    // Cursor B steps: its own strips, with cursor A standing.
+    layout.cursorBSample = layout.FirstSample() + 5;
+    document.UpdateAllViews(grafyon::HINT_CURSOR);
+    QCoreApplication::processEvents();
+    const int rendersBeforeB = view.FullRenderCount();
+    std::vector<double> stepsB;
+    for (int i = 0; i < 500; ++i) {
+        const Clock::time_point a = Clock::now();
+        layout.cursorBSample = layout.FirstSample() + 600 - i;
+        document.UpdateAllViews(grafyon::HINT_CURSOR);
+        QCoreApplication::processEvents();
+        stepsB.push_back(Ms(Clock::now() - a));
+    }
+    const Stats cb = Summarise(stepsB);
+
+    // Statistics between two cursors over every channel: min/max alone (pyramid), and
+    // everything the measurement panel shows (pyramid, positions, moments, values at A and B).
+    grafyon::DataAccess& access = document.Access();
+    const auto& datasets = document.Description().Datasets();
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> spans = {
+        {0, static_cast<std::uint64_t>(total - 1)}, {1, static_cast<std::uint64_t>(total - 2)}};
+    std::uint64_t seed = 25;
+    for (int i = 0; i < 40; ++i) {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const std::uint64_t a = (seed >> 11) % static_cast<std::uint64_t>(total);
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const std::uint64_t b = (seed >> 11) % static_cast<std::uint64_t>(total);
+        spans.emplace_back(a, b);
+    }
+    std::vector<double> minMax, full;
+    double sink = 0.0;
+    for (const auto& [a, b] : spans) {
+        Clock::time_point t = Clock::now();
+        for (const grafyon::Dataset* d : datasets) {
+            double lo = 0.0, hi = 0.0;
+            access.Extremes(*d, std::min(a, b), std::max(a, b) - std::min(a, b) + 1, lo, hi);
+            sink += lo + hi;
+        }
+        minMax.push_back(Ms(Clock::now() - t));
+        t = Clock::now();
+        for (const grafyon::Dataset* d : datasets) {
+            grafyon::RangeStatistics st;
+            access.Statistics(*d, a, b, st);
+            sink += st.mean + st.rms + access.ValueAt(*d, a).value_or(0.0) +
+                    access.ValueAt(*d, b).value_or(0.0);
+        }
+        full.push_back(Ms(Clock::now() - t));
+    }
+    const Stats mm = Summarise(minMax), fs = Summarise(full);
+
+    // What the moments cost the attach: the same description attached afresh with and
+    // without them (page cache warm from the first attach).
+    double attachMs[2] = {0.0, 0.0};
+    for (const bool moments : {true, false}) {
+        grafyon::DataAccess fresh;
+        grafyon::DataAccess::ScanOptions scan;
+        scan.moments = moments;
+        fresh.SetScanOptions(scan);
+        const Clock::time_point t = Clock::now();
+        if (fresh.Attach(document.Description()) != grafyon::ATTACH_OK)
+            std::fprintf(stderr, "attach failed\n");
+        attachMs[moments ? 0 : 1] = Ms(Clock::now() - t);
+    }
+
     std::printf("one-pixel repaint: median %.3f ms, worst %.3f ms\n", p.median, p.worst);
+    std::printf(
+        "\ncursor B step: median %.3f ms, worst %.3f ms over 500 (target 1 ms), full "
+        "renders %d\n",
+        cb.median, cb.worst, view.FullRenderCount() - rendersBeforeB);
+    std::printf("statistics of %zu channels between two cursors, %zu spans:\n", datasets.size(),
+                spans.size());
+    std::printf("  min/max:       median %.3f ms, worst %.3f ms (target 50 ms)\n", mm.median,
+                mm.worst);
+    std::printf("  full (panel):  median %.3f ms, worst %.3f ms (target 200 ms)\n", fs.median,
+                fs.worst);
+    std::printf("  attach with moments %.1f s, without %.1f s\n", attachMs[0] / 1000.0,
+                attachMs[1] / 1000.0);
+    std::printf("  summaries incl. moments: %.1f MB (%s)\n",
+                static_cast<double>(access.SummaryBytes()) / 1e6, sink != 0.0 ? "ok" : "-");
     std::printf("\ncursor step: median %.3f ms, worst %.3f ms (worst/2ms %.2f), full renders %d\n",
                 c.median, c.worst, c.worst / CURSOR_BUDGET_MS,
                 view.FullRenderCount() - rendersBefore);

@@ -63,6 +63,7 @@ LAYERS = {
     "viewer/navigation": 9,
     "viewer/sheets": 9,
     "viewer/ranges": 9,
+    "viewer/measure": 9,
     "viewer/data/save/ui": 9,
     "viewer/data/link/ui": 9,
     "viewer/frame": 10,

@@ -35,6 +35,8 @@
 #include "viewer/data/save/ui/save_as_command.h"
 #include "viewer/data/save/ui/save_strings.h"
 #include "viewer/help/user_manual.h"
+#include "viewer/measure/cursor_measurement.h"
+#include "viewer/measure/measurement_panel.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/view_navigator.h"
 #include "viewer/ranges/range_commands.h"
@@ -66,6 +68,9 @@ void SetPrompt(QAction* action, int commandId) {
     action->setToolTip(PromptToolTip(prompt));
 }
 
+// Whether the measurement panel is shown (1) or hidden (0, the default).
+constexpr std::string_view MEASUREMENT_PANEL_VALUE = "Measurement Panel";
+
 }  // namespace
 
 CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent)
@@ -93,6 +98,10 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     connect(m_navigator, &CViewNavigator::InformationRequested, this,
             [this](Dataset* dataset) { ShowFileInformation(this, *m_runtime.document, dataset); });
 
+    m_measurement = new CMeasurementPanel(document, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_measurement);
+    m_measurement->hide();
+
     CreateMenus();
     CreateToolBars();
     CreateStatusBar();
@@ -102,8 +111,11 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     // Lock keys are read from every key event of the application.
     qApp->installEventFilter(this);
     resize(1024, 720);
-    if (auto file = OpenViewerSettingsFile())
+    if (auto file = OpenViewerSettingsFile()) {
         RestoreWindowPlacement(*file, *this);
+        if (file->ReadInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_VALUE).value_or(0) == 1)
+            m_measurement->show();
+    }
     // A file named on the command line opens before the window shows; its first view needs
     // the view's real size.
     layout()->activate();
@@ -120,6 +132,8 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     connect(&document, &CGrafyonDoc::ViewUpdate, this, [this](int hint) {
         if (hint != HINT_CURSOR)
             UpdateOwnCommands();
+        else
+            UpdateCursorCommands();
     });
     UpdateTitle();
     UpdateCommandUI();
@@ -170,7 +184,9 @@ void CMainFrame::CreateMenus() {
     QAction* fileNew = AddCommand(ID_FILE_NEW, tr("&New"), &CMainFrame::OnFileNew);
     fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(fileNew);
-    for (QAction* a : {open, saveAs, exportData, info, link})
+    QAction* exportCursors = AddCommand(ID_FILE_EXPORT_CURSORS, tr("Export &between cursors..."),
+                                        &CMainFrame::OnExportBetweenCursors);
+    for (QAction* a : {open, saveAs, exportData, exportCursors, info, link})
         m_fileMenu->addAction(a);
     m_recentAnchor = m_fileMenu->addSeparator();
     m_fileMenu->addAction(AddCommand(ID_APP_EXIT, tr("E&xit"), nullptr));
@@ -203,12 +219,21 @@ void CMainFrame::CreateMenus() {
     view->addAction(m_navigator->Action(NAV_CMD_SHOW_ALL));
     view->addAction(m_navigator->Action(NAV_CMD_ZOOM_CENTER_MODE));
     view->addAction(m_navigator->Action(NAV_CMD_CURSOR_MODE));
+    view->addAction(m_navigator->Action(NAV_CMD_CURSOR_B_AT_CURSOR));
+    view->addAction(m_navigator->Action(NAV_CMD_CURSOR_B_REMOVE));
+    QAction* measurement = m_measurement->toggleViewAction();
+    measurement->setText(tr("&Measurement panel"));
+    measurement->setStatusTip(tr("Show the measurement between cursor A and cursor B"));
+    m_actions[ID_VIEW_MEASUREMENT] = measurement;
+    view->addAction(measurement);
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addAction(
         AddCommand(ID_TOOLS_EXPORT_FILTER, tr("&Export filter..."), &CMainFrame::OnExportFilter));
     tools->addAction(AddCommand(ID_TOOLS_WORKSPACE, tr("&Workspace"), &CMainFrame::OnWorkspace));
     tools->addAction(AddCommand(ID_TOOLS_RANGES, tr("&Ranges..."), &CMainFrame::OnRanges));
+    tools->addAction(AddCommand(ID_RANGE_FROM_CURSORS, tr("Range from &cursors"),
+                                &CMainFrame::OnRangeFromCursors));
     tools->addAction(AddCommand(ID_TOOLS_OPTIONS, tr("&Options..."), &CMainFrame::OnOptions));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -326,6 +351,15 @@ void CMainFrame::UpdateOwnCommands() {
     m_actions[ID_FILE_LINK]->setEnabled(!ExportIsRunning());
     m_actions[ID_FILE_INFO]->setEnabled(FileInfoAvailable(document));
     m_actions[ID_FILE_SAVE_AS]->setEnabled(document.HasUsableData());
+    UpdateCursorCommands();
+}
+
+void CMainFrame::UpdateCursorCommands() {
+    CGrafyonDoc& document = *m_runtime.document;
+    const bool both = document.HasUsableData() && CursorFrames(document.Layout()).has_value();
+    m_actions[ID_RANGE_FROM_CURSORS]->setEnabled(both);
+    m_actions[ID_FILE_EXPORT_CURSORS]->setEnabled(both && document.OpenStatus() == 0 &&
+                                                  !ExportIsRunning());
 }
 
 void CMainFrame::StoreModes() {
@@ -441,6 +475,28 @@ void CMainFrame::OnFileExport() {
     // (the data, a target that is a file of the measurement) are told here.
     if (outcome.unreported)
         ShowMessageBox(QString::fromStdString(outcome.reason), MessageIcon::Warning);
+}
+
+void CMainFrame::OnExportBetweenCursors() {
+    CGrafyonDoc& document = *m_runtime.document;
+    if (ExportIsRunning() || !document.HasUsableData() || document.OpenStatus() != 0)
+        return;
+    const std::optional<CursorSpan> span = CursorFrames(document.Layout());
+    if (!span)
+        return;
+    const ExportOutcome outcome = StartExportFilter(document, {}, span->first, span->Count());
+    UpdateCommandUI();
+    if (outcome.unreported)
+        ShowMessageBox(QString::fromStdString(outcome.reason), MessageIcon::Warning);
+}
+
+void CMainFrame::OnRangeFromCursors() {
+    CGrafyonDoc& document = *m_runtime.document;
+    if (!document.HasUsableData() ||
+        AddRangeFromCursors(document.Layout(), document.Ranges()) == nullptr)
+        return;
+    document.UpdateAllViews(HINT_REDRAW);
+    UpdateCommandUI();
 }
 
 void CMainFrame::OnExportFilter() {
@@ -601,8 +657,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (auto file = OpenViewerSettingsFile())
+    if (auto file = OpenViewerSettingsFile()) {
         StoreWindowPlacement(*file, *this);
+        file->WriteInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_VALUE,
+                       m_measurement->isVisible() ? 1 : 0);
+    }
     event->accept();
 }
 

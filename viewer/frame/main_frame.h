@@ -19,6 +19,7 @@ namespace grafyon {
 
 class CGrafyonView;
 class CGraphicObject;
+class CMeasurementPanel;
 class CViewNavigator;
 struct ViewerRuntime;
 
@@ -42,6 +43,10 @@ inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_RANGE_FIRST_BORDER = 32797;
 inline constexpr int ID_RANGE_SECOND_BORDER = 32798;
 inline constexpr int ID_RANGE_SHOW = 32814;
+// Measuring between the two cursors.
+inline constexpr int ID_VIEW_MEASUREMENT = 32844;
+inline constexpr int ID_RANGE_FROM_CURSORS = 32845;
+inline constexpr int ID_FILE_EXPORT_CURSORS = 32846;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -71,6 +76,11 @@ public:
     void OnFileNew();
     // Exports the frames the view shows with a filter the library lets the user choose.
     void OnFileExport();
+    // The same over exactly the frames from cursor A to cursor B.
+    void OnExportBetweenCursors();
+    // An active range over the frames between the cursors, for the range commands.
+    void OnRangeFromCursors();
+    CMeasurementPanel& MeasurementPanel() { return *m_measurement; }
     // The export library's filter management.
     void OnExportFilter();
     // "Information...": the file information, opened on "General".
@@ -110,11 +120,13 @@ private:
     void OnOptions();
     void OnPropertiesRequested(CGraphicObject* target, bool isDiagram);
     void StoreModes();
+    void UpdateCursorCommands();
 
     ViewerRuntime& m_runtime;
     FrameHooks m_hooks;
     CGrafyonView* m_view = nullptr;
     CViewNavigator* m_navigator = nullptr;
+    CMeasurementPanel* m_measurement = nullptr;  // owned by the frame through Qt's parent
     FirstRangeBorder m_firstBorder;
     int m_diagramPage = 0;  // the page "&Diagrams..." reopens at
     int m_optionPage = 0;   // the page "&Options..." reopens at

@@ -40,6 +40,10 @@ constexpr int COMMANDS[] = {
     NAV_CMD_POPUP_DEACTIVATE,
     NAV_CMD_CURVE_PAGE_DOWN,
     NAV_CMD_CURVE_PAGE_UP,
+    NAV_CMD_CURSOR_B_LEFT,
+    NAV_CMD_CURSOR_B_RIGHT,
+    NAV_CMD_CURSOR_B_AT_CURSOR,
+    NAV_CMD_CURSOR_B_REMOVE,
 };
 
 }  // namespace
@@ -58,6 +62,9 @@ bool CommandEnabled(int id, const CommandContext& context) {
             return context.historyCount - context.historyIndex - 1 > 0;
         case NAV_CMD_CURSOR_STEP_LEFT:
         case NAV_CMD_CURSOR_STEP_RIGHT:
+        case NAV_CMD_CURSOR_B_LEFT:
+        case NAV_CMD_CURSOR_B_RIGHT:
+        case NAV_CMD_CURSOR_B_AT_CURSOR:
             return context.cursorMode;
         default:
             return true;

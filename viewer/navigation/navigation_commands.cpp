@@ -176,19 +176,22 @@ int SetCursorMode(CGraphicLayout& layout, NavigationModes& modes, bool on) {
     return layout.cursorOn != wasOn || layout.cursorSample != wasSample ? HINT_CURSOR : 0;
 }
 
-int CursorStep(CGraphicLayout& layout, CZoomHistory& history, std::int64_t delta) {
+int CursorStep(CGraphicLayout& layout, CZoomHistory& history, std::int64_t delta, CursorId which) {
     if (!Navigable(layout))
         return 0;
     const std::int64_t n = SampleCount(layout);
     const std::int64_t first = layout.FirstSample();
     const std::int64_t last = layout.LastSample();
     const std::int64_t w = last - first;
-    const std::int64_t old = layout.cursorSample;
-    const std::int64_t from = old < 0 ? first : old;
+    std::int64_t& sample = which == CursorId::A ? layout.cursorSample : layout.cursorBSample;
+    const std::int64_t old = sample;
+    std::int64_t from = old < 0 ? first : old;
+    if (old < 0 && which == CursorId::B && layout.cursorSample >= 0)
+        from = layout.cursorSample;
     const std::int64_t cursor = std::clamp<std::int64_t>(from + delta, 0, n - 1);
     if (cursor == old)
         return 0;
-    layout.cursorSample = cursor;
+    sample = cursor;
     if (cursor >= first && cursor <= last)
         return HINT_CURSOR;
 
@@ -212,15 +215,42 @@ int CursorStep(CGraphicLayout& layout, CZoomHistory& history, std::int64_t delta
     return HINT_REDRAW;
 }
 
-int CursorTo(CGraphicLayout& layout, CZoomHistory& history, std::int64_t sample) {
+int CursorTo(CGraphicLayout& layout, CZoomHistory& history, std::int64_t sample, CursorId which) {
     if (!Navigable(layout))
         return 0;
     const std::int64_t target = std::clamp<std::int64_t>(sample, 0, SampleCount(layout) - 1);
-    const std::int64_t from = layout.cursorSample < 0 ? layout.FirstSample() : layout.cursorSample;
-    return CursorStep(layout, history, target - from);
+    std::int64_t from = which == CursorId::A ? layout.cursorSample : layout.cursorBSample;
+    if (from < 0 && which == CursorId::B)
+        from = layout.cursorSample;
+    if (from < 0)
+        from = layout.FirstSample();
+    if (target == from) {
+        // A cursor B not yet set is placed even where cursor A stands.
+        std::int64_t& own = which == CursorId::A ? layout.cursorSample : layout.cursorBSample;
+        if (own == target)
+            return 0;
+        own = target;
+        return HINT_CURSOR;
+    }
+    return CursorStep(layout, history, target - from, which);
 }
 
-int CursorClick(CGraphicLayout& layout, CZoomHistory& history, int x, int y) {
+int CursorBAtCursorA(CGraphicLayout& layout) {
+    if (!Navigable(layout) || layout.cursorSample < 0 ||
+        layout.cursorBSample == layout.cursorSample)
+        return 0;
+    layout.cursorBSample = layout.cursorSample;
+    return HINT_CURSOR;
+}
+
+int RemoveCursorB(CGraphicLayout& layout) {
+    if (layout.cursorBSample < 0)
+        return 0;
+    layout.cursorBSample = -1;
+    return HINT_CURSOR;
+}
+
+int CursorClick(CGraphicLayout& layout, CZoomHistory& history, int x, int y, CursorId which) {
     if (!Navigable(layout))
         return 0;
     CGraphicObject* object = layout.HitTest(x, y);
@@ -234,9 +264,10 @@ int CursorClick(CGraphicLayout& layout, CZoomHistory& history, int x, int y) {
     const std::int64_t sample =
         first + static_cast<std::int64_t>(static_cast<double>(w) * (x - plot.left) /
                                           static_cast<double>(plot.Width()));
-    if (sample == layout.cursorSample)
+    std::int64_t& cursor = which == CursorId::A ? layout.cursorSample : layout.cursorBSample;
+    if (sample == cursor)
         return 0;
-    layout.cursorSample = sample;
+    cursor = sample;
     history.Take(layout);
     return HINT_CURSOR;
 }

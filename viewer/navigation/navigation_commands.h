@@ -40,6 +40,14 @@ inline constexpr int NAV_CMD_END = 32810;
 inline constexpr int NAV_CMD_POPUP_DEACTIVATE = 32811;
 inline constexpr int NAV_CMD_CURVE_PAGE_DOWN = 32817;
 inline constexpr int NAV_CMD_CURVE_PAGE_UP = 32818;
+// The second cursor (B) of a measurement between two cursors.
+inline constexpr int NAV_CMD_CURSOR_B_LEFT = 32840;
+inline constexpr int NAV_CMD_CURSOR_B_RIGHT = 32841;
+inline constexpr int NAV_CMD_CURSOR_B_AT_CURSOR = 32842;
+inline constexpr int NAV_CMD_CURSOR_B_REMOVE = 32843;
+
+// Which of the two cursors a cursor function moves.
+enum class CursorId { A, B };
 
 // What a click of the zoom-and-centre mode centres; the numbers are those of "Center Mode".
 enum class CenterMode {
@@ -92,13 +100,20 @@ int ShowAll(CGraphicLayout& layout, CZoomHistory& history);
 // switches the zoom-and-centre mode off. The modes change even without a document.
 int SetCursorMode(CGraphicLayout& layout, NavigationModes& modes, bool on);
 // Moves the cursor by delta samples; leaving the window scrolls it so that the cursor
-// stands a quarter of the window inside the edge it crossed (snapshot).
-int CursorStep(CGraphicLayout& layout, CZoomHistory& history, std::int64_t delta);
+// stands a quarter of the window inside the edge it crossed (snapshot). Cursor B not yet
+// set starts from cursor A.
+int CursorStep(CGraphicLayout& layout, CZoomHistory& history, std::int64_t delta,
+               CursorId which = CursorId::A);
 // Moves the cursor to a sample (clamped to the recording) as a step would.
-int CursorTo(CGraphicLayout& layout, CZoomHistory& history, std::int64_t sample);
+int CursorTo(CGraphicLayout& layout, CZoomHistory& history, std::int64_t sample,
+             CursorId which = CursorId::A);
 // A left click at (x, y) with the cursor mode on: the cursor goes to the sample under a
-// diagram's plot area.
-int CursorClick(CGraphicLayout& layout, CZoomHistory& history, int x, int y);
+// diagram's plot area (cursor B with Shift held).
+int CursorClick(CGraphicLayout& layout, CZoomHistory& history, int x, int y,
+                CursorId which = CursorId::A);
+// Cursor B onto cursor A's sample, and cursor B removed; HINT_CURSOR when it changed.
+int CursorBAtCursorA(CGraphicLayout& layout);
+int RemoveCursorB(CGraphicLayout& layout);
 
 // Keys Left and Right, Home and End: the cursor in cursor mode, else the window.
 int NavigateLeft(CGraphicLayout& layout, CZoomHistory& history, const NavigationModes& modes);

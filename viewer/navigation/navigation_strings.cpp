@@ -62,6 +62,10 @@ constexpr NavigationCommandText TEXTS[] = {
     {NAV_CMD_POPUP_DEACTIVATE, QT_TRANSLATE_NOOP("CViewNavigator", "&Deactivate")},
     {NAV_CMD_CURVE_PAGE_DOWN, QT_TRANSLATE_NOOP("CViewNavigator", "Next page of curves")},
     {NAV_CMD_CURVE_PAGE_UP, QT_TRANSLATE_NOOP("CViewNavigator", "Previous page of curves")},
+    {NAV_CMD_CURSOR_B_LEFT, QT_TRANSLATE_NOOP("CViewNavigator", "Cursor B one step left")},
+    {NAV_CMD_CURSOR_B_RIGHT, QT_TRANSLATE_NOOP("CViewNavigator", "Cursor B one step right")},
+    {NAV_CMD_CURSOR_B_AT_CURSOR, QT_TRANSLATE_NOOP("CViewNavigator", "Cursor &B to the cursor")},
+    {NAV_CMD_CURSOR_B_REMOVE, QT_TRANSLATE_NOOP("CViewNavigator", "&Remove cursor B")},
 };
 
 }  // namespace

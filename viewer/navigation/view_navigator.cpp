@@ -53,6 +53,10 @@ const KeyBinding KEYS[] = {
     {Qt::Key_Y, Qt::ControlModifier, NAV_CMD_REDO_ZOOM},
     {Qt::Key_C, Qt::ControlModifier, NAV_CMD_CURSOR_MODE},
     {Qt::Key_F5, Qt::NoModifier, NAV_CMD_CURSOR_FORMAT},
+    {Qt::Key_Left, Qt::ShiftModifier, NAV_CMD_CURSOR_B_LEFT},
+    {Qt::Key_Right, Qt::ShiftModifier, NAV_CMD_CURSOR_B_RIGHT},
+    {Qt::Key_B, Qt::ControlModifier, NAV_CMD_CURSOR_B_AT_CURSOR},
+    {Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier, NAV_CMD_CURSOR_B_REMOVE},
 };
 
 constexpr int WHEEL_NOTCH = 120;
@@ -295,6 +299,18 @@ bool CViewNavigator::Execute(int commandId) {
         case NAV_CMD_CURSOR_STEP_RIGHT:
             Run([](CGraphicLayout& l, History& h) { return CursorStep(l, h, 1); });
             break;
+        case NAV_CMD_CURSOR_B_LEFT:
+            Run([](CGraphicLayout& l, History& h) { return CursorStep(l, h, -1, CursorId::B); });
+            break;
+        case NAV_CMD_CURSOR_B_RIGHT:
+            Run([](CGraphicLayout& l, History& h) { return CursorStep(l, h, 1, CursorId::B); });
+            break;
+        case NAV_CMD_CURSOR_B_AT_CURSOR:
+            Run([](CGraphicLayout& l, History&) { return CursorBAtCursorA(l); });
+            break;
+        case NAV_CMD_CURSOR_B_REMOVE:
+            Run([](CGraphicLayout& l, History&) { return RemoveCursorB(l); });
+            break;
         case NAV_CMD_CURSOR_FORMAT: {
             const CursorValueFormat format =
                 CursorValueFormat::Build(m_formatWidth, m_formatPrecision, m_formatType);
@@ -461,8 +477,10 @@ bool CViewNavigator::HandleMousePress(QMouseEvent& event) {
         }
     }
     if (m_modes.cursorMode) {
-        Run([point](CGraphicLayout& l, CZoomHistory& h) {
-            return CursorClick(l, h, point.x(), point.y());
+        // Shift sets the second cursor of a measurement instead.
+        const CursorId which = (event.modifiers() & Qt::ShiftModifier) ? CursorId::B : CursorId::A;
+        Run([point, which](CGraphicLayout& l, CZoomHistory& h) {
+            return CursorClick(l, h, point.x(), point.y(), which);
         });
     }
     return true;

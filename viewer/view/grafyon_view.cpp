@@ -171,14 +171,26 @@ void CGrafyonView::OnUpdate(int hint) {
             viewport()->update();
             break;
         case HINT_CURSOR: {
-            // Only the strips of the old and the new cursor change.
-            QRegion region = m_cursorShown;
+            // Only the strips of the cursor that moved change, where it was and where it is;
+            // the repaint draws every cursor again inside what it repaints, so crossings
+            // come out right.
             if (m_document) {
                 CGraphicLayout& layout = m_document->Layout();
                 layout.LayoutPass(PainterTextHeight(m_font), PainterCharUnit(m_font), false);
             }
-            region += CursorRegion();
-            viewport()->update(region);
+            QRegion region;
+            const auto changed = [&](const CursorDrawn& before, const CursorDrawn& now) {
+                if (before == now)
+                    return;
+                for (const QRect& r : before.rects)
+                    region += r;
+                for (const QRect& r : now.rects)
+                    region += r;
+            };
+            changed(m_drawnA, CursorNow(CGraphicPainter::Cursors::A));
+            changed(m_drawnB, CursorNow(CGraphicPainter::Cursors::B));
+            if (!region.isEmpty())
+                viewport()->update(region);
             break;
         }
         case HINT_VISIBLE_RANGE:
@@ -200,11 +212,17 @@ void CGrafyonView::OnUpdate(int hint) {
     }
 }
 
-QRegion CGrafyonView::CursorRegion() const {
-    QRegion region;
-    for (const QRect& r : m_painter.CursorRegions(m_font))
-        region += r;
-    return region;
+CGrafyonView::CursorDrawn CGrafyonView::CursorNow(CGraphicPainter::Cursors which) const {
+    CursorDrawn now;
+    now.rects = m_painter.CursorRegions(m_font, which);
+    if (m_document) {
+        const CGraphicLayout& layout = m_document->Layout();
+        now.on = layout.cursorOn;
+        const bool a = which == CGraphicPainter::Cursors::A;
+        now.sample = a ? layout.cursorSample : layout.cursorBSample;
+        now.column = a ? layout.cursorColumn : layout.cursorBColumn;
+    }
+    return now;
 }
 
 void CGrafyonView::RenderCache() {
@@ -261,10 +279,11 @@ void CGrafyonView::paintEvent(QPaintEvent* event) {
                             rect.height() * ratio);
         painter.drawImage(QRectF(rect), m_cache, source);
     }
-    m_cursorShown = QRegion();
+    m_drawnA = m_drawnB = CursorDrawn{};
     if (m_cacheError == 0 && !m_sizing) {
         m_painter.PaintCursors(painter, m_font, &m_cache);
-        m_cursorShown = CursorRegion();
+        m_drawnA = CursorNow(CGraphicPainter::Cursors::A);
+        m_drawnB = CursorNow(CGraphicPainter::Cursors::B);
     }
     m_lastRepaint = event->region();
 }

@@ -7,7 +7,9 @@
 #include <QRegion>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "graphic_painter.h"
 
@@ -58,7 +60,8 @@ private:
     void UpdateHorizontalBar();
     void UpdateVerticalBar();
     void EmptyBarsWhenNeeded();
-    QRegion CursorRegion() const;
+    struct CursorDrawn;
+    CursorDrawn CursorNow(CGraphicPainter::Cursors which) const;
     void ResizeEnded();
     QSize ClientSize() const;
 
@@ -69,7 +72,17 @@ private:
     QImage m_cache;
     bool m_cacheValid = false;
     int m_cacheError = 0;
-    QRegion m_cursorShown;  // where the cursor was drawn last
+    // Where each cursor was drawn last, and for which cursor state: a cursor step repaints
+    // the strips and boxes of the cursor that changed only.
+    struct CursorDrawn {
+        std::vector<QRect> rects;
+        std::int64_t sample = -1;
+        int column = -1;
+        bool on = false;
+        bool operator==(const CursorDrawn&) const = default;
+    };
+    CursorDrawn m_drawnA;
+    CursorDrawn m_drawnB;
     QRegion m_lastRepaint;
     int m_fullRenders = 0;
     bool m_sizing = false;

@@ -430,15 +430,27 @@ std::vector<QRect> CGraphicPainter::PaintCursors(QPainter& painter, const QFont&
     painter.setFont(font);
     for (int i = 0; i < m_layout->DiagramCount(); ++i)
         DrawCursor(painter, m_layout->Diagram(i), below);
+    const int b = m_layout->cursorBColumn;
+    if (m_layout->cursorOn && b >= 0) {
+        // Cursor B: a dashed line of its own colour, not an inversion, so both cursors can
+        // stand on one column and still be told apart.
+        QPen pen(Color(CURSOR_B_COLOR), 1, Qt::DashLine);
+        painter.setPen(pen);
+        for (int i = 0; i < m_layout->DiagramCount(); ++i) {
+            const GraphicRect& plot = m_layout->Diagram(i).PlotRect();
+            if (b >= plot.left && b < plot.right && plot.Height() > 0)
+                painter.drawLine(b, plot.top, b, plot.bottom - 1);
+        }
+    }
     painter.restore();
     return CursorRegions(font);
 }
 
-std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font) const {
+std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font, Cursors which) const {
     std::vector<QRect> regions;
     if (m_layout == nullptr || !m_layout->cursorOn)
         return regions;
-    for (int i = 0; i < m_layout->DiagramCount(); ++i) {
+    for (int i = 0; which != Cursors::B && i < m_layout->DiagramCount(); ++i) {
         const CGraphicDiagram& diagram = m_layout->Diagram(i);
         if (diagram.curve == nullptr)
             continue;
@@ -453,6 +465,12 @@ std::vector<QRect> CGraphicPainter::CursorRegions(const QFont& font) const {
         const QRect box = CursorBox(diagram, font).box;
         if (!box.isEmpty())
             regions.push_back(box);
+    }
+    const int b = m_layout->cursorBColumn;
+    for (int i = 0; which != Cursors::A && b >= 0 && i < m_layout->DiagramCount(); ++i) {
+        const GraphicRect& plot = m_layout->Diagram(i).PlotRect();
+        if (b >= plot.left && b < plot.right && plot.Height() > 0)
+            regions.emplace_back(b, plot.top, 1, plot.Height());
     }
     return regions;
 }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -23,6 +24,9 @@ inline constexpr int DRAW_CURSORS = 2;
 inline constexpr int DRAW_OBJECTS = 4;
 inline constexpr int DRAW_BACKGROUNDS = 8;
 inline constexpr int DRAW_ALL = 15;
+
+// Colour of the second cursor (B) of a measurement, 0xBBGGRR as the diagram colours (orange).
+inline constexpr std::uint32_t CURSOR_B_COLOR = 0x007FFF;
 
 // What the painter last drew in one diagram.
 struct DiagramDrawing {
@@ -61,9 +65,12 @@ public:
     // Returns the rectangles it touched.
     std::vector<QRect> PaintCursors(QPainter& painter, const QFont& font,
                                     const QImage* below = nullptr);
-    // The rectangles a cursor at the layout's current state covers (strips of the
-    // cursor column and rows plus the value boxes), for partial repaints.
-    std::vector<QRect> CursorRegions(const QFont& font) const;
+    // Which cursors CursorRegions covers.
+    enum class Cursors { A, B, Both };
+    // The rectangles the cursors at the layout's current state cover (strips of the
+    // cursor column and rows plus the value boxes of cursor A, the strips of cursor B), for
+    // partial repaints.
+    std::vector<QRect> CursorRegions(const QFont& font, Cursors which = Cursors::Both) const;
 
     // The cursor value box of one of the bound layout's diagrams for the current cursor.
     CursorBoxLayout CursorBox(const CGraphicDiagram& diagram, const QFont& font) const;

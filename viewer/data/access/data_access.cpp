@@ -306,7 +306,8 @@ int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
         std::vector<DatasetSummary*> summaries;
         for (const auto& summary : a->summaries)
             summaries.push_back(summary.get());
-        if (!cachePath.empty() && ReadSummaryCache(cachePath, key, summaries)) {
+        if (!cachePath.empty() &&
+            ReadSummaryCache(cachePath, key, summaries, m_scanOptions.moments)) {
             TouchSummaryCache(cachePath);
             m_lastFromCache = true;
         } else {
@@ -340,10 +341,11 @@ int DataAccess::ScanSummaries(Attachment& a) {
     const ScanOptions& o = m_scanOptions;
     const std::uint64_t pieceFrames = std::max<std::uint64_t>(1, o.bufferBytes / fs);
 
-    // The frames are split into stretches that share no finest block and no cache block,
-    // so each worker writes its own summary blocks and nothing is locked. The caller's
-    // thread scans the first stretch; all workers have ended when the scan returns.
-    const std::uint64_t unit = std::lcm(SUMMARY_FINEST_BLOCK, CacheBlockFrames(frames));
+    // The frames are split into stretches that share no finest block, no moments block and
+    // no cache block, so each worker writes its own summary blocks and nothing is locked. The
+    // caller's thread scans the first stretch; all workers have ended when the scan returns.
+    const std::uint64_t unit =
+        std::lcm(std::lcm(SUMMARY_FINEST_BLOCK, MOMENTS_BLOCK), CacheBlockFrames(frames));
     std::uint64_t workers = o.workers != 0 ? o.workers : std::thread::hardware_concurrency();
     workers = std::clamp<std::uint64_t>(workers, 1, MAX_SCAN_WORKERS);
     workers = std::min(
@@ -365,6 +367,10 @@ int DataAccess::ScanSummaries(Attachment& a) {
                 ReadRange(a.source, bounds[k], bounds[k + 1], pieceFrames, SummaryScanner::SLACK,
                           [&](const std::uint8_t* p, std::uint64_t first, std::uint64_t n) {
                               scanner.Scan(p, first, n);
+                              if (o.moments) {
+                                  for (DatasetSummary* summary : summaries)
+                                      summary->AddMoments(p, first, n, fs);
+                              }
                           });
             scanner.Finish();
         } catch (const std::bad_alloc&) {
@@ -392,7 +398,7 @@ int DataAccess::ScanSummaries(Attachment& a) {
             return ATTACH_READ_FAILED;
     }
     for (const auto& s : a.summaries)
-        s->Finish();
+        s->Finish(o.moments);
     return ATTACH_OK;
 }
 
@@ -510,6 +516,110 @@ int DataAccess::Extremes(const Dataset& dataset, std::uint64_t first, std::uint6
             codec.DecodePair(pair, minimum, maximum);
         return status;
     });
+}
+
+int DataAccess::Statistics(const Dataset& dataset, std::uint64_t a, std::uint64_t b,
+                           RangeStatistics& statistics) {
+    statistics = {};
+    if (b < a)
+        std::swap(a, b);
+    const Attachment* at = AttachmentOf(dataset);
+    RangeQuery query;
+    const std::uint64_t count = b - a + 1;  // 0 only for the whole 64-bit range
+    if (const int status = PrepareRangeQuery(at, dataset, a, count, query); status != QUERY_OK)
+        return status;
+    if (count == 0 || b >= query.frames)
+        return QUERY_BAD_RANGE;
+    const KeyCodec& codec = query.codec;
+    const std::uint64_t frames = query.frames;
+    const std::uint64_t end = b + 1;
+    const std::uint64_t fs = at->source.frameSize;
+    const DatasetSummary* summary = Summary(dataset);
+    RawFrames raw(at->source, m_scratch);
+    statistics.first = a;
+    statistics.last = b;
+
+    Moments moments;
+    const int status = VisitKeyWidth(codec.width, [&]<class K>(std::type_identity<K>) {
+        using Bits = KeyBits<K>;
+        const auto rawKeys = [&](std::uint64_t f, std::uint64_t e, KeyPair<K>& p) {
+            return raw.Keys<K>(codec, f, e, p);
+        };
+        const auto rawMoments = [&](std::uint64_t f, std::uint64_t e, Moments& m) {
+            return raw.Stream(f, e, [&](const std::uint8_t* p, std::uint64_t, std::uint64_t n) {
+                m.Add(ScanMoments<K>(codec, p, n, fs));
+            });
+        };
+        KeyPair<K> pair;
+        int result = summary ? RangeKeys(std::get<SummaryStorage<K>>(summary->Keys()), frames, a,
+                                         end, rawKeys, pair)
+                             : rawKeys(a, end, pair);
+        if (result == READ_OK) {
+            result = summary && summary->HasMoments()
+                         ? RangeBlocks(summary->RawMoments().levels, MOMENTS_BLOCK,
+                                       SUMMARY_LEVEL_FACTOR, frames, a, end, rawMoments, moments)
+                         : rawMoments(a, end, moments);
+        }
+        if (result != READ_OK || pair.Empty())
+            return result;
+        // The calibrated minimum is the smallest key unless a negative factor turns it round.
+        K minimumKey = pair.minimum, maximumKey = pair.maximum;
+        statistics.minimum = codec.Decode(minimumKey);
+        statistics.maximum = codec.Decode(maximumKey);
+        const bool reversed = statistics.maximum < statistics.minimum;
+        if (reversed) {
+            std::swap(statistics.minimum, statistics.maximum);
+            std::swap(minimumKey, maximumKey);
+        }
+        // The first frame holding a key; a block holds the range's smallest key exactly when
+        // its own smallest key equals it (and likewise for the largest).
+        const auto locate = [&](K key, bool smallest, std::uint64_t& frame) {
+            const auto scan = [&](std::uint64_t f, std::uint64_t e, std::uint64_t& at,
+                                  bool& found) {
+                return raw.Stream(
+                    f, e, [&](const std::uint8_t* p, std::uint64_t first, std::uint64_t n) {
+                        for (std::uint64_t i = 0; i < n && !found; ++i) {
+                            const auto k =
+                                Bits::ToKey(codec.cls, Bits::Load(p + i * fs + codec.frameOffset),
+                                            static_cast<K>(codec.mask));
+                            if (k && *k == key) {
+                                at = first + i;
+                                found = true;
+                            }
+                        }
+                    });
+            };
+            bool found = false;
+            if (!summary)
+                return scan(a, end, frame, found);
+            const auto holds = [&](const KeyPair<K>& block) {
+                return !block.Empty() && (smallest ? block.minimum : block.maximum) == key;
+            };
+            return LocateInBlocks(std::get<SummaryStorage<K>>(summary->Keys()).levels,
+                                  SUMMARY_FINEST_BLOCK, SUMMARY_LEVEL_FACTOR, frames, a, end, holds,
+                                  scan, frame, found);
+        };
+        if ((result = locate(minimumKey, !reversed, statistics.minimumFrame)) != READ_OK)
+            return result;
+        return locate(maximumKey, reversed, statistics.maximumFrame);
+    });
+    if (status != READ_OK) {
+        statistics = {};
+        return status;
+    }
+    if (moments.count == 0)
+        return QUERY_OK;
+    // The calibration is linear, so it applies to the mean and scales the deviations.
+    const bool calibrated = (codec.dataType & DATA_TYPE_NOT_CALIBRATED) == 0;
+    const double factor = calibrated ? codec.factor : 1.0;
+    const double offset = calibrated ? codec.offset : 0.0;
+    const double variance =
+        std::max(0.0, moments.m2 / static_cast<double>(moments.count)) * factor * factor;
+    statistics.count = moments.count;
+    statistics.mean = moments.mean * factor + offset;
+    statistics.standardDeviation = std::sqrt(variance);
+    statistics.rms = std::sqrt(statistics.mean * statistics.mean + variance);
+    return QUERY_OK;
 }
 
 std::optional<double> DataAccess::ValueAt(const Dataset& dataset, std::uint64_t frame) {

@@ -49,10 +49,40 @@ DatasetSummary::DatasetSummary(const Dataset& dataset, const KeyCodec& codec,
     VisitKeyWidth(codec.width, [&]<class K>(std::type_identity<K>) {
         m_storage = MakeStorage<K>(frameCount, m_cacheBlockFrames);
     });
+    m_moments.levels.emplace_back((frameCount + MOMENTS_BLOCK - 1) / MOMENTS_BLOCK);
 }
 
-void DatasetSummary::Finish() {
+void DatasetSummary::Finish(bool withMoments) {
     std::visit([](auto& s) { BuildLevels(s); }, m_storage);
+    auto& levels = m_moments.levels;
+    if (!withMoments) {
+        levels.clear();
+        return;
+    }
+    levels.resize(1);
+    while (levels.back().size() > SUMMARY_LEVEL_FACTOR) {
+        const std::vector<Moments>& below = levels.back();
+        std::vector<Moments> level((below.size() + SUMMARY_LEVEL_FACTOR - 1) /
+                                   SUMMARY_LEVEL_FACTOR);
+        for (std::size_t i = 0; i < below.size(); ++i)
+            level[i / SUMMARY_LEVEL_FACTOR].Add(below[i]);
+        levels.push_back(std::move(level));
+    }
+}
+
+void DatasetSummary::AddMoments(const std::uint8_t* frames, std::uint64_t first, std::uint64_t n,
+                                std::uint64_t frameSize) {
+    std::vector<Moments>& blocks = m_moments.levels[0];
+    VisitKeyWidth(m_codec.width, [&]<class K>(std::type_identity<K>) {
+        while (n > 0) {
+            const std::uint64_t block = first / MOMENTS_BLOCK;
+            const std::uint64_t take = std::min(n, (block + 1) * MOMENTS_BLOCK - first);
+            blocks[block].Add(ScanMoments<K>(m_codec, frames, take, frameSize));
+            frames += take * frameSize;
+            first += take;
+            n -= take;
+        }
+    });
 }
 
 bool DatasetSummary::Overall(double& minimum, double& maximum) const {
@@ -100,14 +130,22 @@ std::size_t DatasetSummary::LevelBlockCount(std::size_t level) const {
 
 std::uint64_t DatasetSummary::Bytes() const {
     return std::visit(
-        [](const auto& s) {
-            using Pair = typename std::decay_t<decltype(s.cache)>::value_type;
-            std::uint64_t blocks = s.cache.size();
-            for (const auto& level : s.levels)
-                blocks += level.size();
-            return blocks * sizeof(Pair);
-        },
-        m_storage);
+               [](const auto& s) {
+                   using Pair = typename std::decay_t<decltype(s.cache)>::value_type;
+                   std::uint64_t blocks = s.cache.size();
+                   for (const auto& level : s.levels)
+                       blocks += level.size();
+                   return blocks * sizeof(Pair);
+               },
+               m_storage) +
+           MomentBytes();
+}
+
+std::uint64_t DatasetSummary::MomentBytes() const {
+    std::uint64_t blocks = 0;
+    for (const auto& level : m_moments.levels)
+        blocks += level.size();
+    return blocks * sizeof(Moments);
 }
 
 }  // namespace grafyon

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "range_moments.h"
 #include "value_key.h"
 
 namespace grafyon {
@@ -47,8 +48,9 @@ public:
     const KeyCodec& Codec() const { return m_codec; }
     std::uint64_t FrameCount() const { return m_frameCount; }
 
-    // Builds the upper levels and the overall extremes from level 0 (after the scan).
-    void Finish();
+    // Builds the upper levels and the overall extremes from level 0 (after the scan); without
+    // moments their levels are dropped.
+    void Finish(bool withMoments = true);
 
     // Overall calibrated extremes; (0, 0) when the dataset has no finite value. False then.
     bool Overall(double& minimum, double& maximum) const;
@@ -64,8 +66,21 @@ public:
     std::uint64_t LevelBlockFrames(std::size_t level) const;
     std::size_t LevelBlockCount(std::size_t level) const;
 
-    // Bytes held by the pyramid and the cache.
+    // Bytes held by the pyramid, the cache and the moments.
     std::uint64_t Bytes() const;
+
+    // Moments of the raw values per block of MOMENTS_BLOCK frames (level 0, filled by the
+    // attach scan through AddMoments) and coarser levels of SUMMARY_LEVEL_FACTOR blocks
+    // (built by Finish).
+    const MomentLevels& RawMoments() const { return m_moments; }
+    // Level 0 of the moments for a reader of stored summaries (before Finish).
+    MomentLevels& MutableMoments() { return m_moments; }
+    bool HasMoments() const { return !m_moments.levels.empty(); }
+    std::uint64_t MomentBytes() const;
+    // Adds the moments of n frames (frameSize bytes apart, measurement frames first ...
+    // first + n - 1) to level 0. Callers that scan in parallel own whole blocks each.
+    void AddMoments(const std::uint8_t* frames, std::uint64_t first, std::uint64_t n,
+                    std::uint64_t frameSize);
 
     // Typed storage for the scanner and the queries.
     using Storage = std::variant<SummaryStorage<std::uint8_t>, SummaryStorage<std::uint16_t>,
@@ -79,6 +94,7 @@ private:
     std::uint64_t m_frameCount;
     std::uint64_t m_cacheBlockFrames;
     Storage m_storage;
+    MomentLevels m_moments;
 };
 
 // Keys of one dataset's values in n frames that lie frameSize bytes apart. The loops are
@@ -164,42 +180,8 @@ KeyPair<K> ScanKeys(const KeyCodec& codec, const std::uint8_t* frames, std::uint
 template <class K, class Raw>
 int RangeKeys(const SummaryStorage<K>& storage, std::uint64_t frameCount, std::uint64_t first,
               std::uint64_t end, Raw&& raw, KeyPair<K>& pair) {
-    if (first >= end)
-        return 0;
-    const std::uint64_t P = SUMMARY_FINEST_BLOCK;
-    const std::uint64_t F = SUMMARY_LEVEL_FACTOR;
-    const std::uint64_t finestBlocks = storage.levels.empty() ? 0 : storage.levels[0].size();
-    std::uint64_t lo = (first + P - 1) / P;
-    // The last block of a level may be short; the end of the data ends it whole.
-    std::uint64_t hi = end >= frameCount ? finestBlocks : end / P;
-    if (lo >= hi)
-        return raw(first, end, pair);
-    if (first < lo * P) {
-        if (const int status = raw(first, lo * P, pair))
-            return status;
-    }
-    if (end < frameCount && hi * P < end) {
-        if (const int status = raw(hi * P, end, pair))
-            return status;
-    }
-    for (std::size_t level = 0; lo < hi; ++level) {
-        const std::vector<KeyPair<K>>& blocks = storage.levels[level];
-        if (level + 1 == storage.levels.size()) {
-            for (; lo < hi; ++lo)
-                pair.Add(blocks[lo]);
-            break;
-        }
-        const std::uint64_t n = blocks.size();
-        for (; lo < hi && lo % F != 0; ++lo)
-            pair.Add(blocks[lo]);
-        for (; lo < hi && hi % F != 0 && hi != n; --hi)
-            pair.Add(blocks[hi - 1]);
-        if (lo >= hi)
-            break;
-        lo /= F;
-        hi = hi == n ? storage.levels[level + 1].size() : hi / F;
-    }
-    return 0;
+    return RangeBlocks(storage.levels, SUMMARY_FINEST_BLOCK, SUMMARY_LEVEL_FACTOR, frameCount,
+                       first, end, raw, pair);
 }
 
 }  // namespace grafyon

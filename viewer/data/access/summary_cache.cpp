@@ -8,6 +8,7 @@
 #include <utime.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -120,6 +121,32 @@ SummaryCacheKey::FileIdentity IdentityFrom(const struct stat& st) {
     return id;
 }
 
+// Moments: their count (8 bytes), then per block count, mean and m2 (8 bytes each).
+constexpr std::size_t MOMENT_BYTES = 24;
+
+void PutMoments(std::vector<std::uint8_t>& out, const std::vector<Moments>& blocks) {
+    std::size_t at = out.size();
+    out.resize(at + 8 + blocks.size() * MOMENT_BYTES);
+    StoreU64LE(out.data() + at, blocks.size());
+    at += 8;
+    for (const Moments& m : blocks) {
+        StoreU64LE(out.data() + at, m.count);
+        StoreU64LE(out.data() + at + 8, std::bit_cast<std::uint64_t>(m.mean));
+        StoreU64LE(out.data() + at + 16, std::bit_cast<std::uint64_t>(m.m2));
+        at += MOMENT_BYTES;
+    }
+}
+
+void GetMoments(const std::uint8_t*& p, std::vector<Moments>& blocks) {
+    p += 8;
+    for (Moments& m : blocks) {
+        m.count = LoadU64LE(p);
+        m.mean = std::bit_cast<double>(LoadU64LE(p + 8));
+        m.m2 = std::bit_cast<double>(LoadU64LE(p + 16));
+        p += MOMENT_BYTES;
+    }
+}
+
 }  // namespace
 
 std::optional<SummaryCacheKey::FileIdentity> SummaryCacheKey::IdentityOf(const std::string& path) {
@@ -179,6 +206,9 @@ bool WriteSummaryCache(const std::string& path, const SummaryCacheKey& key,
                 PutPairs(body, s.cache);
             },
             summary->Keys());
+        const MomentLevels& moments = summary->RawMoments();
+        const std::vector<Moments> none;
+        PutMoments(body, moments.levels.empty() ? none : moments.levels[0]);
     }
     std::uint64_t checksum = Checksum(CHECKSUM_START, keyBytes.data(), keyBytes.size());
     checksum = Checksum(checksum, body.data(), body.size());
@@ -242,7 +272,7 @@ private:
 }  // namespace
 
 bool ReadSummaryCache(const std::string& path, const SummaryCacheKey& key,
-                      const std::vector<DatasetSummary*>& summaries) {
+                      const std::vector<DatasetSummary*>& summaries, bool withMoments) {
     const MappedCacheFile file(path);
     const std::uint8_t* const bytes = file.Data();
     if (bytes == nullptr || file.Size() < HEAD_SIZE)
@@ -286,8 +316,13 @@ bool ReadSummaryCache(const std::string& path, const SummaryCacheKey& key,
                 return true;
             },
             summary->Keys());
-        if (!ok)
+        // The moments' blocks, as many as the summary was made with.
+        const MomentLevels& moments = summary->RawMoments();
+        const std::uint64_t blocks = moments.levels.empty() ? 0 : moments.levels[0].size();
+        if (!ok || end - p < 8 || LoadU64LE(p) != blocks ||
+            static_cast<std::uint64_t>(end - p - 8) / MOMENT_BYTES < blocks)
             return false;
+        p += 8 + blocks * MOMENT_BYTES;
     }
     if (p != end)
         return false;
@@ -300,7 +335,10 @@ bool ReadSummaryCache(const std::string& path, const SummaryCacheKey& key,
                 GetPairs(p, end, s.cache);
             },
             summary->Keys());
-        summary->Finish();
+        MomentLevels& moments = summary->MutableMoments();
+        std::vector<Moments> none;
+        GetMoments(p, moments.levels.empty() ? none : moments.levels[0]);
+        summary->Finish(withMoments);
     }
     return true;
 }

@@ -1,8 +1,8 @@
-// Summary cache files: the extremes cache and level 0 of the min/max pyramid of every
-// dataset of a measurement, kept in the user's cache folder so that reopening the same
-// data need not scan them again. A file is used only when its format version, its key
-// (the identity of every data file and the layout the summaries depend on) and the
-// checksum of its content all match; anything else is ignored and rebuilt, never trusted.
+// Summary cache files: the extremes cache, level 0 of the min/max pyramid and level 0 of the
+// moments of every dataset of a measurement, kept in the user's cache folder so that reopening the
+// same data need not scan them again. A file is used only when its format version, its key (the
+// identity of every data file and the layout the summaries depend on) and the checksum of its
+// content all match; anything else is ignored and rebuilt, never trusted.
 #pragma once
 
 #include <cstdint>
@@ -49,10 +49,11 @@ bool WriteSummaryCache(const std::string& path, const SummaryCacheKey& key,
                        const std::vector<const DatasetSummary*>& summaries);
 
 // Fills the summaries (freshly made for the same datasets, in the same order) from the
-// file and finishes them. False when the file is missing or does not match in any way;
-// the summaries are then as they were made and must be scanned.
+// file and finishes them (with their moments or without). False when the file is missing
+// or does not match in any way; the summaries are then as they were made and must be
+// scanned.
 bool ReadSummaryCache(const std::string& path, const SummaryCacheKey& key,
-                      const std::vector<DatasetSummary*>& summaries);
+                      const std::vector<DatasetSummary*>& summaries, bool withMoments = true);
 
 // Removes the least recently used cache files of the folder (by modification time, which
 // a use renews) until the files together hold at most limitBytes. Returns the bytes left.

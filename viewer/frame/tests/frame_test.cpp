@@ -30,6 +30,7 @@
 #include "viewer/frame/main_frame.h"
 #include "viewer/frame/toolbars_dialog.h"
 #include "viewer/frame/viewer_runtime.h"
+#include "viewer/measure/measurement_panel.h"
 #include "viewer/navigation/navigation_commands.h"
 #include "viewer/navigation/view_navigator.h"
 #include "viewer/view/grafyon_doc.h"
@@ -321,6 +322,56 @@ TEST(MainFrame, RangeBordersAddAnOrderedRange) {
     EXPECT_TRUE(found);
     // The mark was used up.
     EXPECT_FALSE(f.frame->Action(ID_RANGE_SECOND_BORDER)->isEnabled());
+}
+
+TEST(MainFrame, CursorBRangeFromCursorsAndTheMeasurementPanel) {
+    FrameFixture f;
+    {
+        const std::string path = WriteRecording(f.dir, "cursors.mdf", 5000);
+        ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+        CGrafyonDoc& document = *f.runtime.document;
+        // Hidden by default; both cursor commands need cursor B.
+        EXPECT_FALSE(f.frame->MeasurementPanel().isVisible());
+        EXPECT_FALSE(f.frame->Action(ID_RANGE_FROM_CURSORS)->isEnabled());
+        EXPECT_FALSE(f.frame->Action(ID_FILE_EXPORT_CURSORS)->isEnabled());
+        f.frame->Navigator().Execute(NAV_CMD_CURSOR_MODE);
+        CGraphicLayout& layout = document.Layout();
+        layout.cursorSample = 300;
+        // Ctrl+B puts cursor B on cursor A, Shift+Right moves it alone.
+        f.frame->View().setFocus();
+        QTest::keyClick(&f.frame->View(), Qt::Key_B, Qt::ControlModifier);
+        EXPECT_EQ(layout.cursorBSample, 300);
+        QTest::keyClick(&f.frame->View(), Qt::Key_Right, Qt::ShiftModifier);
+        EXPECT_EQ(layout.cursorBSample, 301);
+        EXPECT_EQ(layout.cursorSample, 300);
+        layout.cursorBSample = 1200;
+        document.UpdateAllViews(HINT_CURSOR);
+        EXPECT_TRUE(f.frame->Action(ID_RANGE_FROM_CURSORS)->isEnabled());
+        EXPECT_TRUE(f.frame->Action(ID_FILE_EXPORT_CURSORS)->isEnabled());
+        const int before = document.Ranges().Count();
+        f.frame->Action(ID_RANGE_FROM_CURSORS)->trigger();
+        ASSERT_EQ(document.Ranges().Count(), before + 1);
+        bool found = false;
+        for (int i = 0; i < document.Ranges().Count(); ++i) {
+            const CRange& r = document.Ranges().At(i);
+            found = found || (r.Start() == 300 && r.End() == 1200 && r.Active());
+        }
+        EXPECT_TRUE(found);
+        QTest::keyClick(&f.frame->View(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(layout.cursorBSample, -1);
+        EXPECT_FALSE(f.frame->Action(ID_RANGE_FROM_CURSORS)->isEnabled());
+
+        f.frame->Action(ID_VIEW_MEASUREMENT)->trigger();
+        EXPECT_TRUE(f.frame->MeasurementPanel().isVisible());
+        f.frame->close();
+    }
+    // The panel's state comes back with the next window.
+    f.frame = std::make_unique<CMainFrame>(f.runtime);
+    EXPECT_FALSE(f.frame->MeasurementPanel().isHidden());
+    f.frame->MeasurementPanel().hide();
+    f.frame->close();
+    f.frame = std::make_unique<CMainFrame>(f.runtime);
+    EXPECT_TRUE(f.frame->MeasurementPanel().isHidden());
 }
 
 TEST(MainFrame, SaveAsStoresTheMeasurementAndOpensTheStoredFile) {

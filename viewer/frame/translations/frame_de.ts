@@ -104,6 +104,22 @@
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Export &amp;between cursors...</source>
+        <translation>Zwischen den Cursorn e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Range from &amp;cursors</source>
+        <translation>Bereich aus den &amp;Cursorn</translation>
+    </message>
+    <message>
+        <source>&amp;Measurement panel</source>
+        <translation>&amp;Messfenster</translation>
+    </message>
+    <message>
+        <source>Show the measurement between cursor A and cursor B</source>
+        <translation>Die Messung zwischen Cursor A und Cursor B anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>grafyon::CToolbarsDialog</name>

@@ -312,6 +312,46 @@ TEST(Cursor, AClickPutsTheCursorOnTheSampleUnderThePlot) {
     EXPECT_EQ(s.history.Count(), 2);
 }
 
+TEST(Cursor, CursorBMovesOnItsOwnAndStartsFromCursorA) {
+    Scene s(1000, 2, 100);
+    NavigationModes modes;
+    SetCursorMode(s.layout, modes, true);  // cursor A at 49
+    EXPECT_EQ(s.layout.cursorBSample, -1);
+    EXPECT_EQ(RemoveCursorB(s.layout), 0);
+    // Not yet set: a step starts from cursor A; A stays where it is.
+    EXPECT_EQ(CursorStep(s.layout, s.history, 1, CursorId::B), HINT_CURSOR);
+    EXPECT_EQ(s.layout.cursorBSample, 50);
+    EXPECT_EQ(s.layout.cursorSample, 49);
+    EXPECT_EQ(CursorStep(s.layout, s.history, -5, CursorId::B), HINT_CURSOR);
+    EXPECT_EQ(s.layout.cursorBSample, 45);
+    EXPECT_EQ(CursorBAtCursorA(s.layout), HINT_CURSOR);
+    EXPECT_EQ(s.layout.cursorBSample, 49);
+    EXPECT_EQ(CursorBAtCursorA(s.layout), 0);
+    // Leaving the window scrolls it as cursor A would; B stops at the ends of the recording.
+    s.layout.cursorBSample = 99;
+    EXPECT_EQ(CursorStep(s.layout, s.history, 1, CursorId::B), HINT_REDRAW);
+    EXPECT_EQ(s.Window(), Window(25, 124));
+    EXPECT_EQ(CursorTo(s.layout, s.history, -7, CursorId::B), HINT_REDRAW);
+    EXPECT_EQ(s.layout.cursorBSample, 0);
+    EXPECT_EQ(CursorStep(s.layout, s.history, -1, CursorId::B), 0);
+    EXPECT_EQ(CursorTo(s.layout, s.history, 999, CursorId::B), HINT_REDRAW);
+    EXPECT_EQ(s.layout.cursorBSample, 999);
+    EXPECT_EQ(s.layout.cursorSample, 49);
+
+    // A Shift click sets B, a plain click A; the layout pass gives B its column.
+    s.Show(100, 199);
+    const GraphicRect plot = s.layout.Diagram(0).PlotRect();
+    EXPECT_EQ(CursorClick(s.layout, s.history, plot.left, plot.top + 2, CursorId::B), HINT_CURSOR);
+    EXPECT_EQ(s.layout.cursorBSample, 100);
+    EXPECT_EQ(s.layout.cursorSample, 49);
+    s.Show(100, 199);
+    EXPECT_EQ(s.layout.cursorBColumn, plot.left);
+    s.Show(101, 200);  // B just outside the window: no column
+    EXPECT_EQ(s.layout.cursorBColumn, -1);
+    EXPECT_EQ(RemoveCursorB(s.layout), HINT_CURSOR);
+    EXPECT_EQ(s.layout.cursorBSample, -1);
+}
+
 TEST(Curves, KeysAndWheelMoveTheCurveInFront) {
     Scene s(100, 5, 50);  // two diagrams per page
     EXPECT_EQ(MoveCurve(s.layout, -1), 0);

@@ -72,6 +72,22 @@
         <source>Previous page of curves</source>
         <translation>Vorige Seite der Kurven</translation>
     </message>
+    <message>
+        <source>Cursor B one step left</source>
+        <translation>Cursor B einen Schritt nach links</translation>
+    </message>
+    <message>
+        <source>Cursor B one step right</source>
+        <translation>Cursor B einen Schritt nach rechts</translation>
+    </message>
+    <message>
+        <source>Cursor &amp;B to the cursor</source>
+        <translation>Cursor &amp;B auf den Cursor setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove cursor B</source>
+        <translation>Cursor B &amp;entfernen</translation>
+    </message>
 </context>
 <context>
     <name>GrafyonStrings</name>

@@ -804,6 +804,12 @@ void CGraphicLayout::RefreshPointBuffers(bool rowHeightChanged) {
 }
 
 void CGraphicLayout::UpdateCursor() {
+    cursorBColumn = -1;
+    if (!m_diagrams.empty() && cursorOn && cursorBSample >= m_firstSample &&
+        cursorBSample <= m_lastSample && m_endTime > m_startTime) {
+        cursorBColumn = TimeToColumn(static_cast<double>(cursorBSample) * Step(), m_startTime,
+                                     m_endTime, m_diagrams.front()->PlotRect());
+    }
     if (m_diagrams.empty() || cursorSample < 0 || !cursorOn)
         return;
     const double step = Step();

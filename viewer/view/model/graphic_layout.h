@@ -163,6 +163,10 @@ public:
     int cursorColumn = -1;
     double cursorTime = 0.0;
     bool cursorMode = false;
+    // The second cursor of a measurement (B), shown with the cursor: -1 while it is not
+    // set; its column is -1 while it lies outside the window.
+    std::int64_t cursorBSample = -1;
+    int cursorBColumn = -1;
 
 private:
     void RecomputeRange();

@@ -126,6 +126,47 @@ TEST(GrafyonView, CursorStepsRepaintOnlyTheirStrips) {
     EXPECT_LT(largest / viewArea, 0.05);
 }
 
+TEST(GrafyonView, ACursorBStepRepaintsItsOwnStripsAndLeavesCursorA) {
+    TempDir dir;
+    const std::string path = WriteRecording(dir, 20'000);
+    ViewFixture f;
+    ASSERT_TRUE(f.document.OnOpenDocument(QString::fromStdString(path)));
+    CGraphicLayout& layout = f.document.Layout();
+    layout.cursorMode = true;
+    layout.cursorOn = true;
+    layout.cursorSample = layout.FirstSample() + 5000;
+    layout.cursorBSample = layout.FirstSample() + 100;
+    f.document.UpdateAllViews(HINT_CURSOR);
+    f.Paint();
+    const int columnA = layout.cursorColumn;
+    const int renders = f.view.FullRenderCount();
+    for (int step = 0; step < 20; ++step) {
+        const int oldB = layout.cursorBColumn;
+        layout.cursorBSample += 97;
+        f.document.UpdateAllViews(HINT_CURSOR);
+        QCoreApplication::processEvents();
+        const QRegion repainted = f.view.LastRepaintRegion();
+        EXPECT_TRUE(repainted.contains(QPoint(layout.cursorBColumn, 200))) << step;
+        EXPECT_TRUE(repainted.contains(QPoint(oldB, 200))) << step;
+        EXPECT_FALSE(repainted.contains(QPoint(columnA, 200))) << step;
+    }
+    EXPECT_EQ(f.view.FullRenderCount(), renders);
+    // What the screen shows equals a fresh picture of both cursors, also after steps of
+    // cursor A whose value box keeps its place and changes its text.
+    const auto shownEqualsRender = [&f] {
+        const QImage shown =
+            f.view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return shown == f.view.Render().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_TRUE(shownEqualsRender());
+    for (int step = 0; step < 5; ++step) {
+        layout.cursorSample += 211;
+        f.document.UpdateAllViews(HINT_CURSOR);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(shownEqualsRender());
+}
+
 TEST(GrafyonView, CurvesAreTheReadableDatasetsOfEveryKindWithColoursInTheirOrder) {
     // Datasets of kinds 100, 101, 110 and 100 over frames of two 16-bit values: the
     // datasets with an extension are kept but never read, so they are no curves.

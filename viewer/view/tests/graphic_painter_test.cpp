@@ -212,6 +212,46 @@ TEST(GraphicPainter, CursorInvertsOnlyItsStrips) {
     EXPECT_EQ(copied, image);
 }
 
+TEST(GraphicPainter, CursorBIsADashedOrangeLineInEveryDiagramInsideItsRegions) {
+    Scene s(2);
+    s.layout.cursorOn = true;
+    s.layout.cursorSample = 1000;
+    s.layout.cursorBSample = 500;
+    s.Paint();  // places both cursors
+    const QImage before = s.Paint();
+    QImage image = before;
+    QPainter p(&image);
+    const std::vector<QRect> regions = s.painter.PaintCursors(p, s.font, &before);
+    p.end();
+    const int b = s.layout.cursorBColumn;
+    ASSERT_GE(b, 0);
+    EXPECT_NE(b, s.layout.cursorColumn);
+    for (int i = 0; i < s.layout.DiagramCount(); ++i) {
+        const GraphicRect& plot = s.layout.Diagram(i).PlotRect();
+        int orange = 0, other = 0;
+        for (int y = plot.top; y < plot.bottom; ++y)
+            (Pixel(image, b, y) == 0xFF7F00u ? orange : other) += 1;
+        // Dashes: about half the column, with gaps.
+        EXPECT_GT(orange, plot.Height() / 3) << i;
+        EXPECT_GT(other, 0) << i;
+    }
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            if (before.pixel(x, y) == image.pixel(x, y))
+                continue;
+            bool inside = false;
+            for (const QRect& r : regions)
+                inside = inside || r.contains(x, y);
+            ASSERT_TRUE(inside) << x << "," << y;
+        }
+    }
+    // Outside the window B has no column and draws nothing.
+    s.layout.cursorBSample = 1999;
+    s.layout.SetLastSample(1500);
+    s.Paint();
+    EXPECT_EQ(s.layout.cursorBColumn, -1);
+}
+
 // Columns of the rectangle that hold anything but the background, grouped into runs that
 // are separated by at least minBlank empty columns: (first column, last column) per run.
 std::vector<std::pair<int, int>> InkRuns(const QImage& image, const QRect& rect, QRgb background,

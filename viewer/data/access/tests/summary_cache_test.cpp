@@ -155,8 +155,28 @@ TEST(SummaryCache, AReopenReadsTheCacheAndAChangedDataFileIsScannedAgain) {
     DataAccess second;
     attach(second);
     EXPECT_TRUE(second.LastAttachFromCache());
-    for (Dataset* d : {c.wave, c.steps})
+    for (Dataset* d : {c.wave, c.steps}) {
         EXPECT_TRUE(SameKeys(second.Summary(*d)->Keys(), c.access.Summary(*d)->Keys())) << d->name;
+        // The moments come back too: statistics over a stretch that spans whole blocks.
+        RangeStatistics scanned, cached;
+        ASSERT_EQ(c.access.Statistics(*d, 100, 60000, scanned), QUERY_OK);
+        ASSERT_EQ(second.Statistics(*d, 100, 60000, cached), QUERY_OK);
+        EXPECT_EQ(cached.count, scanned.count);
+        EXPECT_EQ(cached.mean, scanned.mean) << d->name;
+        EXPECT_EQ(cached.rms, scanned.rms) << d->name;
+        EXPECT_EQ(cached.standardDeviation, scanned.standardDeviation) << d->name;
+        EXPECT_EQ(cached.minimumFrame, scanned.minimumFrame);
+    }
+    // A cache written without moments is not good enough for a reader that wants them.
+    DataAccess::ScanOptions without = options;
+    without.moments = false;
+    std::filesystem::remove_all(c.dir / "cache");
+    DataAccess bare;
+    bare.SetScanOptions(without);
+    ASSERT_EQ(bare.Attach(*c.d), ATTACH_OK);
+    DataAccess wanting;
+    attach(wanting);
+    EXPECT_FALSE(wanting.LastAttachFromCache());
 
     // Same size, new content and time: scanned again, and the new extremes show.
     std::vector<std::uint8_t> data = c.bytes.Bytes();

@@ -82,9 +82,11 @@ TEST(SummaryPyramid, LevelsAndSize) {
     EXPECT_EQ(s->LevelBlockFrames(2), 8192u);
     EXPECT_EQ(s->CacheBlockFrames(), 49u);
     EXPECT_EQ(s->CacheBlockCount(), 4082u);
-    // The pyramid alone is below 2 % of the dataset's bytes; the cache adds 4096 blocks.
-    const std::uint64_t pyramid = s->Bytes() - s->CacheBlockCount() * 8;
+    // The pyramid alone is below 2 % of the dataset's bytes; the cache adds 4096 blocks, the
+    // moments 24 bytes per 1024 frames and their coarser levels.
+    const std::uint64_t pyramid = s->Bytes() - s->CacheBlockCount() * 8 - s->MomentBytes();
     EXPECT_LT(double(pyramid), 0.02 * double(Recording::FRAMES * 4));
+    EXPECT_EQ(s->MomentBytes(), (196u + 25u + 4u) * sizeof(Moments));
     EXPECT_EQ(access.SummaryBytes(), s->Bytes() + access.Summary(*r.counts)->Bytes());
 }
 
@@ -189,6 +191,7 @@ TEST(ColumnExtremes, WithoutCacheFromRawFrames) {
 TEST(SummaryPyramid, ScanWorkersAndVectorWidthsFillTheSameSummaries) {
     Recording r;
     std::vector<DatasetSummary::Storage> reference;
+    std::vector<Moments> referenceMoments;
     for (const unsigned workers : {1u, 3u, 4u}) {
         for (const bool wide : {true, false}) {
             DataAccess access;
@@ -218,6 +221,18 @@ TEST(SummaryPyramid, ScanWorkersAndVectorWidthsFillTheSameSummaries) {
                     keys);
             }
             CheckColumns(access, r, r.wave, 0, Recording::FRAMES, 1000, ColumnEdges::Exact);
+            // Moments blocks are whole in every stretch; pieces may split them differently.
+            const std::vector<Moments>& moments = access.Summary(*r.wave)->RawMoments().levels[0];
+            if (referenceMoments.empty()) {
+                referenceMoments = moments;
+                continue;
+            }
+            ASSERT_EQ(moments.size(), referenceMoments.size());
+            for (std::size_t i = 0; i < moments.size(); ++i) {
+                ASSERT_EQ(moments[i].count, referenceMoments[i].count) << i;
+                ASSERT_NEAR(moments[i].mean, referenceMoments[i].mean, 1e-9) << i;
+                ASSERT_NEAR(moments[i].m2, referenceMoments[i].m2, 1e-6 * moments[i].m2) << i;
+            }
         }
     }
 }
