@@ -7,10 +7,9 @@
 #include <ctime>
 #include <limits>
 
-#include "common/codec_1252.h"
 #include "common/packed_date_time.h"
 #include "export_strings.h"
-#include "path_text.h"
+#include "output_checks.h"
 #include "record_queries.h"
 
 namespace grafyon::exportfilter {
@@ -40,8 +39,7 @@ int FloatFrameRunWriter::Open(QuenarRun& run) {
     if (run.Routine() == RunRoutine::Row && !IntervalsAreMultiples(run.List()))
         return RUN_NO_COMMON_TIME_BASE;
     const std::string& dataFile = run.Records().front()->dataFileName;
-    const PathParts parts = SplitPath(dataFile);
-    if (Utf8ToCp1252(parts.name + parts.extension).size() > m_maxDataNameBytes) {
+    if (!FileNameFits(dataFile, m_maxDataNameBytes)) {
         run.Messenger().Message(QUENAR_MSG_CANNOT_CREATE, dataFile);
         return RUN_OUTPUT_FAILED;
     }
@@ -142,7 +140,7 @@ double FloatFrameRunWriter::FrameInterval(const QuenarRun& run) const {
     return run.Interval();
 }
 
-std::uint32_t PackedExportTime() {
+DateTimeParts LocalExportTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -153,7 +151,11 @@ std::uint32_t PackedExportTime() {
     parts.hour = local.tm_hour;
     parts.minute = local.tm_min;
     parts.second = local.tm_sec;
-    return PackDateTime(parts);
+    return parts;
+}
+
+std::uint32_t PackedExportTime() {
+    return PackDateTime(LocalExportTime());
 }
 
 }  // namespace grafyon::exportfilter

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "channel_def.h"
+#include "common/packed_date_time.h"
 #include "export_run.h"
 
 namespace grafyon::exportfilter {
@@ -67,7 +68,9 @@ private:
     QuenarOutputFile* m_data = nullptr;
 };
 
-// The local time of the export as the packed 32-bit date and time of the measurement files
+// The local time of the export.
+DateTimeParts LocalExportTime();
+// The same as the packed 32-bit date and time of the measurement files
 // (years outside 1980-2043 are clamped into them).
 std::uint32_t PackedExportTime();
 

@@ -50,12 +50,9 @@ int CheckTarget(const std::string& path, const TargetRequest& request,
                 OutputNamingContext& context) {
     QuenarMessenger& messenger = context.messenger;
     // A name cut to fit its field would point at a file that does not exist.
-    if (request.maxNameBytes > 0) {
-        const PathParts parts = SplitPath(path);
-        if (Utf8ToCp1252(parts.name + parts.extension).size() > request.maxNameBytes) {
-            messenger.Message(QUENAR_MSG_CANNOT_CREATE, path);
-            return NAMING_NAME_TOO_LONG;
-        }
+    if (!FileNameFits(path, request.maxNameBytes)) {
+        messenger.Message(QUENAR_MSG_CANNOT_CREATE, path);
+        return NAMING_NAME_TOO_LONG;
     }
     if (IsSourceFile(path, request.sourcePath, context.sourceDataFiles)) {
         messenger.Message(QUENAR_MSG_SOURCE_EQUALS_TARGET, path);
@@ -89,6 +86,13 @@ int CheckTarget(const std::string& path, const TargetRequest& request,
 }
 
 }  // namespace
+
+bool FileNameFits(const std::string& path, std::size_t maxBytes) {
+    if (maxBytes == 0)
+        return true;
+    const PathParts parts = SplitPath(path);
+    return Utf8ToCp1252(parts.name + parts.extension).size() <= maxBytes;
+}
 
 bool IsSourceFile(std::string_view target, std::string_view sourcePath,
                   const std::vector<std::string>& sourceDataFiles) {

@@ -24,6 +24,10 @@ struct TargetRequest {
     std::size_t maxNameBytes = 0;
 };
 
+// Whether the file name of path (without its folder) fits a field of maxBytes Windows-1252
+// bytes; every name fits when maxBytes is 0.
+bool FileNameFits(const std::string& path, std::size_t maxBytes);
+
 // Offers the name in the dialog (when there is one) and checks it, back to the dialog
 // after each refusal; without a dialog the first refusal ends. 0 with the confirmed name
 // in path, or a NAMING_ failure code. No file is left behind.

@@ -1,8 +1,6 @@
 // The Tarko format's run.
 #include "tarko_writer.h"
 
-#include <ctime>
-
 #include "common/tarko_records.h"
 #include "exportfilter/engine/channel_descriptors.h"
 #include "exportfilter/engine/path_text.h"
@@ -31,15 +29,13 @@ void TarkoRunWriter::WriteDescription(QuenarRun& run, QuenarOutputFile& out, std
     header.formatWord = tarko::FORMAT_WORD;
     header.frameSize = 4 * count;
     header.frameCount = frames;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    header.day = static_cast<std::uint32_t>(local.tm_mday);
-    header.month = static_cast<std::uint32_t>(local.tm_mon + 1);
-    header.year = static_cast<std::uint32_t>(local.tm_year + 1900);
-    header.hour = static_cast<std::uint32_t>(local.tm_hour);
-    header.minute = static_cast<std::uint32_t>(local.tm_min);
-    header.second = static_cast<std::uint32_t>(local.tm_sec);
+    const DateTimeParts now = LocalExportTime();
+    header.day = static_cast<std::uint32_t>(now.day);
+    header.month = static_cast<std::uint32_t>(now.month);
+    header.year = static_cast<std::uint32_t>(now.year);
+    header.hour = static_cast<std::uint32_t>(now.hour);
+    header.minute = static_cast<std::uint32_t>(now.minute);
+    header.second = static_cast<std::uint32_t>(now.second);
 
     ByteWriter bytes;
     tarko::EncodeHeader(header, bytes);

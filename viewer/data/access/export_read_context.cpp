@@ -43,7 +43,6 @@ int ExportReadContext::Open(DataAccess& access, const MeasurementDescription& de
     m_columns.clear();
     for (const Dataset* d : m_datasets) {
         Column column;
-        column.dataset = d;
         if (d != nullptr && KeyCodec::For(*d, fs).Valid()) {
             // The same steps as Dataset::Decode, looked up here instead of per value.
             column.decode = DecoderFor(d->dataType);

@@ -66,7 +66,6 @@ private:
     // A dataset's decoding resolved once, so that a row costs no lookups: null decode for
     // a dataset whose values cannot be read (its value is 0).
     struct Column {
-        const Dataset* dataset = nullptr;
         double (*decode)(const std::uint8_t*, std::uint64_t) = nullptr;
         bool isFloat = false;  // the common case, read without the call
         std::uint64_t mask = 0;
