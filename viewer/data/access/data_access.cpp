@@ -2,6 +2,7 @@
 #include "data_access.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <numeric>
 #include <system_error>
@@ -89,24 +90,6 @@ private:
     bool m_blockValid = false;
 };
 
-// Reads frames [first, end) of the source in pieces of pieceFrames frames into one buffer
-// (`slack` bytes larger than a piece) that stays in the second-level cache while it is
-// scanned, and hands each piece to consume(frames, first, count) in order. Returns
-// READ_OK or the first read error.
-template <class Consume>
-int ReadRange(const FrameSource& source, std::uint64_t first, std::uint64_t end,
-              std::uint64_t pieceFrames, std::size_t slack, Consume&& consume) {
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(pieceFrames * source.frameSize) +
-                                     slack);
-    for (; first < end; first += pieceFrames) {
-        const std::uint64_t n = std::min(pieceFrames, end - first);
-        if (const int status = source.ReadFrames(first, n, buffer.data()))
-            return status;
-        consume(buffer.data(), first, n);
-    }
-    return READ_OK;
-}
-
 template <class K>
 void StoreColumn(const KeyCodec& codec, const KeyPair<K>& pair, CurveColumn& column) {
     column.empty = pair.Empty();
@@ -115,12 +98,49 @@ void StoreColumn(const KeyCodec& codec, const KeyPair<K>& pair, CurveColumn& col
 
 }  // namespace
 
+// A scan of an attachment's summaries, on threads of its own or on the caller's. The threads
+// write only into these summaries, which no query sees before CompleteScan installs them.
+struct DataAccess::PendingScan {
+    ScanOptions options;
+    std::vector<std::unique_ptr<DatasetSummary>> summaries;
+    std::vector<DatasetSummary*> pointers;
+    std::vector<std::uint64_t> bounds;  // stretch k is frames [bounds[k], bounds[k + 1])
+    std::vector<int> status;            // per stretch
+    std::vector<std::thread> threads;
+    std::atomic<std::size_t> next{0};  // the next stretch nobody took
+    std::atomic<unsigned> running{0};  // threads that have not ended
+    std::atomic<bool> cancel{false};
+    std::atomic<std::uint64_t> framesDone{0};
+    std::uint64_t frames = 0;
+    SummaryCacheKey key;
+    std::string cachePath;  // empty: no cache file is written
+
+    ~PendingScan() {
+        cancel = true;
+        for (std::thread& t : threads) {
+            if (t.joinable())
+                t.join();
+        }
+    }
+};
+
 struct DataAccess::Attachment {
     MeasurementDescription* description = nullptr;
     std::vector<MappedFile*> files;  // one reference each
     FrameSource source;
     std::vector<std::unique_ptr<DatasetSummary>> summaries;
     std::unordered_map<const Dataset*, DatasetSummary*> summaryOf;
+    std::unique_ptr<PendingScan> scan;
+    std::thread cacheWriter;  // reads the summaries while it writes their cache file
+    std::atomic<bool> stopCacheWriter{false};
+
+    // The threads go first: they read the source and the summaries.
+    ~Attachment() {
+        scan.reset();
+        stopCacheWriter = true;
+        if (cacheWriter.joinable())
+            cacheWriter.join();
+    }
 };
 
 namespace {
@@ -184,25 +204,27 @@ namespace {
 // The key of an attachment's summaries: its open data files as they are now, and what the
 // keys were built from (frames, segments, and each summarised dataset's codec). False for
 // frames held in memory, which have no file to compare with.
-bool CacheKeyOf(const DataAccess::Attachment& a, SummaryCacheKey& key) {
-    for (const MappedFile* file : a.files) {
+bool CacheKeyOf(const FrameSource& source, const std::vector<MappedFile*>& files,
+                const std::vector<std::unique_ptr<DatasetSummary>>& summaries,
+                SummaryCacheKey& key) {
+    for (const MappedFile* file : files) {
         const auto identity = SummaryCacheKey::IdentityOfDescriptor(file->Descriptor());
         if (!identity)
             return false;
         key.files.push_back(*identity);
     }
     ByteWriter layout;
-    layout.U64LE(a.source.frameSize);
-    layout.U64LE(a.source.frameCount);
-    for (const SegmentSource& s : a.source.segments) {
+    layout.U64LE(source.frameSize);
+    layout.U64LE(source.frameCount);
+    for (const SegmentSource& s : source.segments) {
         if (s.inMemory)
             return false;
-        const auto file = std::find(a.files.begin(), a.files.end(), s.file);
-        layout.U64LE(static_cast<std::uint64_t>(file - a.files.begin()));
+        const auto file = std::find(files.begin(), files.end(), s.file);
+        layout.U64LE(static_cast<std::uint64_t>(file - files.begin()));
         layout.U64LE(s.filePosition);
         layout.U64LE(s.frameCount);
     }
-    for (const auto& summary : a.summaries) {
+    for (const auto& summary : summaries) {
         const KeyCodec& c = summary->Codec();
         layout.U32LE(static_cast<std::uint32_t>(c.cls));
         layout.U32LE(c.width);
@@ -212,6 +234,13 @@ bool CacheKeyOf(const DataAccess::Attachment& a, SummaryCacheKey& key) {
     }
     key.layout = layout.Take();
     return true;
+}
+
+std::vector<DatasetSummary*> Pointers(const std::vector<std::unique_ptr<DatasetSummary>>& owned) {
+    std::vector<DatasetSummary*> pointers;
+    for (const auto& s : owned)
+        pointers.push_back(s.get());
+    return pointers;
 }
 
 // A data file changed within the last seconds may change again within the same tick of
@@ -287,13 +316,12 @@ int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
     a->source.frameCount = first;
 
     if (withCache && m_scanOptions.summaries && fs > 0 && first > 0) {
+        std::vector<std::unique_ptr<DatasetSummary>> made;
         try {
             for (Dataset* dataset : description.Datasets()) {
                 const KeyCodec codec = KeyCodec::For(*dataset, fs);
-                if (!codec.Valid())
-                    continue;
-                a->summaries.push_back(std::make_unique<DatasetSummary>(*dataset, codec, first));
-                a->summaryOf[dataset] = a->summaries.back().get();
+                if (codec.Valid())
+                    made.push_back(std::make_unique<DatasetSummary>(*dataset, codec, first));
             }
         } catch (const std::bad_alloc&) {
             return fail(ATTACH_OUT_OF_MEMORY);
@@ -301,105 +329,209 @@ int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
         m_lastFromCache = false;
         SummaryCacheKey key;
         std::string cachePath;
-        if (!m_scanOptions.cacheFolder.empty() && CacheKeyOf(*a, key))
+        if (!m_scanOptions.cacheFolder.empty() && CacheKeyOf(a->source, a->files, made, key))
             cachePath = m_scanOptions.cacheFolder + key.FileName();
-        std::vector<DatasetSummary*> summaries;
-        for (const auto& summary : a->summaries)
-            summaries.push_back(summary.get());
         if (!cachePath.empty() &&
-            ReadSummaryCache(cachePath, key, summaries, m_scanOptions.moments)) {
+            ReadSummaryCache(cachePath, key, Pointers(made), m_scanOptions.moments)) {
             TouchSummaryCache(cachePath);
             m_lastFromCache = true;
+            Install(*a, std::move(made));
         } else {
-            if (const int status = ScanSummaries(*a))
-                return fail(status);
-            if (!cachePath.empty() && !RecentlyModified(key)) {
-                // A cache that cannot be written only costs the next open a scan.
-                std::vector<const DatasetSummary*> scanned(summaries.begin(), summaries.end());
-                if (WriteSummaryCache(cachePath, key, scanned))
-                    EvictSummaryCache(m_scanOptions.cacheFolder, m_scanOptions.cacheLimitBytes);
+            auto scan = std::make_unique<PendingScan>();
+            scan->options = m_scanOptions;
+            scan->summaries = std::move(made);
+            scan->key = std::move(key);
+            scan->cachePath = std::move(cachePath);
+            for (const auto& summary : scan->summaries)
+                const_cast<Dataset&>(summary->Owner()).extremesKnown = false;
+            a->scan = std::move(scan);
+            if (!m_scanOptions.background || !StartScan(*a, false)) {
+                StartScan(*a, true);
+                if (const int status = CompleteScan(*a, false))
+                    return fail(status);
             }
-        }
-        for (const auto& summary : a->summaries) {
-            auto& dataset = const_cast<Dataset&>(summary->Owner());
-            summary->Overall(dataset.minimum, dataset.maximum);
-            dataset.extremesKnown = true;
         }
     }
     m_attachments.push_back(std::move(a));
     return ATTACH_OK;
 }
 
-int DataAccess::ScanSummaries(Attachment& a) {
-    if (a.summaries.empty())
-        return ATTACH_OK;
+namespace {
+
+// Reads frames [first, end) of the source in pieces into a buffer that stays in the
+// second-level cache and adds them to the summaries. Stops early when *cancel is set.
+int ScanStretch(const FrameSource& source, const std::vector<DatasetSummary*>& summaries,
+                const DataAccess::ScanOptions& o, std::uint64_t first, std::uint64_t end,
+                const std::atomic<bool>& cancel, std::atomic<std::uint64_t>& done) {
+    const std::uint64_t fs = source.frameSize;
+    const std::uint64_t pieceFrames = std::max<std::uint64_t>(1, o.bufferBytes / fs);
+    try {
+        SummaryScanner scanner(summaries, fs, source.frameCount, o.wideVectors);
+        std::vector<std::uint8_t> buffer(static_cast<std::size_t>(pieceFrames * fs) +
+                                         SummaryScanner::SLACK);
+        for (; first < end; first += pieceFrames) {
+            if (cancel.load(std::memory_order_relaxed))
+                return READ_OK;  // the result is thrown away
+            const std::uint64_t n = std::min(pieceFrames, end - first);
+            if (const int status = source.ReadFrames(first, n, buffer.data()))
+                return status;
+            scanner.Scan(buffer.data(), first, n);
+            if (o.moments) {
+                for (DatasetSummary* summary : summaries)
+                    summary->AddMoments(buffer.data(), first, n, fs);
+            }
+            done.fetch_add(n, std::memory_order_relaxed);
+        }
+        scanner.Finish();
+    } catch (const std::bad_alloc&) {
+        return ATTACH_OUT_OF_MEMORY;
+    }
+    return READ_OK;
+}
+
+}  // namespace
+
+bool DataAccess::StartScan(Attachment& a, bool here) {
+    PendingScan& scan = *a.scan;
+    const ScanOptions& o = scan.options;
     const std::uint64_t fs = a.source.frameSize;
     const std::uint64_t frames = a.source.frameCount;
-    std::vector<DatasetSummary*> summaries;
-    for (const auto& s : a.summaries)
-        summaries.push_back(s.get());
-    const ScanOptions& o = m_scanOptions;
     const std::uint64_t pieceFrames = std::max<std::uint64_t>(1, o.bufferBytes / fs);
+    scan.frames = frames;
+    scan.pointers = Pointers(scan.summaries);
 
     // The frames are split into stretches that share no finest block, no moments block and
-    // no cache block, so each worker writes its own summary blocks and nothing is locked. The
-    // caller's thread scans the first stretch; all workers have ended when the scan returns.
+    // no cache block, so each thread writes its own summary blocks and nothing is locked.
     const std::uint64_t unit =
         std::lcm(std::lcm(SUMMARY_FINEST_BLOCK, MOMENTS_BLOCK), CacheBlockFrames(frames));
     std::uint64_t workers = o.workers != 0 ? o.workers : std::thread::hardware_concurrency();
     workers = std::clamp<std::uint64_t>(workers, 1, MAX_SCAN_WORKERS);
     workers = std::min(
         workers, frames / (pieceFrames * std::max<std::uint64_t>(1, o.minPiecesPerWorker)) + 1);
-    std::vector<std::uint64_t> bounds{0};
+    scan.bounds = {0};
     for (std::uint64_t k = 1; k < workers; ++k) {
         const std::uint64_t b = (frames / workers * k + unit / 2) / unit * unit;
-        if (b > bounds.back() && b < frames)
-            bounds.push_back(b);
+        if (b > scan.bounds.back() && b < frames)
+            scan.bounds.push_back(b);
     }
-    bounds.push_back(frames);
+    scan.bounds.push_back(frames);
+    const std::size_t stretches = scan.bounds.size() - 1;
+    scan.status.assign(stretches, READ_OK);
 
-    const std::size_t stretches = bounds.size() - 1;
-    std::vector<int> status(stretches, READ_OK);
-    const auto scan = [&](std::size_t k) noexcept {
-        try {
-            SummaryScanner scanner(summaries, fs, frames, o.wideVectors);
-            status[k] =
-                ReadRange(a.source, bounds[k], bounds[k + 1], pieceFrames, SummaryScanner::SLACK,
-                          [&](const std::uint8_t* p, std::uint64_t first, std::uint64_t n) {
-                              scanner.Scan(p, first, n);
-                              if (o.moments) {
-                                  for (DatasetSummary* summary : summaries)
-                                      summary->AddMoments(p, first, n, fs);
-                              }
-                          });
-            scanner.Finish();
-        } catch (const std::bad_alloc&) {
-            status[k] = ATTACH_OUT_OF_MEMORY;
+    // Every thread takes the next stretch nobody took, so the stretches of a thread that
+    // could not be started are scanned by the others.
+    const FrameSource* source = &a.source;
+    PendingScan* p = &scan;
+    const auto work = [source, p]() noexcept {
+        for (std::size_t k; (k = p->next.fetch_add(1)) < p->status.size();) {
+            p->status[k] = ScanStretch(*source, p->pointers, p->options, p->bounds[k],
+                                       p->bounds[k + 1], p->cancel, p->framesDone);
         }
+        p->running.fetch_sub(1, std::memory_order_release);
     };
-    std::vector<std::thread> helpers;
-    std::vector<std::size_t> leftOver;  // stretches for which no thread could be started
-    for (std::size_t k = 1; k < stretches; ++k) {
+    const std::size_t helpers = here ? stretches - 1 : stretches;
+    for (std::size_t k = 0; k < helpers; ++k) {
+        scan.running.fetch_add(1);
         try {
-            helpers.emplace_back(scan, k);
+            scan.threads.emplace_back(work);
         } catch (const std::system_error&) {
-            leftOver.push_back(k);
+            scan.running.fetch_sub(1);
+            break;
         }
     }
-    scan(0);
-    for (const std::size_t k : leftOver)
-        scan(k);
-    for (std::thread& t : helpers)
+    if (here) {
+        scan.running.fetch_add(1);
+        work();
+        return true;
+    }
+    return !scan.threads.empty();
+}
+
+int DataAccess::CompleteScan(Attachment& a, bool cacheInBackground) {
+    if (!a.scan)
+        return ATTACH_OK;
+    std::unique_ptr<PendingScan> scan = std::move(a.scan);
+    for (std::thread& t : scan->threads)
         t.join();
-    for (const int s : status) {
+    for (const int s : scan->status) {
         if (s == ATTACH_OUT_OF_MEMORY)
             return s;
         if (s != READ_OK)
             return ATTACH_READ_FAILED;
     }
-    for (const auto& s : a.summaries)
-        s->Finish(o.moments);
+    for (const auto& s : scan->summaries)
+        s->Finish(scan->options.moments);
+    Install(a, std::move(scan->summaries));
+    if (scan->cachePath.empty() || RecentlyModified(scan->key))
+        return ATTACH_OK;
+    // A cache that cannot be written only costs the next open a scan.
+    const auto write = [&a, key = std::move(scan->key), path = std::move(scan->cachePath),
+                        folder = scan->options.cacheFolder,
+                        limit = scan->options.cacheLimitBytes]() noexcept {
+        std::vector<const DatasetSummary*> summaries;
+        for (const auto& s : a.summaries)
+            summaries.push_back(s.get());
+        try {
+            if (WriteSummaryCache(path, key, summaries, &a.stopCacheWriter))
+                EvictSummaryCache(folder, limit);
+        } catch (const std::exception&) {
+        }
+    };
+    if (cacheInBackground) {
+        try {
+            a.cacheWriter = std::thread(write);
+            return ATTACH_OK;
+        } catch (const std::system_error&) {
+        }
+    }
+    write();
     return ATTACH_OK;
+}
+
+void DataAccess::Install(Attachment& a, std::vector<std::unique_ptr<DatasetSummary>> summaries) {
+    for (const auto& summary : summaries) {
+        auto& dataset = const_cast<Dataset&>(summary->Owner());
+        summary->Overall(dataset.minimum, dataset.maximum);
+        dataset.extremesKnown = true;
+        a.summaryOf[&dataset] = summary.get();
+    }
+    a.summaries = std::move(summaries);
+}
+
+bool DataAccess::ScanPending(const MeasurementDescription& description) const {
+    const Attachment* a = Find(&description);
+    return a != nullptr && a->scan != nullptr;
+}
+
+bool DataAccess::SummaryPending(const Dataset& dataset) const {
+    const Attachment* a = AttachmentOf(dataset);
+    return a != nullptr && a->scan != nullptr && a->summaryOf.find(&dataset) == a->summaryOf.end();
+}
+
+bool DataAccess::ScanDone(const MeasurementDescription& description) const {
+    const Attachment* a = Find(&description);
+    return a == nullptr || a->scan == nullptr ||
+           a->scan->running.load(std::memory_order_acquire) == 0;
+}
+
+double DataAccess::ScanProgress(const MeasurementDescription& description) const {
+    const Attachment* a = Find(&description);
+    if (a == nullptr || a->scan == nullptr || a->scan->frames == 0)
+        return 1.0;
+    return static_cast<double>(a->scan->framesDone.load(std::memory_order_relaxed)) /
+           static_cast<double>(a->scan->frames);
+}
+
+int DataAccess::CompleteScan(MeasurementDescription& description) {
+    Attachment* a = Find(&description);
+    return a == nullptr ? ATTACH_OK : CompleteScan(*a, true);
+}
+
+void DataAccess::WaitForCacheWriting() {
+    for (const auto& a : m_attachments) {
+        if (a->cacheWriter.joinable())
+            a->cacheWriter.join();
+    }
 }
 
 void DataAccess::Detach(const MeasurementDescription& description) {
@@ -413,8 +545,13 @@ void DataAccess::Release(const MeasurementDescription& description) {
                                  [&](const auto& a) { return a->description == &description; });
     if (it == m_attachments.end())
         return;
-    const Attachment* a = it->get();
-    // Readers go first: they hold views on the files.
+    Attachment* a = it->get();
+    // The scan and the cache writer go first: they read the files and the summaries.
+    a->scan.reset();
+    a->stopCacheWriter = true;
+    if (a->cacheWriter.joinable())
+        a->cacheWriter.join();
+    // Readers go next: they hold views on the files.
     std::erase_if(m_readers, [&](const OpenReaderEntry& e) { return e.attachment == a; });
     for (MappedFile* f : a->files)
         m_registry->Release(f);

@@ -54,7 +54,8 @@ enum class ColumnEdges {
 
 // Owned by the document, which attaches its description after a successful open and
 // detaches it before the description is cleared. All calls come from one thread and
-// nothing is locked; only the attach scan uses helper threads of its own (ScanOptions).
+// nothing is locked; only the attach scan and the cache writer use threads of their own
+// (ScanOptions), which touch nothing a query reads until CompleteScan.
 //
 // Typical use:
 //   DataAccess access;
@@ -100,6 +101,11 @@ public:
         // frame of its range for mean, RMS and standard deviation. For measuring what the
         // moments cost the attach.
         bool moments = true;
+        // true: a scan that no cache file spares runs on threads of its own after Attach
+        // returns (the datasets' extremesKnown stays false until then); the queries meanwhile
+        // read raw frames, and CompleteScan installs the summaries once ScanDone. The cache
+        // file is then written on a thread of its own as well.
+        bool background = false;
     };
     static constexpr unsigned MAX_SCAN_WORKERS = 4;
 
@@ -131,8 +137,28 @@ public:
     const ScanOptions& GetScanOptions() const { return m_scanOptions; }
     // Whether the last Attach took its summaries from a cache file.
     bool LastAttachFromCache() const { return m_lastFromCache; }
-    // Closes the description's open readers, releases its data files and forgets its
-    // segments' memory (SetSegmentFrames).
+    // --- A scan in the background (ScanOptions::background) ------------------------------
+
+    // Whether the description's summaries are still to be installed by CompleteScan.
+    bool ScanPending(const MeasurementDescription& description) const;
+    // Whether the dataset's summary is among them: queries on it read every raw frame of
+    // their range until then.
+    bool SummaryPending(const Dataset& dataset) const;
+    // Whether the scan's threads have all ended, so that CompleteScan will not wait.
+    bool ScanDone(const MeasurementDescription& description) const;
+    // Share of the frames scanned so far, 0 ... 1; 1 when no scan is pending.
+    double ScanProgress(const MeasurementDescription& description) const;
+    // Waits for the scan's threads, installs the summaries, sets every summarised dataset's
+    // minimum, maximum and extremesKnown, and starts writing the cache file. ATTACH_OK (also
+    // when nothing was pending), or ATTACH_READ_FAILED / ATTACH_OUT_OF_MEMORY: the description
+    // then stays attached without summaries.
+    int CompleteScan(MeasurementDescription& description);
+    // Waits until no cache file is being written.
+    void WaitForCacheWriting();
+
+    // Stops the description's scan and cache writing (at once: they look at a flag after every
+    // piece), closes its open readers, releases its data files and forgets its segments'
+    // memory (SetSegmentFrames).
     void Detach(const MeasurementDescription& description);
     bool IsAttached(const MeasurementDescription& description) const;
 
@@ -235,6 +261,7 @@ public:
     MappedFileRegistry& Registry() { return *m_registry; }
 
     struct Attachment;
+    struct PendingScan;
 
 private:
     struct OpenReaderEntry {
@@ -246,7 +273,12 @@ private:
     // Detach without forgetting the segments' memory (Attach starts with it).
     void Release(const MeasurementDescription& description);
     Attachment* AttachmentOf(const Dataset& dataset) const;
-    int ScanSummaries(Attachment& attachment);
+    // Starts the attachment's pending scan on threads of its own, or (here) with the caller's
+    // thread taking part until every stretch is scanned. False when no thread could start.
+    bool StartScan(Attachment& attachment, bool here);
+    int CompleteScan(Attachment& attachment, bool cacheInBackground);
+    static void Install(Attachment& attachment,
+                        std::vector<std::unique_ptr<DatasetSummary>> summaries);
 
     std::shared_ptr<MappedFileRegistry> m_registry;
     std::vector<std::unique_ptr<Attachment>> m_attachments;

@@ -183,7 +183,9 @@ std::string SummaryCacheFolder() {
 }
 
 bool WriteSummaryCache(const std::string& path, const SummaryCacheKey& key,
-                       const std::vector<const DatasetSummary*>& summaries) {
+                       const std::vector<const DatasetSummary*>& summaries,
+                       const std::atomic<bool>* cancel) {
+    const auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
     const std::vector<std::uint8_t> keyBytes = EncodeKey(key);
     ByteWriter counts;
     std::vector<std::uint8_t> body;
@@ -194,6 +196,8 @@ bool WriteSummaryCache(const std::string& path, const SummaryCacheKey& key,
     counts.U32LE(static_cast<std::uint32_t>(summaries.size()));
     appendCounts();
     for (const DatasetSummary* summary : summaries) {
+        if (cancelled())
+            return false;
         std::visit(
             [&]<class K>(const SummaryStorage<K>& s) {
                 const std::vector<KeyPair<K>> none;
@@ -226,9 +230,16 @@ bool WriteSummaryCache(const std::string& path, const SummaryCacheKey& key,
     ReplacingFile file;
     if (!file.Create(path))
         return false;
-    if (!file.Write(head.Bytes()) || !file.Write(keyBytes) || !file.Write(body))
+    if (!file.Write(head.Bytes()) || !file.Write(keyBytes))
         return false;
-    return file.Commit(false);
+    // In pieces, so that a cancel (the measurement closed) need not wait for the whole file.
+    constexpr std::size_t PIECE = 8u << 20;
+    for (std::size_t at = 0; at < body.size(); at += PIECE) {
+        if (cancelled() ||
+            !file.Write(std::span(body).subspan(at, std::min(PIECE, body.size() - at))))
+            return false;
+    }
+    return !cancelled() && file.Commit(false);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 // content all match; anything else is ignored and rebuilt, never trusted.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,9 +45,11 @@ inline constexpr std::uint32_t SUMMARY_CACHE_VERSION = 1;
 std::string SummaryCacheFolder();
 
 // Writes the summaries (after their scan) atomically to path: a temporary file beside it,
-// renamed into place when complete. False when any step failed; nothing is left then.
+// renamed into place when complete. False when any step failed or *cancel was set while
+// writing (checked between datasets and between pieces of the file); nothing is left then.
 bool WriteSummaryCache(const std::string& path, const SummaryCacheKey& key,
-                       const std::vector<const DatasetSummary*>& summaries);
+                       const std::vector<const DatasetSummary*>& summaries,
+                       const std::atomic<bool>* cancel = nullptr);
 
 // Fills the summaries (freshly made for the same datasets, in the same order) from the
 // file and finishes them (with their moments or without). False when the file is missing
