@@ -11,6 +11,7 @@ constexpr ViewerStringEntry STRINGS[] = {
     {1059, "Diagram"},
     {1060, "Standard"},
     {5125, "Ranges"},
+    {5126, "Reading the whole measurement: %1 %"},
     {32771, "Change the options\nOptions"},
     {32773, "Information about the measurement\nFile info"},
     {32774, "Properties of the diagrams\nDiagram properties"},

@@ -12,6 +12,7 @@ namespace grafyon {
 inline constexpr int FRAME_STR_DIAGRAM_BAR = 1059;
 inline constexpr int FRAME_STR_STANDARD_BAR = 1060;
 inline constexpr int FRAME_STR_RANGES_BAR = 5125;
+inline constexpr int FRAME_STR_SCANNING = 5126;  // %1: percent
 inline constexpr int FRAME_STR_READY = 57345;
 inline constexpr int FRAME_STR_CAP = 59137;
 inline constexpr int FRAME_STR_NUM = 59138;

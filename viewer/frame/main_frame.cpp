@@ -29,7 +29,6 @@
 #include "viewer/app/message_box.h"
 #include "viewer/app/viewer_identity.h"
 #include "viewer/app/viewer_strings.h"
-#include "viewer/data/access/summary_cache.h"
 #include "viewer/data/link/ui/link_command.h"
 #include "viewer/data/link/ui/link_strings.h"
 #include "viewer/data/save/ui/save_as_command.h"
@@ -42,7 +41,6 @@
 #include "viewer/ranges/range_commands.h"
 #include "viewer/ranges/range_dialogs.h"
 #include "viewer/settings/settings_values.h"
-#include "viewer/settings/summary_cache_settings.h"
 #include "viewer/settings/ui/font_conversion.h"
 #include "viewer/settings/ui/widget_placement.h"
 #include "viewer/sheets/diagram_sheet.h"
@@ -129,6 +127,13 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     });
     // The navigator refreshes its own actions on every hint; a cursor step changes none of
     // the window's.
+    // The scan of the whole recording behind the first picture, in the status bar.
+    connect(&document, &CGrafyonDoc::ScanProgress, this, [this](int percent) {
+        if (percent < 0)
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(FrameString(FRAME_STR_SCANNING).arg(percent));
+    });
     connect(&document, &CGrafyonDoc::ViewUpdate, this, [this](int hint) {
         if (hint != HINT_CURSOR)
             UpdateOwnCommands();
@@ -411,12 +416,7 @@ bool CMainFrame::OpenFile(const QString& path) {
     if (ExportIsRunning())
         return false;
     CGrafyonDoc& document = *m_runtime.document;
-    document.SetInitialView(InitialViewFrom(m_runtime.settings),
-                            CurveColorValues(m_runtime.colors));
-    // Read at every open, so that a change in the settings file counts at once.
-    const SummaryCacheSettings cache = ReadSummaryCacheSettings();
-    document.SetSummaryCache(cache.enabled ? SummaryCacheFolder() : std::string(),
-                             cache.LimitBytes());
+    PrepareOpen(m_runtime);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool opened = document.OnOpenDocument(path);
     QApplication::restoreOverrideCursor();

@@ -2,6 +2,8 @@
 #include "viewer_runtime.h"
 
 #include "viewer/app/viewer_strings.h"
+#include "viewer/data/access/summary_cache.h"
+#include "viewer/settings/summary_cache_settings.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/view_strings.h"
 
@@ -46,6 +48,15 @@ QString DocumentMessageText(int stringNumber, const QString& path) {
     if (stringNumber == CANNOT_OPEN_FILE_MESSAGE)
         return ViewerString(GRAFY_STR_CANNOT_OPEN_FILE).arg(path);
     return ViewString(stringNumber);
+}
+
+void PrepareOpen(ViewerRuntime& runtime) {
+    CGrafyonDoc& document = *runtime.document;
+    document.SetInitialView(InitialViewFrom(runtime.settings), CurveColorValues(runtime.colors));
+    const SummaryCacheSettings cache = ReadSummaryCacheSettings();
+    document.SetSummaryCache(cache.enabled ? SummaryCacheFolder() : std::string(),
+                             cache.LimitBytes());
+    document.SetBackgroundScan(true);
 }
 
 }  // namespace grafyon

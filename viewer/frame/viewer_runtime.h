@@ -34,6 +34,11 @@ InitialViewSettings InitialViewFrom(const ViewerSettings& settings);
 // The color of each dataset by its index, as the layout takes them.
 std::vector<std::uint32_t> CurveColorValues(const CurveColors& colors);
 
+// Everything an open takes from the settings: the first view, the colors, the summary
+// cache (read afresh, so that a change of the settings file counts at once), and the scan
+// of the whole recording behind the first picture.
+void PrepareOpen(ViewerRuntime& runtime);
+
 // The text of a document message: "cannot be opened" with the path, or a numbered text.
 QString DocumentMessageText(int stringNumber, const QString& path);
 

@@ -69,8 +69,7 @@ GrafyonAppHooks MakeViewerHooks(ViewerRuntime& runtime, FrameHooks frameHooks) {
     };
     d.newDocument = [&runtime] { return runtime.document->OnNewDocument(); };
     d.openDocumentFile = [&runtime](const std::string& path) {
-        runtime.document->SetInitialView(InitialViewFrom(runtime.settings),
-                                         CurveColorValues(runtime.colors));
+        PrepareOpen(runtime);
         return runtime.document->OnOpenDocument(QString::fromStdString(path));
     };
     d.firstDocumentState = [&runtime] {

@@ -67,7 +67,12 @@ std::optional<CursorMeasurement> MeasureCursors(CGraphicLayout& layout, DataAcce
         c.curve = curve;
         c.valueA = access.ValueAt(*curve, a);
         c.valueB = access.ValueAt(*curve, b);
-        c.status = access.Statistics(*curve, a, b, c.statistics);
+        // While the whole recording is scanned, a long stretch would be read frame by frame
+        // on the user's thread: its statistics show once the scan is in.
+        const std::uint64_t span = (a < b ? b - a : a - b) + 1;
+        c.status = span > access.PendingFrameLimit(*curve)
+                       ? QUERY_PENDING
+                       : access.Statistics(*curve, a, b, c.statistics);
         m.curves.push_back(c);
     }
     return m;

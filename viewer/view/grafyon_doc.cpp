@@ -7,7 +7,16 @@
 
 namespace grafyon {
 
+namespace {
+
+// How often the status bar hears of the scan, and how soon its end shows.
+constexpr int SCAN_POLL_MS = 100;
+
+}  // namespace
+
 CGrafyonDoc::CGrafyonDoc(QObject* parent) : QObject(parent) {
+    m_scanTimer.setInterval(SCAN_POLL_MS);
+    connect(&m_scanTimer, &QTimer::timeout, this, &CGrafyonDoc::PollScan);
     Reset();
 }
 
@@ -19,8 +28,13 @@ CGrafyonDoc::~CGrafyonDoc() {
 void CGrafyonDoc::Reset() {
     // The view's size outlives the layout object it was given to.
     const GraphicRect client = m_layout ? m_layout->ClientRect() : GraphicRect{};
+    // Detaching stops a scan at once.
+    const bool scanning = m_scanTimer.isActive();
+    m_scanTimer.stop();
     if (m_access)
         m_access->Detach(m_description);
+    if (scanning)
+        emit ScanProgress(-1);
     m_layout.reset();
     m_filler.reset();
     m_values.reset();
@@ -67,10 +81,42 @@ void CGrafyonDoc::SetInitialView(const InitialViewSettings& settings,
 }
 
 void CGrafyonDoc::SetSummaryCache(const std::string& folder, std::uint64_t limitBytes) {
-    DataAccess::ScanOptions options = m_access->GetScanOptions();
-    options.cacheFolder = folder;
-    options.cacheLimitBytes = limitBytes;
-    m_access->SetScanOptions(options);
+    m_scanOptions.cacheFolder = folder;
+    m_scanOptions.cacheLimitBytes = limitBytes;
+}
+
+bool CGrafyonDoc::ScanPending() const {
+    return m_access->ScanPending(m_description);
+}
+
+void CGrafyonDoc::PollScan() {
+    if (!ScanPending()) {
+        m_scanTimer.stop();
+        return;
+    }
+    if (m_access->ScanDone(m_description)) {
+        FinishScan();
+        return;
+    }
+    emit ScanProgress(static_cast<int>(m_access->ScanProgress(m_description) * 100.0));
+}
+
+void CGrafyonDoc::FinishScan() {
+    m_scanTimer.stop();
+    if (!ScanPending())
+        return;
+    const int status = m_access->CompleteScan(m_description);
+    emit ScanProgress(-1);
+    if (status != ATTACH_OK) {
+        // As when the attach at the open fails.
+        Report(MESSAGE_FILE_MAPPING);
+        OnNewDocument();
+        return;
+    }
+    // One change: the scalings that waited, then every curve from its summary.
+    m_layout->ApplyWholeRecordingScale();
+    m_layout->InvalidatePointBuffers();
+    UpdateAllViews(HINT_CURVES);
 }
 
 bool CGrafyonDoc::OnNewDocument() {
@@ -87,6 +133,8 @@ void CGrafyonDoc::DeleteContents() {
 
 bool CGrafyonDoc::OnOpenDocument(const QString& path) {
     Reset();
+    // Reset made a fresh access.
+    m_access->SetScanOptions(m_scanOptions);
     MeasurementOpenResult opened = OpenMeasurement(path.toStdString(), m_description, *m_access);
     if (!opened.fileOpened) {
         Report(CANNOT_OPEN_FILE_MESSAGE, path);
@@ -117,6 +165,10 @@ bool CGrafyonDoc::OnOpenDocument(const QString& path) {
         UpdateAllViews(HINT_CURVES);
     }
     emit PathChanged(m_path);
+    if (ScanPending()) {
+        emit ScanProgress(0);
+        m_scanTimer.start();
+    }
     // Told once the document shows what exists.
     if (m_shortDataFile) {
         for (const ShortDataFile& file : opened.shortDataFiles)

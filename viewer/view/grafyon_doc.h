@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -46,6 +47,16 @@ public:
     // Where the next open keeps and looks for summary cache files (empty: no cache), and the
     // most the folder may hold.
     void SetSummaryCache(const std::string& folder, std::uint64_t limitBytes);
+    // true: an open shows its first picture at once and scans the whole recording on threads
+    // of their own (the viewer); false: the open returns after the scan (tools, tests).
+    void SetBackgroundScan(bool on) { m_scanOptions.background = on; }
+    // The whole recording is still being scanned: curves whose window holds more frames than
+    // can be read at once are drawn when it ends, and scalings to the whole recording wait.
+    bool ScanPending() const;
+    // Waits for the scan and applies its result (as the document does by itself when the
+    // scan ends): the summaries, the scalings that waited for them and a fresh picture.
+    // A scan that failed reports "File-Mapping Error!" and empties the document.
+    void FinishScan();
     void SetMessageSink(DocumentMessage sink) { m_message = std::move(sink); }
     void SetShortDataFileSink(ShortDataFileWarning sink) { m_shortDataFile = std::move(sink); }
 
@@ -75,10 +86,13 @@ public:
 
 signals:
     void ViewUpdate(int hint);
+    // Percent of the whole recording scanned, while it is scanned; -1 once it ended.
+    void ScanProgress(int percent);
     void PathChanged(const QString& path);
 
 private:
     void Reset();
+    void PollScan();
     void BindLayout();
     void Report(int stringNumber, const QString& path = {}) {
         if (m_message)
@@ -100,6 +114,8 @@ private:
     ShortDataFileWarning m_shortDataFile;
     QString m_path;
     int m_openStatus = -100;
+    DataAccess::ScanOptions m_scanOptions;  // given to each open's fresh access
+    QTimer m_scanTimer;                     // looks at the scan while it runs
 };
 
 }  // namespace grafyon

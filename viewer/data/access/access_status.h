@@ -47,6 +47,7 @@ enum QueryStatus : int {
     QUERY_NOT_ATTACHED = -30,  // the dataset's description is not attached here
     QUERY_NOT_READABLE = -31,  // kind 101/110, an unreadable type, or it does not fit the frame
     QUERY_BAD_RANGE = -32,     // first frame beyond the data or an empty range
+    QUERY_PENDING = -33,       // not asked while the summaries are scanned (too many frames)
     // Reading errors (READ_TRUNCATED, READ_IO_ERROR) are passed on as they are.
 };
 

@@ -508,6 +508,13 @@ bool DataAccess::SummaryPending(const Dataset& dataset) const {
     return a != nullptr && a->scan != nullptr && a->summaryOf.find(&dataset) == a->summaryOf.end();
 }
 
+std::uint64_t DataAccess::PendingFrameLimit(const Dataset& dataset) const {
+    if (!SummaryPending(dataset))
+        return std::numeric_limits<std::uint64_t>::max();
+    const std::uint64_t fs = std::max<std::uint64_t>(1, AttachmentOf(dataset)->source.frameSize);
+    return std::max<std::uint64_t>(SUMMARY_FINEST_BLOCK, PENDING_RAW_BYTES / fs);
+}
+
 bool DataAccess::ScanDone(const MeasurementDescription& description) const {
     const Attachment* a = Find(&description);
     return a == nullptr || a->scan == nullptr ||

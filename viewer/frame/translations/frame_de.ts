@@ -153,6 +153,11 @@
         <translation>Bereiche</translation>
     </message>
     <message>
+        <source>5126</source>
+        <extracomment>Reading the whole measurement: %1 %</extracomment>
+        <translation>Die ganze Messung wird gelesen: %1 %</translation>
+    </message>
+    <message>
         <source>32771</source>
         <extracomment>Change the options
 Options</extracomment>

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "point_buffer.h"
 #include "viewer/data/access/data_access.h"
@@ -32,6 +33,10 @@ std::uint64_t DataAccessValueSource::ProposedSampleCount(int pixels, const Datas
     return m_access.ProposedSampleCount(pixels, dataset);
 }
 
+std::uint64_t DataAccessValueSource::PendingFrameLimit(const Dataset& dataset) {
+    return m_access.PendingFrameLimit(dataset);
+}
+
 void CurvePointFiller::Fill(Dataset& curve, const GraphicRect& plot, double startTime,
                             double endTime) {
     ++m_refreshes;
@@ -43,7 +48,9 @@ void CurvePointFiller::Fill(Dataset& curve, const GraphicRect& plot, double star
     const std::uint64_t samples = m_layout.Samples();
     if (samples == 0)
         return;
-    if (curve.minimum == curve.maximum) {
+    const std::uint64_t limit = m_access.PendingFrameLimit(curve);
+    const bool pending = limit != std::numeric_limits<std::uint64_t>::max();
+    if (!pending && curve.minimum == curve.maximum) {
         BuildFlatPoints(d, curve.minimum, plot, startTime, endTime,
                         static_cast<double>(samples - 1) * m_layout.Step());
         return;
@@ -52,6 +59,8 @@ void CurvePointFiller::Fill(Dataset& curve, const GraphicRect& plot, double star
     const std::int64_t first = m_layout.FirstSample();
     const std::int64_t last = m_layout.LastSample();
     const std::uint64_t count = static_cast<std::uint64_t>(std::max<std::int64_t>(1, last - first));
+    if (pending && count > limit)
+        return;  // drawn when its summary is in
     m_columns.assign(static_cast<std::size_t>(plot.Width()), CurveColumn{});
     if (m_access.ColumnExtremes(curve, static_cast<std::uint64_t>(first), count, m_columns) !=
         QUERY_OK) {

@@ -22,13 +22,16 @@ public:
                                        std::uint64_t count) override;
     std::optional<double> ValueAt(const Dataset& dataset, std::uint64_t frame) override;
     std::uint64_t ProposedSampleCount(int pixels, const Dataset& dataset) override;
+    std::uint64_t PendingFrameLimit(const Dataset& dataset) override;
 
 private:
     DataAccess& m_access;
 };
 
 // Fills curves' point buffers from the access's min/max per pixel column: constant
-// curves become a flat line, everything else at most two points per column. Counts
+// curves become a flat line, everything else at most two points per column. A curve whose
+// summary is still being scanned stays empty while its window holds more frames than can
+// be read at once. Counts
 // its refreshes so tests can tell when buffers were rebuilt.
 class CurvePointFiller {
 public:

@@ -511,28 +511,48 @@ int CGraphicLayout::SetTimeWindow(double startTime, double endTime) {
 }
 
 std::pair<double, double> CGraphicLayout::VisibleExtremes(const Dataset& curve, std::int64_t first,
-                                                          std::int64_t count) {
-    if (curve.minimum == curve.maximum || m_access == nullptr)
+                                                          std::int64_t count, bool* partial) {
+    if (m_access == nullptr)
         return {curve.minimum, curve.maximum};
-    return m_access->Extremes(curve, static_cast<std::uint64_t>(first),
-                              static_cast<std::uint64_t>(count));
+    const std::uint64_t limit = m_access->PendingFrameLimit(curve);
+    const bool pending = limit != std::numeric_limits<std::uint64_t>::max();
+    if (!pending && curve.minimum == curve.maximum)
+        return {curve.minimum, curve.maximum};
+    std::uint64_t n = static_cast<std::uint64_t>(std::max<std::int64_t>(count, 0));
+    if (pending && n > limit) {
+        n = limit;
+        if (partial != nullptr)
+            *partial = true;
+    }
+    return m_access->Extremes(curve, static_cast<std::uint64_t>(first), n);
 }
 
 int CGraphicLayout::Autoscale(std::int64_t first, std::int64_t count, bool equalized,
                               bool reference) {
     if (m_curves.empty())
         return 0;
+    const AutoscaleCall call{first, count, equalized, reference};
     const std::int64_t samples = static_cast<std::int64_t>(Samples());
     first = std::clamp<std::int64_t>(first, 0, std::max<std::int64_t>(0, samples - 1));
     count = std::clamp<std::int64_t>(count, 0, samples - first);
     std::vector<std::pair<double, double>> ranges;
+    bool partial = false;
     for (const Dataset* curve : m_curves) {
         if (count < samples && !reference && count > 0) {
-            ranges.push_back(VisibleExtremes(*curve, first, count));
+            ranges.push_back(VisibleExtremes(*curve, first, count, &partial));
+        } else if (m_access != nullptr && m_access->PendingFrameLimit(*curve) !=
+                                              std::numeric_limits<std::uint64_t>::max()) {
+            // The whole recording is not known yet: what it shows first will do until it is.
+            partial = true;
+            ranges.push_back(VisibleExtremes(*curve, first, std::max<std::int64_t>(count, 1)));
         } else {
             ranges.emplace_back(curve->minimum, curve->maximum);
         }
     }
+    if (partial)
+        m_provisionalScale = call;
+    else
+        m_provisionalScale.reset();
     if (equalized) {
         double lo = std::numeric_limits<double>::max();
         double hi = std::numeric_limits<double>::lowest();
@@ -568,9 +588,25 @@ int CGraphicLayout::YAutoscale(CGraphicDiagram& diagram) {
     return changed;
 }
 
+int CGraphicLayout::ApplyWholeRecordingScale() {
+    if (!m_provisionalScale)
+        return 0;
+    const AutoscaleCall call = *m_provisionalScale;
+    m_provisionalScale.reset();
+    return Autoscale(call.first, call.count, call.equalized, call.reference);
+}
+
+void CGraphicLayout::InvalidatePointBuffers() {
+    for (Dataset* curve : m_curves)
+        curve->display.pointsDirty = true;
+    m_layoutDirty = true;
+}
+
 int CGraphicLayout::ManualScale(Dataset& curve, double minimum, double maximum) {
     if (!std::isfinite(minimum) || !std::isfinite(maximum))
         return 0;
+    // The user's range wins over one still to come from the whole recording.
+    m_provisionalScale.reset();
     // The range as it stands is no entry: a dataset never scaled keeps its empty range
     // when a dialog is confirmed unchanged.
     if (minimum == curve.display.displayMinimum && maximum == curve.display.displayMaximum)

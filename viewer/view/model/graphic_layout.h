@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,8 +109,15 @@ public:
     int FullRange();
     int SetTimeWindow(double startTime, double endTime);
 
-    // Scaling.
+    // Scaling. A curve whose whole-recording extremes are not known yet is scaled from the
+    // frames that can be read at once; the scaling is then done again by
+    // ApplyWholeRecordingScale, unless another scaling replaced it meanwhile.
     int Autoscale(std::int64_t first, std::int64_t count, bool equalized, bool reference);
+    // Once every curve's extremes are known: the last Autoscale that lacked them, again.
+    int ApplyWholeRecordingScale();
+    // The values behind the curves changed (their summaries came in): every point buffer is
+    // filled again at the next layout pass.
+    void InvalidatePointBuffers();
     int YAutoscale(CGraphicDiagram& diagram);
     // The entered range (equal values widened, reversed ones swapped); entering the current
     // range changes nothing.
@@ -176,8 +184,9 @@ private:
     void UpdateAxisTexts();
     void RefreshPointBuffers(bool rowHeightChanged);
     void UpdateCursor();
+    // Sets *partial when the curve's extremes are pending and fewer frames were read.
     std::pair<double, double> VisibleExtremes(const Dataset& curve, std::int64_t first,
-                                              std::int64_t count);
+                                              std::int64_t count, bool* partial = nullptr);
 
     GraphicRect m_client;
     std::vector<Dataset*> m_curves;
@@ -209,6 +218,13 @@ private:
     CGraphicXAxis m_bottomAxis{XAxisPosition::Bottom};
     ValueSource* m_access = nullptr;
     MeasurementDescription* m_datasets = nullptr;
+    struct AutoscaleCall {
+        std::int64_t first;
+        std::int64_t count;
+        bool equalized;
+        bool reference;
+    };
+    std::optional<AutoscaleCall> m_provisionalScale;  // made without the whole recording
     std::vector<RangeBand> m_bands;
     std::string m_samplesTitle = "Samples";
     int m_previousWidth = 0;  // twice the client width at the last buffer allocation

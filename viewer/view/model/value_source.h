@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -21,6 +22,12 @@ public:
     virtual std::optional<double> ValueAt(const Dataset& dataset, std::uint64_t frame) = 0;
     // How many samples give a useful first overview on that many pixels.
     virtual std::uint64_t ProposedSampleCount(int pixels, const Dataset& dataset) = 0;
+    // While the whole recording's extremes of the dataset are still being worked out (its
+    // minimum and maximum fields not yet known), the most frames a query may read without a
+    // noticeable wait; the largest number otherwise.
+    virtual std::uint64_t PendingFrameLimit(const Dataset&) {
+        return std::numeric_limits<std::uint64_t>::max();
+    }
 };
 
 }  // namespace grafyon
