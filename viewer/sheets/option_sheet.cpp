@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "viewer/settings/settings_values.h"
+#include "viewer/settings/summary_cache_settings.h"
 #include "viewer/sheets/language_setting.h"
 #include "viewer/sheets/options_diagram_page.h"
 #include "viewer/sheets/options_font_page.h"
@@ -22,6 +23,10 @@ COptionSheet::COptionSheet(ViewerSettings& settings, LogFont& font, SettingsFile
       m_values(OptionValuesFrom(settings, font, ReadLanguageId(languageFile))),
       m_germanAtOpening(m_values.german) {
     setObjectName("optionSheet");
+    SummaryCacheSettings cache;
+    ReadSummaryCacheSettings(languageFile, cache);
+    m_values.summaryCache = cache.enabled;
+    m_values.summaryCacheLimitMiB = cache.limitMiB;
     AddPage(new COptionsDiagramPage(m_values, this));
     AddPage(new COptionsUsagePage(m_values, this));
     AddPage(new COptionsFontPage(m_values, this));
@@ -32,6 +37,11 @@ COptionSheet::COptionSheet(ViewerSettings& settings, LogFont& font, SettingsFile
 void COptionSheet::OnOk() {
     m_changes = ApplyOptionValues(m_values, m_germanAtOpening, m_settings, m_font);
     WriteLanguageId(m_languageFile, LanguageIdFor(m_values.german));
+    // Read at every open: it counts from the next one.
+    SummaryCacheSettings cache;
+    cache.enabled = m_values.summaryCache;
+    cache.limitMiB = m_values.summaryCacheLimitMiB;
+    WriteSummaryCacheSettings(m_languageFile, cache);
     if (m_changes.language) {
         ShowSheetMessage(Sink(), this, SheetsString(SHEETS_STR_LANGUAGE_RESTART),
                          SheetMessageIcon::Information);

@@ -41,6 +41,8 @@ struct OptionValues {
     int scalingReferenceMode = 1;
     // "Handling"
     int centerMode = 0;
+    bool summaryCache = true;         // section "Summary Cache", "Enabled"
+    int summaryCacheLimitMiB = 2048;  // "Limit MiB"
     // "Labelling"
     LogFont font;
     int formatType = 1;

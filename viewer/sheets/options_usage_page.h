@@ -1,12 +1,15 @@
-// The option page "Handling": what centring does.
+// The option page "Handling": what centring does, and the summaries kept for reopening.
 #pragma once
 
 #include "viewer/sheets/option_values.h"
 #include "viewer/sheets/property_page.h"
 
 class QButtonGroup;
+class QCheckBox;
 
 namespace grafyon {
+
+class SpinEdit;
 
 class COptionsUsagePage : public CPropertyPage {
     Q_OBJECT
@@ -18,6 +21,8 @@ public:
 private:
     OptionValues& m_values;
     QButtonGroup* m_centerMode;
+    QCheckBox* m_summaryCache;
+    SpinEdit* m_cacheLimit;
 };
 
 }  // namespace grafyon

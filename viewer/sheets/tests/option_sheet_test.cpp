@@ -1,6 +1,8 @@
 // The option sheet driven through its widgets: checks, the four pages, OK and Cancel.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 
 #include "test_support.h"
 #include "viewer/settings/settings_values.h"
+#include "viewer/settings/summary_cache_settings.h"
 #include "viewer/sheets/language_setting.h"
 #include "viewer/sheets/option_sheet.h"
 #include "viewer/sheets/options_font_page.h"
@@ -239,6 +242,30 @@ TEST_F(OptionSheetTest, AnotherPageIsOnlyReachedWithValidFields) {
     EXPECT_EQ(settings.xAxisNumOfValues, 500);
     EXPECT_EQ(settings.centerMode, 2);
     EXPECT_EQ(log.entries.size(), 1u);
+}
+
+TEST_F(OptionSheetTest, TheSummaryCacheIsSwitchedAndLimitedOnTheHandlingPage) {
+    SummaryCacheSettings stored;
+    stored.limitMiB = 300;
+    ASSERT_TRUE(WriteSummaryCacheSettings(File(), stored));
+    auto sheet = Open(OPTION_PAGE_HANDLING);
+    auto* check = sheet->findChild<QCheckBox*>("summaryCacheCheck");
+    auto* limit = sheet->findChild<SpinEdit*>("summaryCacheLimitEdit");
+    ASSERT_NE(check, nullptr);
+    ASSERT_NE(limit, nullptr);
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_EQ(limit->text(), "300");
+    // One above the largest limit is refused and nothing is stored.
+    TypeInto(limit, QString::number(SummaryCacheSettings::LIMIT_MIB_MAX + 1));
+    EXPECT_FALSE(ClickOk(*sheet));
+    TypeInto(limit, QString::number(SummaryCacheSettings::LIMIT_MIB_MAX));
+    ClickBox(check);
+    EXPECT_FALSE(limit->isEnabled());
+    EXPECT_TRUE(ClickOk(*sheet));
+    SummaryCacheSettings read;
+    ReadSummaryCacheSettings(File(), read);
+    EXPECT_FALSE(read.enabled);
+    EXPECT_EQ(read.limitMiB, 300) << "the limit of a switched-off cache stays as it was";
 }
 
 TEST_F(OptionSheetTest, PrecisionNineWithCountTenGivesCountTwelve) {

@@ -127,6 +127,18 @@
         <translation>Bedienung</translation>
     </message>
     <message>
+        <source>Summaries for reopening</source>
+        <translation>Zusammenfassungen zum erneuten Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the summaries of opened measurements</source>
+        <translation>&amp;Zusammenfassungen geöffneter Messungen aufbewahren</translation>
+    </message>
+    <message>
+        <source>&amp;Limit of the cache folder (MiB):</source>
+        <translation>&amp;Grenze des Zwischenspeicherordners (MiB):</translation>
+    </message>
+    <message>
         <source>Center rmode</source>
         <translation>Zentriermodus</translation>
     </message>
