@@ -66,8 +66,21 @@ void SetPrompt(QAction* action, int commandId) {
     action->setToolTip(PromptToolTip(prompt));
 }
 
-// Whether the measurement panel is shown (1) or hidden (0, the default).
+// Whether the measurement panel is shown (1) or hidden (0, the default), the side of the
+// window it is docked to (Qt's area: 1 left, 2 right, 4 top, 8 bottom, the default) and
+// whether it floats (1) beside the window.
 constexpr std::string_view MEASUREMENT_PANEL_VALUE = "Measurement Panel";
+constexpr std::string_view MEASUREMENT_PANEL_AREA_VALUE = "Measurement Panel Area";
+constexpr std::string_view MEASUREMENT_PANEL_FLOATING_VALUE = "Measurement Panel Floating";
+
+Qt::DockWidgetArea PanelArea(std::optional<int> stored) {
+    for (const Qt::DockWidgetArea area : {Qt::LeftDockWidgetArea, Qt::RightDockWidgetArea,
+                                          Qt::TopDockWidgetArea, Qt::BottomDockWidgetArea}) {
+        if (stored == static_cast<int>(area))
+            return area;
+    }
+    return Qt::BottomDockWidgetArea;
+}
 
 }  // namespace
 
@@ -111,6 +124,13 @@ CMainFrame::CMainFrame(ViewerRuntime& runtime, FrameHooks hooks, QWidget* parent
     resize(1024, 720);
     if (auto file = OpenViewerSettingsFile()) {
         RestoreWindowPlacement(*file, *this);
+        const Qt::DockWidgetArea area =
+            PanelArea(file->ReadInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_AREA_VALUE));
+        if (area != Qt::BottomDockWidgetArea)
+            addDockWidget(area, m_measurement);
+        if (file->ReadInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_FLOATING_VALUE).value_or(0) ==
+            1)
+            m_measurement->setFloating(true);
         if (file->ReadInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_VALUE).value_or(0) == 1)
             m_measurement->show();
     }
@@ -661,6 +681,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         StoreWindowPlacement(*file, *this);
         file->WriteInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_VALUE,
                        m_measurement->isVisible() ? 1 : 0);
+        file->WriteInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_AREA_VALUE,
+                       static_cast<int>(dockWidgetArea(m_measurement)));
+        file->WriteInt(VIEWER_SETTINGS_SECTION, MEASUREMENT_PANEL_FLOATING_VALUE,
+                       m_measurement->isFloating() ? 1 : 0);
     }
     event->accept();
 }

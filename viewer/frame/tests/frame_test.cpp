@@ -363,11 +363,15 @@ TEST(MainFrame, CursorBRangeFromCursorsAndTheMeasurementPanel) {
 
         f.frame->Action(ID_VIEW_MEASUREMENT)->trigger();
         EXPECT_TRUE(f.frame->MeasurementPanel().isVisible());
+        EXPECT_EQ(f.frame->dockWidgetArea(&f.frame->MeasurementPanel()), Qt::BottomDockWidgetArea);
+        f.frame->addDockWidget(Qt::RightDockWidgetArea, &f.frame->MeasurementPanel());
         f.frame->close();
     }
-    // The panel's state comes back with the next window.
+    // The panel's state and side come back with the next window.
     f.frame = std::make_unique<CMainFrame>(f.runtime);
     EXPECT_FALSE(f.frame->MeasurementPanel().isHidden());
+    EXPECT_EQ(f.frame->dockWidgetArea(&f.frame->MeasurementPanel()), Qt::RightDockWidgetArea);
+    EXPECT_FALSE(f.frame->MeasurementPanel().isFloating());
     f.frame->MeasurementPanel().hide();
     f.frame->close();
     f.frame = std::make_unique<CMainFrame>(f.runtime);
