@@ -3,6 +3,7 @@
 
 #include "viewer/app/viewer_strings.h"
 #include "viewer/data/access/summary_cache.h"
+#include "viewer/data/export/export_routine.h"
 #include "viewer/settings/summary_cache_settings.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/view_strings.h"
@@ -57,6 +58,7 @@ void PrepareOpen(ViewerRuntime& runtime) {
     document.SetSummaryCache(cache.enabled ? SummaryCacheFolder() : std::string(),
                              cache.LimitBytes());
     document.SetBackgroundScan(true);
+    document.SetBusyCheck(&ExportIsRunning);
 }
 
 }  // namespace grafyon

@@ -29,8 +29,9 @@ void CGrafyonDoc::Reset() {
     // The view's size outlives the layout object it was given to.
     const GraphicRect client = m_layout ? m_layout->ClientRect() : GraphicRect{};
     // Detaching stops a scan at once.
-    const bool scanning = m_scanTimer.isActive();
+    const bool scanning = m_scanTimer.isActive() && !m_closeAfterFailedScan;
     m_scanTimer.stop();
+    m_closeAfterFailedScan = false;
     if (m_access)
         m_access->Detach(m_description);
     if (scanning)
@@ -90,6 +91,11 @@ bool CGrafyonDoc::ScanPending() const {
 }
 
 void CGrafyonDoc::PollScan() {
+    if (m_closeAfterFailedScan) {
+        if (!m_busy || !m_busy())
+            OnNewDocument();
+        return;
+    }
     if (!ScanPending()) {
         m_scanTimer.stop();
         return;
@@ -108,9 +114,14 @@ void CGrafyonDoc::FinishScan() {
     const int status = m_access->CompleteScan(m_description);
     emit ScanProgress(-1);
     if (status != ATTACH_OK) {
-        // As when the attach at the open fails.
+        // As when the attach at the open fails; what reads the document finishes first.
         Report(MESSAGE_FILE_MAPPING);
-        OnNewDocument();
+        if (!m_busy || !m_busy()) {
+            OnNewDocument();
+        } else {
+            m_closeAfterFailedScan = true;
+            m_scanTimer.start();
+        }
         return;
     }
     // One change: the scalings that waited, then every curve from its summary.

@@ -50,6 +50,11 @@ public:
     // true: an open shows its first picture at once and scans the whole recording on threads
     // of their own (the viewer); false: the open returns after the scan (tools, tests).
     void SetBackgroundScan(bool on) { m_scanOptions.background = on; }
+    // How the next open scans (pieces, threads); the cache and the background as set above.
+    void SetScanOptions(const DataAccess::ScanOptions& options) { m_scanOptions = options; }
+    // Whether emptying the document must wait because something reads it (an export); asked
+    // when a scan failed, which empties the document once nothing reads it any more.
+    void SetBusyCheck(std::function<bool()> busy) { m_busy = std::move(busy); }
     // The whole recording is still being scanned: curves whose window holds more frames than
     // can be read at once are drawn when it ends, and scalings to the whole recording wait.
     bool ScanPending() const;
@@ -115,7 +120,9 @@ private:
     QString m_path;
     int m_openStatus = -100;
     DataAccess::ScanOptions m_scanOptions;  // given to each open's fresh access
-    QTimer m_scanTimer;                     // looks at the scan while it runs
+    std::function<bool()> m_busy;
+    bool m_closeAfterFailedScan = false;
+    QTimer m_scanTimer;  // looks at the scan while it runs
 };
 
 }  // namespace grafyon

@@ -131,6 +131,7 @@ struct DataAccess::Attachment {
     std::vector<std::unique_ptr<DatasetSummary>> summaries;
     std::unordered_map<const Dataset*, DatasetSummary*> summaryOf;
     std::unique_ptr<PendingScan> scan;
+    bool scanFailed = false;  // the extremes stay unknown
     std::thread cacheWriter;  // reads the summaries while it writes their cache file
     std::atomic<bool> stopCacheWriter{false};
 
@@ -454,10 +455,10 @@ int DataAccess::CompleteScan(Attachment& a, bool cacheInBackground) {
     for (std::thread& t : scan->threads)
         t.join();
     for (const int s : scan->status) {
-        if (s == ATTACH_OUT_OF_MEMORY)
-            return s;
-        if (s != READ_OK)
-            return ATTACH_READ_FAILED;
+        if (s != READ_OK) {
+            a.scanFailed = true;
+            return s == ATTACH_OUT_OF_MEMORY ? s : ATTACH_READ_FAILED;
+        }
     }
     for (const auto& s : scan->summaries)
         s->Finish(scan->options.moments);
@@ -509,9 +510,12 @@ bool DataAccess::SummaryPending(const Dataset& dataset) const {
 }
 
 std::uint64_t DataAccess::PendingFrameLimit(const Dataset& dataset) const {
-    if (!SummaryPending(dataset))
+    const Attachment* a = AttachmentOf(dataset);
+    if (a == nullptr || (a->scan == nullptr && !a->scanFailed) ||
+        a->summaryOf.find(&dataset) != a->summaryOf.end()) {
         return std::numeric_limits<std::uint64_t>::max();
-    const std::uint64_t fs = std::max<std::uint64_t>(1, AttachmentOf(dataset)->source.frameSize);
+    }
+    const std::uint64_t fs = std::max<std::uint64_t>(1, a->source.frameSize);
     return std::max<std::uint64_t>(SUMMARY_FINEST_BLOCK, PENDING_RAW_BYTES / fs);
 }
 

@@ -145,8 +145,9 @@ public:
     // Whether the dataset's summary is among them: queries on it read every raw frame of
     // their range until then.
     bool SummaryPending(const Dataset& dataset) const;
-    // While the dataset's summary is pending, the most frames a caller on the user's thread
-    // should ask a query to read (PENDING_RAW_BYTES of frames); the largest number otherwise.
+    // While the dataset's summary is pending (or its scan failed, so that its extremes stay
+    // unknown), the most frames a caller on the user's thread should ask a query to read
+    // (PENDING_RAW_BYTES of frames); the largest number otherwise.
     std::uint64_t PendingFrameLimit(const Dataset& dataset) const;
     static constexpr std::uint64_t PENDING_RAW_BYTES = 4u << 20;
     // Whether the scan's threads have all ended, so that CompleteScan will not wait.

@@ -4,15 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QThread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "test_support.h"
+#include "viewer/data/open/measurement_open.h"
 #include "viewer/data/tools/recording_generator.h"
 #include "viewer/view/grafyon_doc.h"
 #include "viewer/view/grafyon_view.h"
@@ -170,6 +173,37 @@ TEST(ProgressiveOpen, ClosingOrOpeningAnotherStopsTheScanAndAReopenTakesTheCache
     EXPECT_TRUE(o.document.Access().LastAttachFromCache());
     EXPECT_FALSE(o.document.ScanPending());
     EXPECT_TRUE(o.document.Layout().Curves().front()->extremesKnown);
+}
+
+TEST(ProgressiveOpen, AFailedScanReportsAndClosesOnceNothingReadsTheDocument) {
+    TempDir dir;
+    const QString path = QString::fromStdString(WriteRecording(dir, 1'500'000));
+    Opened o(true);
+    DataAccess::ScanOptions slow;
+    slow.background = true;
+    slow.workers = 1;
+    slow.bufferBytes = 1;  // one frame per piece: still scanning when the file is cut
+    o.document.SetScanOptions(slow);
+    bool busy = true;
+    o.document.SetBusyCheck([&busy] { return busy; });
+    ASSERT_TRUE(o.document.OnOpenDocument(path));
+    ASSERT_TRUE(o.document.ScanPending());
+    const std::string data = o.document.Description().DataFiles().front()->fullPath;
+    ASSERT_EQ(::truncate(data.c_str(), 4096), 0);
+    o.document.FinishScan();
+    EXPECT_EQ(o.messages, std::vector<int>{MESSAGE_FILE_MAPPING});
+    // An export still reads it: the document stays, its long curves are not read meanwhile.
+    EXPECT_TRUE(o.document.HoldsData());
+    const Dataset& curve = *o.document.Layout().Curves().front();
+    EXPECT_FALSE(curve.extremesKnown);
+    EXPECT_LT(o.document.Access().PendingFrameLimit(curve), 1'500'000u);
+    busy = false;
+    for (int i = 0; i < 100 && o.document.HoldsData(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    EXPECT_FALSE(o.document.HoldsData());
+    EXPECT_EQ(o.messages.size(), 1u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <thread>
 
 #include <fcntl.h>
@@ -89,6 +90,7 @@ TEST(BackgroundScan, QueriesAnswerMeanwhileAndTheSummariesThatComeInAreThoseOfAn
     EXPECT_TRUE(access.SummaryPending(*r.wave));
     EXPECT_EQ(access.Summary(*r.wave), nullptr);
     EXPECT_FALSE(r.wave->extremesKnown);
+    EXPECT_EQ(access.PendingFrameLimit(*r.wave), DataAccess::PENDING_RAW_BYTES / 6);
     // Meanwhile from raw frames, exact.
     double lo = 0, hi = 0;
     ASSERT_EQ(access.Extremes(*r.wave, 0, Recording::FRAMES, lo, hi), QUERY_OK);
@@ -107,6 +109,7 @@ TEST(BackgroundScan, QueriesAnswerMeanwhileAndTheSummariesThatComeInAreThoseOfAn
     EXPECT_FALSE(access.SummaryPending(*r.wave));
     ASSERT_NE(access.Summary(*r.wave), nullptr);
     EXPECT_TRUE(r.wave->extremesKnown);
+    EXPECT_EQ(access.PendingFrameLimit(*r.wave), std::numeric_limits<std::uint64_t>::max());
     EXPECT_EQ(r.wave->minimum, wantMin);
     EXPECT_EQ(r.wave->maximum, wantMax);
     EXPECT_EQ(r.steps->minimum, stepsMin);
@@ -172,6 +175,8 @@ TEST(BackgroundScan, AFrameThatCannotBeReadIsAFailureNotSummaries) {
     EXPECT_FALSE(access.ScanPending(*r.d));
     EXPECT_EQ(access.Summary(*r.wave), nullptr);
     EXPECT_FALSE(r.wave->extremesKnown);
+    EXPECT_EQ(access.PendingFrameLimit(*r.wave), DataAccess::PENDING_RAW_BYTES / 6)
+        << "unknown extremes keep the reads short";
     access.WaitForCacheWriting();
     EXPECT_EQ(r.CacheFiles(), 0u);
 }
