@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <new>
 #include <numeric>
 #include <system_error>
 #include <thread>
 
+#include <sys/resource.h>
 #include <time.h>
+#include <unistd.h>
 
 #include "common/byte_order.h"
 #include "summary_cache.h"
@@ -18,6 +21,9 @@
 namespace grafyon {
 
 namespace {
+
+// How much a scan behind the first picture defers to the user's thread (a nice increment).
+constexpr int BACKGROUND_SCAN_NICE = 5;
 
 // Raw frames read per piece by the queries.
 constexpr std::uint64_t RAW_BUFFER_BYTES = 1u << 20;
@@ -434,7 +440,20 @@ bool DataAccess::StartScan(Attachment& a, bool here) {
     for (std::size_t k = 0; k < helpers; ++k) {
         scan.running.fetch_add(1);
         try {
-            scan.threads.emplace_back(work);
+            if (here) {
+                scan.threads.emplace_back(work);
+            } else {
+                // Behind the picture, the scan yields to the user's thread.
+                scan.threads.emplace_back([work] {
+                    const auto self = static_cast<id_t>(::gettid());
+                    errno = 0;
+                    const int nice = ::getpriority(PRIO_PROCESS, self);
+                    if (errno == 0)
+                        ::setpriority(PRIO_PROCESS, self,
+                                      std::min(19, nice + BACKGROUND_SCAN_NICE));
+                    work();
+                });
+            }
         } catch (const std::system_error&) {
             scan.running.fetch_sub(1);
             break;
