@@ -4,6 +4,8 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <bit>
@@ -220,6 +222,42 @@ TEST(SummaryCache, WritersAtOnceLeaveOneValidFileAndNoTemporaryOnes) {
     EXPECT_EQ(files, 1u);
     auto fresh = c.Fresh();
     EXPECT_TRUE(ReadSummaryCache(c.Path(), c.key, Cached::Pointers(fresh)));
+}
+
+TEST(SummaryCache, TwoProcessesOpeningTheSameNewFileLeaveOneValidCache) {
+    Cached c;
+    DataAccess::ScanOptions options;
+    options.cacheFolder = c.dir / "cache/";
+    std::vector<pid_t> children;
+    for (int k = 0; k < 2; ++k) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // Each child opens the measurement twice, each time scanning or reading the cache.
+            int failures = 0;
+            for (int i = 0; i < 2; ++i) {
+                DataAccess access;
+                access.SetScanOptions(options);
+                failures += access.Attach(*c.d) == ATTACH_OK ? 0 : 1;
+            }
+            ::_exit(failures);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(c.dir / "cache"))
+        files += e.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 1u);
+    DataAccess reopen;
+    reopen.SetScanOptions(options);
+    ASSERT_EQ(reopen.Attach(*c.d), ATTACH_OK);
+    EXPECT_TRUE(reopen.LastAttachFromCache());
+    EXPECT_TRUE(SameKeys(reopen.Summary(*c.wave)->Keys(), c.access.Summary(*c.wave)->Keys()));
 }
 
 TEST(SummaryCache, EvictionKeepsTheFolderUnderItsLimitOldestFirst) {
