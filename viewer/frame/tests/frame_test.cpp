@@ -378,6 +378,19 @@ TEST(MainFrame, CursorBRangeFromCursorsAndTheMeasurementPanel) {
     EXPECT_TRUE(f.frame->MeasurementPanel().isHidden());
 }
 
+TEST(MainFrame, TheScanBehindTheFirstPictureShowsInTheStatusBar) {
+    FrameFixture f;
+    const std::string path = WriteRecording(f.dir, "scanned.mdf", 400'000);
+    ASSERT_TRUE(f.frame->OpenFile(QString::fromStdString(path)));
+    CGrafyonDoc& document = *f.runtime.document;
+    ASSERT_TRUE(document.ScanPending());
+    EXPECT_EQ(f.frame->statusBar()->currentMessage(), "Reading the whole measurement: 0 %");
+    document.FinishScan();
+    EXPECT_FALSE(document.ScanPending());
+    EXPECT_EQ(f.frame->statusBar()->currentMessage(), "Ready");
+    EXPECT_TRUE(document.Layout().Curves().front()->extremesKnown);
+}
+
 TEST(MainFrame, SaveAsStoresTheMeasurementAndOpensTheStoredFile) {
     FrameFixture f;
     const std::string path = WriteRecording(f.dir, "source.mdf", 4000);
