@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,30 @@ QColor Color(std::uint32_t bgr) {
 
 QRect ToQRect(const GraphicRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+// Fills outer except inner: a frame or background around a rectangle that is filled next
+// anyway, so that no pixel is filled twice.
+void FillAround(QPainter& painter, const QRect& outer, const QRect& inner, const QColor& color) {
+    const QRect hole = inner.intersected(outer);
+    if (hole.isEmpty()) {
+        painter.fillRect(outer, color);
+        return;
+    }
+    if (hole.top() > outer.top())
+        painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), hole.top() - outer.top()),
+                         color);
+    if (hole.bottom() < outer.bottom())
+        painter.fillRect(QRect(outer.left(), hole.bottom() + 1, outer.width(),
+                               outer.bottom() - hole.bottom()),
+                         color);
+    if (hole.left() > outer.left())
+        painter.fillRect(
+            QRect(outer.left(), hole.top(), hole.left() - outer.left(), hole.height()), color);
+    if (hole.right() < outer.right())
+        painter.fillRect(
+            QRect(hole.right() + 1, hole.top(), outer.right() - hole.right(), hole.height()),
+            color);
 }
 
 // Ticks of one kind along a scale: calls visit(position value) for every multiple.
@@ -67,7 +92,8 @@ const DiagramDrawing* CGraphicPainter::Drawing(const CGraphicDiagram& diagram) c
     return found == m_drawings.end() ? nullptr : &found->second;
 }
 
-int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip) {
+int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip,
+                           const QColor* clear) {
     if (m_layout == nullptr)
         return LAYOUT_INTERNAL;
     if (forceFull) {
@@ -85,6 +111,19 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
     }
     if (static_cast<int>(m_objects.size()) != m_layout->ObjectCount())
         RebuildObjects();
+    if (clear != nullptr) {
+        QRegion uncovered(clip);
+        if ((flags & DRAW_OBJECTS) && (flags & DRAW_BACKGROUNDS)) {
+            for (const CGraphicObject* object : m_objects) {
+                const QRect rect = ToQRect(object->Rect());
+                if (rect.intersects(clip) && (object->Type() == GRAPHIC_DIAGRAM_TYPE ||
+                                              object->Type() == GRAPHIC_X_AXIS_TYPE))
+                    uncovered -= rect;
+            }
+        }
+        for (const QRect& rect : uncovered)
+            painter.fillRect(rect, *clear);
+    }
     if (flags & DRAW_SEPARATORS) {
         for (std::size_t i = 0; i + 1 < m_objects.size(); ++i) {
             DrawSeparator(painter, m_objects[i]->Rect().bottom, m_layout->ClientRect().Width());
@@ -125,23 +164,28 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
 
 void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags) {
     const QRect rect = ToQRect(diagram.Rect());
-    if (flags & DRAW_BACKGROUNDS)
-        painter.fillRect(rect, Color(diagram.backgroundColor));
     Dataset* front = diagram.curve;
+    const GraphicRect& plot = diagram.PlotRect();
+    const bool plotUsable = plot.Width() >= 1 && plot.Height() >= 1;
+    // The plot and its frame are filled below: the background leaves them out.
+    const QRect frame(plot.left - 1, plot.top - 1, plot.Width() + 2, plot.Height() + 2);
+    if (flags & DRAW_BACKGROUNDS) {
+        if (front != nullptr && plotUsable)
+            FillAround(painter, rect, frame, Color(diagram.backgroundColor));
+        else
+            painter.fillRect(rect, Color(diagram.backgroundColor));
+    }
     if (front == nullptr)
         return;
-    const GraphicRect& plot = diagram.PlotRect();
     painter.save();
     painter.setClipRect(rect);
-    const bool plotUsable = plot.Width() >= 1 && plot.Height() >= 1;
     const double minimum = front->display.displayMinimum;
     const double maximum = front->display.displayMaximum;
     const TickSet ticks = plotUsable ? diagram.Ticks() : TickSet{};
     const int maxLines = std::max(0, plot.Height() / 4 + 2);
 
     if (plotUsable) {
-        painter.fillRect(QRect(plot.left - 1, plot.top - 1, plot.Width() + 2, plot.Height() + 2),
-                         Color(diagram.plotFrame));
+        FillAround(painter, frame, ToQRect(plot), Color(diagram.plotFrame));
         painter.fillRect(ToQRect(plot), Color(diagram.plotBackground));
         if (diagram.rangeBands != nullptr) {
             for (const RangeBand& band : *diagram.rangeBands) {

@@ -1,6 +1,7 @@
 // Paints a diagram layout with QPainter: separators, diagrams, axes and cursors.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -57,8 +58,11 @@ public:
     bool IsBound() const { return m_layout != nullptr; }
 
     // Draws with the given flags (the cursor flag is handled by PaintCursors);
-    // 0 or the layout pass's error, -100 when not bound.
-    int Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip);
+    // 0 or the layout pass's error, -100 when not bound. With a clear colour, what the
+    // objects' backgrounds do not cover inside clip is filled with it first (the same
+    // picture as filling all of clip first, without filling most pixels twice).
+    int Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip,
+              const QColor* clear = nullptr);
     // Draws the cursor cross of every diagram as an inversion of what is below, and
     // the value boxes. With the image the painter's target shows (the view's cache), the
     // inverted strips are copied from it, which is much faster than a difference blend.
