@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 #include "model/axis_scale.h"
 #include "model/curve_color.h"
@@ -130,15 +132,23 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
         }
     }
     if (flags & DRAW_OBJECTS) {
+        // Objects do not overlap, so each layer can be drawn for all of them at once: what
+        // lies below the curves, the curves, and the ticks and texts above them.
+        std::vector<const CGraphicDiagram*> diagrams;
         for (CGraphicObject* object : m_objects) {
             if (!ToQRect(object->Rect()).intersects(clip))
                 continue;
             if (object->Type() == GRAPHIC_DIAGRAM_TYPE) {
-                DrawDiagram(painter, static_cast<const CGraphicDiagram&>(*object), flags);
+                const auto& diagram = static_cast<const CGraphicDiagram&>(*object);
+                DrawDiagramUnder(painter, diagram, flags);
+                diagrams.push_back(&diagram);
             } else if (object->Type() == GRAPHIC_X_AXIS_TYPE) {
                 DrawAxis(painter, static_cast<CGraphicXAxis&>(*object), flags);
             }
         }
+        DrawAllCurves(painter, diagrams);
+        for (const CGraphicDiagram* diagram : diagrams)
+            DrawDiagramOver(painter, *diagram);
     }
     painter.restore();
     return 0;
@@ -162,7 +172,8 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
     line(y + gap - 1, Qt::black);
 }
 
-void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags) {
+void CGraphicPainter::DrawDiagramUnder(QPainter& painter, const CGraphicDiagram& diagram,
+                                       int flags) const {
     const QRect rect = ToQRect(diagram.Rect());
     Dataset* front = diagram.curve;
     const GraphicRect& plot = diagram.PlotRect();
@@ -175,71 +186,126 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
         else
             painter.fillRect(rect, Color(diagram.backgroundColor));
     }
+    if (front == nullptr || !plotUsable)
+        return;
+    painter.save();
+    painter.setClipRect(rect);
+    FillAround(painter, frame, ToQRect(plot), Color(diagram.plotFrame));
+    painter.fillRect(ToQRect(plot), Color(diagram.plotBackground));
+    if (diagram.rangeBands != nullptr) {
+        for (const RangeBand& band : *diagram.rangeBands) {
+            if (band.left < plot.left || band.right < band.left)
+                continue;
+            const QRect fill(band.left, plot.top, band.right - band.left + 1, plot.Height());
+            painter.fillRect(fill.intersected(ToQRect(plot)), Color(diagram.rangeColor));
+        }
+    }
+    const TickSet ticks = diagram.Ticks();
+    if (diagram.yGrid && ticks.major > 0.0) {
+        painter.setClipRect(ToQRect(plot));
+        const double minimum = front->display.displayMinimum;
+        const double maximum = front->display.displayMaximum;
+        QPen grid(Color(diagram.gridColor), 1, Qt::DotLine);
+        painter.setPen(grid);
+        painter.setBackground(Color(diagram.plotBackground));
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        ForEachMultiple(minimum, maximum, ticks.major, std::max(0, plot.Height() / 4 + 2),
+                        [&](double v) {
+                            const int row = ValueToRow(v, minimum, maximum, plot);
+                            painter.drawLine(plot.left, row, plot.right - 1, row);
+                        });
+    }
+    painter.restore();
+}
+
+namespace {
+
+// The curves a diagram draws, the front curve last (on top).
+std::vector<const Dataset*> DrawnCurves(const CGraphicDiagram& diagram) {
+    std::vector<const Dataset*> curves;
+    if (diagram.curveList != nullptr) {
+        for (const Dataset* c : *diagram.curveList) {
+            if (c != diagram.curve)
+                curves.push_back(c);
+        }
+    }
+    curves.push_back(diagram.curve);
+    return curves;
+}
+
+bool CurveDrawn(const DatasetDisplay& d) {
+    return std::min<int>(d.pointCount, static_cast<int>(d.points.size())) >= 1 &&
+           d.displayMaximum > d.displayMinimum && CurveLineVisible(d.color);
+}
+
+}  // namespace
+
+void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagram,
+                                 QPolygon& line) {
+    const GraphicRect& plot = diagram.PlotRect();
+    if (diagram.curve == nullptr || plot.Width() < 1 || plot.Height() < 1)
+        return;
+    painter.save();
+    painter.setClipRect(ToQRect(plot));
+    for (const Dataset* curve : DrawnCurves(diagram)) {
+        const DatasetDisplay& d = curve->display;
+        if (!CurveDrawn(d))
+            continue;
+        const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
+        const int shift = plot.top - d.bufferPlotTop;
+        line.resize(count);
+        QPoint* out = line.data();
+        for (int i = 0; i < count; ++i) {
+            const CurvePoint& p = d.points[static_cast<std::size_t>(i)];
+            out[i] = QPoint(p.x, p.y + shift);
+        }
+        painter.setPen(QPen(Color(d.color), 1));
+        if (count == 1) {
+            painter.drawPoint(out[0]);
+        } else {
+            painter.drawPolyline(out, count);
+        }
+    }
+    painter.restore();
+}
+
+bool CGraphicPainter::CurvesInside(const CGraphicDiagram& diagram, const QRect& band) {
+    const GraphicRect& plot = diagram.PlotRect();
+    if (diagram.curve == nullptr || plot.Width() < 1 || plot.Height() < 1)
+        return true;
+    for (const Dataset* curve : DrawnCurves(diagram)) {
+        const DatasetDisplay& d = curve->display;
+        if (!CurveDrawn(d))
+            continue;
+        const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
+        const int shift = plot.top - d.bufferPlotTop;
+        for (int i = 0; i < count; ++i) {
+            const CurvePoint& p = d.points[static_cast<std::size_t>(i)];
+            if (!band.contains(p.x, p.y + shift))
+                return false;
+        }
+    }
+    return true;
+}
+
+void CGraphicPainter::DrawDiagramOver(QPainter& painter, const CGraphicDiagram& diagram) {
+    Dataset* front = diagram.curve;
     if (front == nullptr)
         return;
+    const QRect rect = ToQRect(diagram.Rect());
+    const GraphicRect& plot = diagram.PlotRect();
+    const bool plotUsable = plot.Width() >= 1 && plot.Height() >= 1;
     painter.save();
     painter.setClipRect(rect);
     const double minimum = front->display.displayMinimum;
     const double maximum = front->display.displayMaximum;
-    const TickSet ticks = plotUsable ? diagram.Ticks() : TickSet{};
     const int maxLines = std::max(0, plot.Height() / 4 + 2);
-
-    if (plotUsable) {
-        FillAround(painter, frame, ToQRect(plot), Color(diagram.plotFrame));
-        painter.fillRect(ToQRect(plot), Color(diagram.plotBackground));
-        if (diagram.rangeBands != nullptr) {
-            for (const RangeBand& band : *diagram.rangeBands) {
-                if (band.left < plot.left || band.right < band.left)
-                    continue;
-                const QRect fill(band.left, plot.top, band.right - band.left + 1, plot.Height());
-                painter.fillRect(fill.intersected(ToQRect(plot)), Color(diagram.rangeColor));
-            }
-        }
-        painter.setClipRect(ToQRect(plot));
-        if (diagram.yGrid && ticks.major > 0.0) {
-            QPen grid(Color(diagram.gridColor), 1, Qt::DotLine);
-            painter.setPen(grid);
-            painter.setBackground(Color(diagram.plotBackground));
-            painter.setBackgroundMode(Qt::OpaqueMode);
-            ForEachMultiple(minimum, maximum, ticks.major, maxLines, [&](double v) {
-                const int row = ValueToRow(v, minimum, maximum, plot);
-                painter.drawLine(plot.left, row, plot.right - 1, row);
-            });
-            painter.setBackgroundMode(Qt::TransparentMode);
-        }
-        std::vector<Dataset*> curves;
-        if (diagram.curveList != nullptr) {
-            for (Dataset* c : *diagram.curveList) {
-                if (c != front)
-                    curves.push_back(c);
-            }
-        }
-        curves.push_back(front);
-        for (Dataset* curve : curves) {
-            const DatasetDisplay& d = curve->display;
-            const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
-            if (count < 1 || !(d.displayMaximum > d.displayMinimum) || !CurveLineVisible(d.color))
-                continue;
-            const int shift = plot.top - d.bufferPlotTop;
-            QPolygon line(count);
-            for (int i = 0; i < count; ++i) {
-                line.setPoint(i, d.points[static_cast<std::size_t>(i)].x,
-                              d.points[static_cast<std::size_t>(i)].y + shift);
-            }
-            painter.setPen(QPen(Color(d.color), 1));
-            if (count == 1) {
-                painter.drawPoint(line.point(0));
-            } else {
-                painter.drawPolyline(line);
-            }
-        }
-        painter.setClipRect(rect);
-    }
 
     // The tick strip left of the plot and the labels, in the front curve's color.
     const QColor text = Color(CurveTextColor(front->display.color));
     painter.setPen(QPen(text, 1));
     if (plotUsable) {
+        const TickSet ticks = diagram.Ticks();
         const int right = plot.left - 2;
         const std::pair<double, int> kinds[] = {{ticks.sub, 2}, {ticks.minor, 3}, {ticks.major, 5}};
         for (const auto& [step, length] : kinds) {
@@ -264,16 +330,71 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
     const QRect titleRect(QPoint(diagram.Rect().left + titleOffset + 5, diagram.Rect().top),
                           QPoint(diagram.Rect().right - 3 - 1, plot.top - 2 - 1));
     if (titleRect.width() > 0 && titleRect.height() > 0) {
-        painter.save();
         painter.setClipRect(titleRect);
         const int width = metrics.horizontalAdvance(title);
         const int x = width <= titleRect.width()
                           ? titleRect.left() + (titleRect.width() - width) / 2
                           : titleRect.right() + 1 - width;
         painter.drawText(QPoint(x, titleRect.top() + metrics.ascent()), title);
-        painter.restore();
     }
     painter.restore();
+}
+
+void CGraphicPainter::DrawAllCurves(QPainter& painter,
+                                    const std::vector<const CGraphicDiagram*>& diagrams) {
+    // The curves of two diagrams lie in disjoint rows of the picture: on an image without a
+    // transformation, a helper thread draws every other diagram through an image of its own
+    // rows. A line that ends outside those rows would be clipped to them at another place
+    // than to the whole picture, so such a diagram stays on this thread, and so does
+    // everything when there is only one diagram.
+    std::vector<const CGraphicDiagram*> mine, helper;
+    QImage* image = painter.device() != nullptr && painter.device()->devType() == QInternal::Image
+                        ? static_cast<QImage*>(painter.device())
+                        : nullptr;
+    const bool split =
+        parallelCurves && diagrams.size() > 1 && image != nullptr &&
+        image->devicePixelRatio() == 1.0 && painter.transform().type() == QTransform::TxNone &&
+        !painter.hasClipping() && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+        (image->format() == QImage::Format_RGB32 ||
+         image->format() == QImage::Format_ARGB32_Premultiplied);
+    for (std::size_t i = 0; i < diagrams.size(); ++i) {
+        const CGraphicDiagram& d = *diagrams[i];
+        const QRect band = ToQRect(d.Rect()).intersected(image ? image->rect() : QRect());
+        if (split && i % 2 == 1 && !band.isEmpty() && CurvesInside(d, band))
+            helper.push_back(&d);
+        else
+            mine.push_back(&d);
+    }
+    helperDiagrams = static_cast<int>(helper.size());
+    std::thread worker;
+    if (!helper.empty()) {
+        // The painter holds the image's only copy: bits() does not detach it.
+        std::uint8_t* bits = image->bits();
+        const qsizetype bytesPerLine = image->bytesPerLine();
+        const QRect whole = image->rect();
+        const QImage::Format format = image->format();
+        try {
+            worker = std::thread([bits, bytesPerLine, whole, format, &helper] {
+                QPolygon line;
+                for (const CGraphicDiagram* d : helper) {
+                    const QRect band = ToQRect(d->Rect()).intersected(whole);
+                    QImage rows(bits + band.top() * bytesPerLine, whole.width(), band.height(),
+                                bytesPerLine, format);
+                    QPainter p(&rows);
+                    p.translate(0, -band.top());
+                    DrawCurves(p, *d, line);
+                }
+            });
+        } catch (const std::system_error&) {
+            mine.insert(mine.end(), helper.begin(), helper.end());
+            helper.clear();
+            helperDiagrams = 0;
+        }
+    }
+    for (const CGraphicDiagram* d : mine)
+        DrawCurves(painter, *d, m_line);
+    if (worker.joinable())
+        worker.join();
 }
 
 void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const {

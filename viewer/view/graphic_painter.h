@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
 
@@ -83,10 +84,21 @@ public:
     const DiagramDrawing* Drawing(const CGraphicDiagram& diagram) const;
 
     bool forceFull = false;
+    // Curves of different diagrams may be drawn on two threads (the same picture as on one).
+    bool parallelCurves = true;
+    // Diagrams whose curves the last Paint drew on the helper thread (for tests).
+    int helperDiagrams = 0;
 
 private:
     void DrawSeparator(QPainter& painter, int y, int width) const;
-    void DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags);
+    // A diagram in three layers: backgrounds, range bands and grid; its curves; ticks and
+    // texts.
+    void DrawDiagramUnder(QPainter& painter, const CGraphicDiagram& diagram, int flags) const;
+    static void DrawCurves(QPainter& painter, const CGraphicDiagram& diagram, QPolygon& line);
+    void DrawDiagramOver(QPainter& painter, const CGraphicDiagram& diagram);
+    void DrawAllCurves(QPainter& painter, const std::vector<const CGraphicDiagram*>& diagrams);
+    // Whether every point of the diagram's curves lies inside band.
+    static bool CurvesInside(const CGraphicDiagram& diagram, const QRect& band);
     void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
     void DrawCursor(QPainter& painter, const CGraphicDiagram& diagram, const QImage* below);
 
@@ -94,6 +106,7 @@ private:
     std::vector<CGraphicObject*> m_objects;
     // Per diagram of the layout; emptied whenever the objects are read again.
     std::map<const CGraphicDiagram*, DiagramDrawing> m_drawings;
+    QPolygon m_line;  // reused for every curve drawn on the caller's thread
 };
 
 // Text height and character unit of a font, as the layout pass measures them.

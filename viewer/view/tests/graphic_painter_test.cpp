@@ -125,6 +125,87 @@ TEST(GraphicPainter, PlotCurveAndBands) {
     EXPECT_LE(s.list[0]->display.pointCount, 2 * plot.Width());
 }
 
+// Noise that changes every frame: every column of a curve is a tall vertical run, as on a
+// long recording.
+double Noise(const Dataset& d, std::uint64_t f) {
+    std::uint64_t x = (f + 1) * 0x9E3779B97F4A7C15ull ^ reinterpret_cast<std::uintptr_t>(&d);
+    x ^= x >> 29;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 32;
+    return d.factor * (static_cast<double>(x % 2001) / 1000.0 - 1.0) + d.offset;
+}
+
+// The picture as it was drawn before: everything white first, one thread, diagrams one
+// after the other.
+QImage PaintPlainly(Scene& s) {
+    s.painter.parallelCurves = false;
+    QImage image = s.Paint();
+    s.painter.parallelCurves = true;
+    return image;
+}
+
+// The view's way: what the objects leave free cleared on a picture that still shows the
+// previous one, curves of every other diagram on a second thread.
+QImage PaintFast(Scene& s, QImage image) {
+    QPainter p(&image);
+    const QColor white(Qt::white);
+    s.result = s.painter.Paint(p, s.font, DRAW_ALL & ~DRAW_CURSORS, image.rect(), &white);
+    return image;
+}
+
+TEST(GraphicPainter, ClearingAroundObjectsAndASecondThreadGiveTheSamePicture) {
+    Scene s(5);
+    s.values.SetFormula(Noise);
+    s.layout.SetDiagramCount(4);
+    s.layout.SetTopAxis(true);
+    s.layout.SetYGrid(true);
+    s.layout.SetBandBuilder([](std::vector<RangeBand>& b, const GraphicRect& plot, double, double) {
+        b = {{plot.left + 30, plot.left + 90}};
+    });
+    QImage garbage(640, 480, QImage::Format_RGB32);
+    garbage.fill(QColor(0xFF, 0x00, 0xFF));
+
+    const QImage plain = PaintPlainly(s);
+    ASSERT_EQ(s.result, 0);
+    EXPECT_EQ(s.painter.helperDiagrams, 0);
+    const QImage fast = PaintFast(s, garbage);
+    ASSERT_EQ(s.result, 0);
+    EXPECT_EQ(s.painter.helperDiagrams, 2);  // diagrams 1 and 3
+    EXPECT_TRUE(fast == plain);
+
+    // A curve scaled so that it leaves its diagram (its lines clipped by the picture's
+    // edge or reaching into other rows) stays on the caller's thread: still the same.
+    ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(1).curve, -0.2, 0.1), 1);
+    ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(3).curve, 0.5, 0.6), 1);
+    const QImage plainScaled = PaintPlainly(s);
+    const QImage fastScaled = PaintFast(s, plain);
+    EXPECT_EQ(s.painter.helperDiagrams, 0);
+    EXPECT_TRUE(fastScaled == plainScaled);
+    EXPECT_FALSE(fastScaled == plain);
+
+    // All curves in one diagram: one thread, the front curve on top.
+    s.layout.SetViewMode(ViewMode::AllCurves);
+    const QImage plainAll = PaintPlainly(s);
+    EXPECT_TRUE(PaintFast(s, garbage) == plainAll);
+    EXPECT_EQ(s.painter.helperDiagrams, 0);
+
+    // Sizing: separators and backgrounds only; the rest cleared.
+    s.layout.SetViewMode(ViewMode::CurvePerDiagram);
+    QImage sizing(640, 480, QImage::Format_RGB32);
+    sizing.fill(Qt::white);
+    {
+        QPainter p(&sizing);
+        s.painter.Paint(p, s.font, DRAW_SEPARATORS | DRAW_BACKGROUNDS, sizing.rect());
+    }
+    QImage sizingFast = garbage;
+    {
+        QPainter p(&sizingFast);
+        const QColor white(Qt::white);
+        s.painter.Paint(p, s.font, DRAW_SEPARATORS | DRAW_BACKGROUNDS, sizingFast.rect(), &white);
+    }
+    EXPECT_TRUE(sizingFast == sizing);
+}
+
 int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int right, QRgb color) {
     int leftmost = -1;
     for (int x = left; x < right; ++x) {
