@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <system_error>
-#include <thread>
+#include <functional>
+#include <memory>
 
 #include "model/axis_scale.h"
 #include "model/curve_color.h"
@@ -342,59 +342,59 @@ void CGraphicPainter::DrawDiagramOver(QPainter& painter, const CGraphicDiagram& 
 
 void CGraphicPainter::DrawAllCurves(QPainter& painter,
                                     const std::vector<const CGraphicDiagram*>& diagrams) {
-    // The curves of two diagrams lie in disjoint rows of the picture: on an image without a
-    // transformation, a helper thread draws every other diagram through an image of its own
-    // rows. A line that ends outside those rows would be clipped to them at another place
-    // than to the whole picture, so such a diagram stays on this thread, and so does
-    // everything when there is only one diagram.
-    std::vector<const CGraphicDiagram*> mine, helper;
+    // The curves of two diagrams lie in disjoint rows of the picture, so on an image without
+    // a transformation each diagram's curves can be drawn through an image of its own rows,
+    // and those of two diagrams at the same time. A line that ends outside those rows would
+    // be clipped to them at another place than to the whole picture, so such a diagram is
+    // drawn on the whole picture as before.
+    bandDiagrams = 0;
+    helperDiagrams = 0;
     QImage* image = painter.device() != nullptr && painter.device()->devType() == QInternal::Image
                         ? static_cast<QImage*>(painter.device())
                         : nullptr;
-    const bool split =
+    const bool bands =
         parallelCurves && diagrams.size() > 1 && image != nullptr &&
         image->devicePixelRatio() == 1.0 && painter.transform().type() == QTransform::TxNone &&
         !painter.hasClipping() && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
         (image->format() == QImage::Format_RGB32 ||
          image->format() == QImage::Format_ARGB32_Premultiplied);
-    for (std::size_t i = 0; i < diagrams.size(); ++i) {
-        const CGraphicDiagram& d = *diagrams[i];
-        const QRect band = ToQRect(d.Rect()).intersected(image ? image->rect() : QRect());
-        if (split && i % 2 == 1 && !band.isEmpty() && CurvesInside(d, band))
-            helper.push_back(&d);
-        else
-            mine.push_back(&d);
-    }
-    helperDiagrams = static_cast<int>(helper.size());
-    std::thread worker;
-    if (!helper.empty()) {
+    std::vector<std::function<void()>> jobs;
+    if (bands) {
         // The painter holds the image's only copy: bits() does not detach it.
         std::uint8_t* bits = image->bits();
         const qsizetype bytesPerLine = image->bytesPerLine();
-        const QRect whole = image->rect();
+        const int width = image->width();
         const QImage::Format format = image->format();
-        try {
-            worker = std::thread([bits, bytesPerLine, whole, format, &helper] {
+        const QRect whole = image->rect();
+        for (const CGraphicDiagram* d : diagrams) {
+            const QRect band = ToQRect(d->Rect()).intersected(whole);
+            if (band.isEmpty() || !CurvesInside(*d, band))
+                continue;
+            jobs.emplace_back([=] {
+                QImage rows(bits + band.top() * bytesPerLine, width, band.height(), bytesPerLine,
+                            format);
+                QPainter p(&rows);
+                p.translate(0, -band.top());
                 QPolygon line;
-                for (const CGraphicDiagram* d : helper) {
-                    const QRect band = ToQRect(d->Rect()).intersected(whole);
-                    QImage rows(bits + band.top() * bytesPerLine, whole.width(), band.height(),
-                                bytesPerLine, format);
-                    QPainter p(&rows);
-                    p.translate(0, -band.top());
-                    DrawCurves(p, *d, line);
-                }
+                DrawCurves(p, *d, line);
             });
-        } catch (const std::system_error&) {
-            mine.insert(mine.end(), helper.begin(), helper.end());
-            helper.clear();
-            helperDiagrams = 0;
         }
     }
-    for (const CGraphicDiagram* d : mine)
-        DrawCurves(painter, *d, m_line);
-    if (worker.joinable())
-        worker.join();
+    // Those not drawn through their rows first: they lie in other rows, so the order does
+    // not matter.
+    if (jobs.size() < diagrams.size()) {
+        for (const CGraphicDiagram* d : diagrams) {
+            const QRect band = image ? ToQRect(d->Rect()).intersected(image->rect()) : QRect();
+            if (!bands || band.isEmpty() || !CurvesInside(*d, band))
+                DrawCurves(painter, *d, m_line);
+        }
+    }
+    if (jobs.empty())
+        return;
+    if (!m_jobs)
+        m_jobs = std::make_unique<SharedJobs>();
+    bandDiagrams = static_cast<int>(jobs.size());
+    helperDiagrams = static_cast<int>(m_jobs->Run(jobs));
 }
 
 void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const {

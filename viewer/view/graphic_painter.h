@@ -9,7 +9,10 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
+
+#include "shared_jobs.h"
 
 class QPainter;
 
@@ -86,7 +89,9 @@ public:
     bool forceFull = false;
     // Curves of different diagrams may be drawn on two threads (the same picture as on one).
     bool parallelCurves = true;
-    // Diagrams whose curves the last Paint drew on the helper thread (for tests).
+    // Diagrams whose curves the last Paint drew through images of their own rows, and how
+    // many of them on the helper thread (for tests).
+    int bandDiagrams = 0;
     int helperDiagrams = 0;
 
 private:
@@ -106,7 +111,8 @@ private:
     std::vector<CGraphicObject*> m_objects;
     // Per diagram of the layout; emptied whenever the objects are read again.
     std::map<const CGraphicDiagram*, DiagramDrawing> m_drawings;
-    QPolygon m_line;  // reused for every curve drawn on the caller's thread
+    QPolygon m_line;  // reused for every curve drawn on the whole picture
+    std::unique_ptr<SharedJobs> m_jobs;
 };
 
 // Text height and character unit of a font, as the layout pass measures them.

@@ -145,7 +145,7 @@ QImage PaintPlainly(Scene& s) {
 }
 
 // The view's way: what the objects leave free cleared on a picture that still shows the
-// previous one, curves of every other diagram on a second thread.
+// previous one, curves drawn through images of their diagrams' rows on two threads.
 QImage PaintFast(Scene& s, QImage image) {
     QPainter p(&image);
     const QColor white(Qt::white);
@@ -167,19 +167,22 @@ TEST(GraphicPainter, ClearingAroundObjectsAndASecondThreadGiveTheSamePicture) {
 
     const QImage plain = PaintPlainly(s);
     ASSERT_EQ(s.result, 0);
-    EXPECT_EQ(s.painter.helperDiagrams, 0);
+    EXPECT_EQ(s.painter.bandDiagrams, 0);
     const QImage fast = PaintFast(s, garbage);
     ASSERT_EQ(s.result, 0);
-    EXPECT_EQ(s.painter.helperDiagrams, 2);  // diagrams 1 and 3
+    EXPECT_EQ(s.painter.bandDiagrams, 4);
     EXPECT_TRUE(fast == plain);
+    // Whoever draws them, the picture is the same (the helper may be slow to start).
+    for (int i = 0; i < 20 && s.painter.helperDiagrams == 0; ++i)
+        EXPECT_TRUE(PaintFast(s, garbage) == plain);
+    EXPECT_GT(s.painter.helperDiagrams, 0);
 
-    // A curve scaled so that it leaves its diagram (its lines clipped by the picture's
-    // edge or reaching into other rows) stays on the caller's thread: still the same.
+    // Curves scaled so that they leave their diagrams are drawn on the whole picture.
     ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(1).curve, -0.2, 0.1), 1);
     ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(3).curve, 0.5, 0.6), 1);
     const QImage plainScaled = PaintPlainly(s);
     const QImage fastScaled = PaintFast(s, plain);
-    EXPECT_EQ(s.painter.helperDiagrams, 0);
+    EXPECT_EQ(s.painter.bandDiagrams, 2);
     EXPECT_TRUE(fastScaled == plainScaled);
     EXPECT_FALSE(fastScaled == plain);
 
@@ -187,7 +190,7 @@ TEST(GraphicPainter, ClearingAroundObjectsAndASecondThreadGiveTheSamePicture) {
     s.layout.SetViewMode(ViewMode::AllCurves);
     const QImage plainAll = PaintPlainly(s);
     EXPECT_TRUE(PaintFast(s, garbage) == plainAll);
-    EXPECT_EQ(s.painter.helperDiagrams, 0);
+    EXPECT_EQ(s.painter.bandDiagrams, 0);
 
     // Sizing: separators and backgrounds only; the rest cleared.
     s.layout.SetViewMode(ViewMode::CurvePerDiagram);
