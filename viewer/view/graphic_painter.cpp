@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -81,6 +82,7 @@ void CGraphicPainter::Bind(CGraphicLayout* layout) {
 void CGraphicPainter::RebuildObjects() {
     m_objects.clear();
     m_drawings.clear();
+    m_boxes.clear();
     if (m_layout == nullptr)
         return;
     for (int i = 0; i < m_layout->ObjectCount(); ++i) {
@@ -454,8 +456,51 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
     painter.restore();
 }
 
+bool CGraphicPainter::BoxInputs::operator==(const BoxInputs& o) const {
+    return front == o.front && cursorOn == o.cursorOn && cursorColumn == o.cursorColumn &&
+           inSamples == o.inSamples && cursorSample == o.cursorSample &&
+           std::bit_cast<std::uint64_t>(cursorTime) == std::bit_cast<std::uint64_t>(o.cursorTime) &&
+           std::bit_cast<std::uint64_t>(value) == std::bit_cast<std::uint64_t>(o.value) &&
+           rect == o.rect && plotTop == o.plotTop && titleOffset == o.titleOffset &&
+           boxWidth == o.boxWidth && formatWidth == o.formatWidth &&
+           formatPrecision == o.formatPrecision && formatConversion == o.formatConversion &&
+           font == o.font;
+}
+
 CursorBoxLayout CGraphicPainter::CursorBox(const CGraphicDiagram& diagram,
                                            const QFont& font) const {
+    // A cursor step asks for every box several times (repaint region, drawing, the regions
+    // drawn); texts and their widths are worked out once for one state of everything the
+    // box depends on.
+    if (m_layout == nullptr)
+        return {};
+    const DiagramDrawing* drawn = Drawing(diagram);
+    const CursorValueFormat& format = diagram.cursorValueFormat;
+    BoxInputs inputs{diagram.curve,
+                     m_layout->cursorOn,
+                     m_layout->cursorColumn,
+                     m_layout->AxisInSamples(),
+                     m_layout->cursorSample,
+                     m_layout->cursorTime,
+                     diagram.curve ? diagram.curve->display.valueAtCursor : 0.0,
+                     diagram.Rect(),
+                     diagram.PlotRect().top,
+                     drawn ? drawn->titleOffset : 0,
+                     diagram.cursorBoxWidth,
+                     format.width,
+                     format.precision,
+                     format.conversion,
+                     font};
+    auto& memo = m_boxes[&diagram];
+    if (memo.first && *memo.first == inputs)
+        return memo.second;
+    memo.second = ComputeCursorBox(diagram, font);
+    memo.first = std::move(inputs);
+    return memo.second;
+}
+
+CursorBoxLayout CGraphicPainter::ComputeCursorBox(const CGraphicDiagram& diagram,
+                                                  const QFont& font) const {
     CursorBoxLayout layout;
     const Dataset* front = diagram.curve;
     if (m_layout == nullptr || front == nullptr || !m_layout->cursorOn ||

@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "model/graphic_rect.h"
 #include "shared_jobs.h"
 
 class QPainter;
@@ -20,6 +22,7 @@ namespace grafyon {
 
 class CGraphicLayout;
 class CGraphicObject;
+class Dataset;
 class CGraphicDiagram;
 class CGraphicXAxis;
 
@@ -107,10 +110,34 @@ private:
     void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
     void DrawCursor(QPainter& painter, const CGraphicDiagram& diagram, const QImage* below);
 
+    CursorBoxLayout ComputeCursorBox(const CGraphicDiagram& diagram, const QFont& font) const;
+    // Everything a cursor box depends on.
+    struct BoxInputs {
+        const Dataset* front;
+        bool cursorOn;
+        int cursorColumn;
+        bool inSamples;
+        std::int64_t cursorSample;
+        double cursorTime;
+        double value;
+        GraphicRect rect;
+        int plotTop;
+        int titleOffset;
+        int boxWidth;
+        int formatWidth;
+        int formatPrecision;
+        char formatConversion;
+        QFont font;
+        bool operator==(const BoxInputs& other) const;
+    };
+
     CGraphicLayout* m_layout = nullptr;
     std::vector<CGraphicObject*> m_objects;
     // Per diagram of the layout; emptied whenever the objects are read again.
     std::map<const CGraphicDiagram*, DiagramDrawing> m_drawings;
+    // The last box worked out per diagram, with what it was worked out from.
+    mutable std::map<const CGraphicDiagram*, std::pair<std::optional<BoxInputs>, CursorBoxLayout>>
+        m_boxes;
     QPolygon m_line;  // reused for every curve drawn on the whole picture
     std::unique_ptr<SharedJobs> m_jobs;
 };

@@ -209,6 +209,60 @@ TEST(GraphicPainter, ClearingAroundObjectsAndASecondThreadGiveTheSamePicture) {
     EXPECT_TRUE(sizingFast == sizing);
 }
 
+// The cursor box a painter that never drew a box before works out for the layout's state
+// (after drawing the diagrams once, for the titles' widths).
+CursorBoxLayout FreshBox(Scene& s, int diagram) {
+    CGraphicPainter fresh;
+    fresh.Bind(&s.layout);
+    QImage image(640, 480, QImage::Format_RGB32);
+    QPainter p(&image);
+    fresh.Paint(p, s.font, DRAW_ALL, image.rect());
+    return fresh.CursorBox(s.layout.Diagram(diagram), s.font);
+}
+
+void ExpectSameBox(const CursorBoxLayout& a, const CursorBoxLayout& b) {
+    EXPECT_EQ(a.box, b.box);
+    EXPECT_EQ(a.position, b.position);
+    EXPECT_EQ(a.value, b.value);
+    EXPECT_EQ(a.positionRect, b.positionRect);
+    EXPECT_EQ(a.valueRect, b.valueRect);
+    EXPECT_EQ(a.baseline, b.baseline);
+}
+
+TEST(GraphicPainter, RememberedCursorBoxesFollowEveryChangeOfWhatTheyShow) {
+    Scene s(2);
+    s.Paint();
+    s.layout.cursorOn = true;
+    s.layout.cursorSample = 700;
+    const CGraphicDiagram& d = s.layout.Diagram(0);
+    const auto check = [&](const char* what) {
+        SCOPED_TRACE(what);
+        s.layout.LayoutPass(PainterTextHeight(s.font), PainterCharUnit(s.font), false);
+        s.Paint();
+        const CursorBoxLayout before = s.painter.CursorBox(d, s.font);
+        ExpectSameBox(s.painter.CursorBox(d, s.font), before);  // asked again: remembered
+        ExpectSameBox(before, FreshBox(s, 0));
+        EXPECT_FALSE(before.value.isEmpty());
+    };
+    check("first");
+    const QString first = s.painter.CursorBox(d, s.font).value;
+    s.layout.cursorSample = 701;
+    check("a cursor step");
+    EXPECT_NE(s.painter.CursorBox(d, s.font).value, first);
+    s.layout.SetAxisInSamples(true);
+    check("positions in samples");
+    s.layout.SetCursorValueFormat(CursorValueFormat::Build(12, 3, 2));
+    check("another format");
+    s.font.setPixelSize(15);
+    check("another font");
+    s.layout.SetClientRect(0, 0, 501, 401);
+    check("another size");
+    // The value alone changes (the recording's values were replaced).
+    s.values.SetFormula([](const Dataset&, std::uint64_t) { return 0.125; });
+    check("another value");
+    EXPECT_EQ(s.painter.CursorBox(d, s.font).value, QStringLiteral("1.250e-01"));
+}
+
 int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int right, QRgb color) {
     int leftmost = -1;
     for (int x = left; x < right; ++x) {
