@@ -43,12 +43,12 @@ void FillAround(QPainter& painter, const QRect& outer, const QRect& inner, const
         painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), hole.top() - outer.top()),
                          color);
     if (hole.bottom() < outer.bottom())
-        painter.fillRect(QRect(outer.left(), hole.bottom() + 1, outer.width(),
-                               outer.bottom() - hole.bottom()),
-                         color);
-    if (hole.left() > outer.left())
         painter.fillRect(
-            QRect(outer.left(), hole.top(), hole.left() - outer.left(), hole.height()), color);
+            QRect(outer.left(), hole.bottom() + 1, outer.width(), outer.bottom() - hole.bottom()),
+            color);
+    if (hole.left() > outer.left())
+        painter.fillRect(QRect(outer.left(), hole.top(), hole.left() - outer.left(), hole.height()),
+                         color);
     if (hole.right() < outer.right())
         painter.fillRect(
             QRect(hole.right() + 1, hole.top(), outer.right() - hole.right(), hole.height()),
@@ -354,12 +354,12 @@ void CGraphicPainter::DrawAllCurves(QPainter& painter,
     QImage* image = painter.device() != nullptr && painter.device()->devType() == QInternal::Image
                         ? static_cast<QImage*>(painter.device())
                         : nullptr;
-    const bool bands =
-        parallelCurves && diagrams.size() > 1 && image != nullptr &&
-        image->devicePixelRatio() == 1.0 && painter.transform().type() == QTransform::TxNone &&
-        !painter.hasClipping() && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
-        (image->format() == QImage::Format_RGB32 ||
-         image->format() == QImage::Format_ARGB32_Premultiplied);
+    const bool bands = parallelCurves && diagrams.size() > 1 && image != nullptr &&
+                       image->devicePixelRatio() == 1.0 &&
+                       painter.transform().type() == QTransform::TxNone && !painter.hasClipping() &&
+                       painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+                       (image->format() == QImage::Format_RGB32 ||
+                        image->format() == QImage::Format_ARGB32_Premultiplied);
     std::vector<std::function<void()>> jobs;
     if (bands) {
         // The painter holds the image's only copy: bits() does not detach it.

@@ -129,8 +129,8 @@ Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint
                 Square q = 0;
                 SumSquares(
                     p, count, frameSize,
-                    [mask](const std::uint8_t* r) -> std::uint64_t { return B::Load(r) & mask; },
-                    s, q);
+                    [mask](const std::uint8_t* r) -> std::uint64_t { return B::Load(r) & mask; }, s,
+                    q);
                 sum = s;
                 squares = static_cast<__int128>(q);
             }
