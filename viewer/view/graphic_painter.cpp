@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <functional>
-#include <memory>
 
 #include "model/axis_scale.h"
 #include "model/curve_color.h"
@@ -134,23 +132,18 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
         }
     }
     if (flags & DRAW_OBJECTS) {
-        // Objects do not overlap, so each layer can be drawn for all of them at once: what
-        // lies below the curves, the curves, and the ticks and texts above them.
-        std::vector<const CGraphicDiagram*> diagrams;
         for (CGraphicObject* object : m_objects) {
             if (!ToQRect(object->Rect()).intersects(clip))
                 continue;
             if (object->Type() == GRAPHIC_DIAGRAM_TYPE) {
                 const auto& diagram = static_cast<const CGraphicDiagram&>(*object);
                 DrawDiagramUnder(painter, diagram, flags);
-                diagrams.push_back(&diagram);
+                DrawCurves(painter, diagram);
+                DrawDiagramOver(painter, diagram);
             } else if (object->Type() == GRAPHIC_X_AXIS_TYPE) {
                 DrawAxis(painter, static_cast<CGraphicXAxis&>(*object), flags);
             }
         }
-        DrawAllCurves(painter, diagrams);
-        for (const CGraphicDiagram* diagram : diagrams)
-            DrawDiagramOver(painter, *diagram);
     }
     painter.restore();
     return 0;
@@ -242,8 +235,8 @@ bool CurveDrawn(const DatasetDisplay& d) {
 
 }  // namespace
 
-void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagram,
-                                 QPolygon& line) {
+void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagram) {
+    QPolygon& line = m_line;
     const GraphicRect& plot = diagram.PlotRect();
     if (diagram.curve == nullptr || plot.Width() < 1 || plot.Height() < 1)
         return;
@@ -269,25 +262,6 @@ void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagr
         }
     }
     painter.restore();
-}
-
-bool CGraphicPainter::CurvesInside(const CGraphicDiagram& diagram, const QRect& band) {
-    const GraphicRect& plot = diagram.PlotRect();
-    if (diagram.curve == nullptr || plot.Width() < 1 || plot.Height() < 1)
-        return true;
-    for (const Dataset* curve : DrawnCurves(diagram)) {
-        const DatasetDisplay& d = curve->display;
-        if (!CurveDrawn(d))
-            continue;
-        const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
-        const int shift = plot.top - d.bufferPlotTop;
-        for (int i = 0; i < count; ++i) {
-            const CurvePoint& p = d.points[static_cast<std::size_t>(i)];
-            if (!band.contains(p.x, p.y + shift))
-                return false;
-        }
-    }
-    return true;
 }
 
 void CGraphicPainter::DrawDiagramOver(QPainter& painter, const CGraphicDiagram& diagram) {
@@ -340,63 +314,6 @@ void CGraphicPainter::DrawDiagramOver(QPainter& painter, const CGraphicDiagram& 
         painter.drawText(QPoint(x, titleRect.top() + metrics.ascent()), title);
     }
     painter.restore();
-}
-
-void CGraphicPainter::DrawAllCurves(QPainter& painter,
-                                    const std::vector<const CGraphicDiagram*>& diagrams) {
-    // The curves of two diagrams lie in disjoint rows of the picture, so on an image without
-    // a transformation each diagram's curves can be drawn through an image of its own rows,
-    // and those of two diagrams at the same time. A line that ends outside those rows would
-    // be clipped to them at another place than to the whole picture, so such a diagram is
-    // drawn on the whole picture as before.
-    bandDiagrams = 0;
-    helperDiagrams = 0;
-    QImage* image = painter.device() != nullptr && painter.device()->devType() == QInternal::Image
-                        ? static_cast<QImage*>(painter.device())
-                        : nullptr;
-    const bool bands = parallelCurves && diagrams.size() > 1 && image != nullptr &&
-                       image->devicePixelRatio() == 1.0 &&
-                       painter.transform().type() == QTransform::TxNone && !painter.hasClipping() &&
-                       painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
-                       (image->format() == QImage::Format_RGB32 ||
-                        image->format() == QImage::Format_ARGB32_Premultiplied);
-    std::vector<std::function<void()>> jobs;
-    if (bands) {
-        // The painter holds the image's only copy: bits() does not detach it.
-        std::uint8_t* bits = image->bits();
-        const qsizetype bytesPerLine = image->bytesPerLine();
-        const int width = image->width();
-        const QImage::Format format = image->format();
-        const QRect whole = image->rect();
-        for (const CGraphicDiagram* d : diagrams) {
-            const QRect band = ToQRect(d->Rect()).intersected(whole);
-            if (band.isEmpty() || !CurvesInside(*d, band))
-                continue;
-            jobs.emplace_back([=] {
-                QImage rows(bits + band.top() * bytesPerLine, width, band.height(), bytesPerLine,
-                            format);
-                QPainter p(&rows);
-                p.translate(0, -band.top());
-                QPolygon line;
-                DrawCurves(p, *d, line);
-            });
-        }
-    }
-    // Those not drawn through their rows first: they lie in other rows, so the order does
-    // not matter.
-    if (jobs.size() < diagrams.size()) {
-        for (const CGraphicDiagram* d : diagrams) {
-            const QRect band = image ? ToQRect(d->Rect()).intersected(image->rect()) : QRect();
-            if (!bands || band.isEmpty() || !CurvesInside(*d, band))
-                DrawCurves(painter, *d, m_line);
-        }
-    }
-    if (jobs.empty())
-        return;
-    if (!m_jobs)
-        m_jobs = std::make_unique<SharedJobs>();
-    bandDiagrams = static_cast<int>(jobs.size());
-    helperDiagrams = static_cast<int>(m_jobs->Run(jobs));
 }
 
 void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const {

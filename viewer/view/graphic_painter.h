@@ -9,12 +9,10 @@
 
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <optional>
 #include <vector>
 
 #include "model/graphic_rect.h"
-#include "shared_jobs.h"
 
 class QPainter;
 
@@ -90,23 +88,14 @@ public:
     const DiagramDrawing* Drawing(const CGraphicDiagram& diagram) const;
 
     bool forceFull = false;
-    // Curves of different diagrams may be drawn on two threads (the same picture as on one).
-    bool parallelCurves = true;
-    // Diagrams whose curves the last Paint drew through images of their own rows, and how
-    // many of them on the helper thread (for tests).
-    int bandDiagrams = 0;
-    int helperDiagrams = 0;
 
 private:
     void DrawSeparator(QPainter& painter, int y, int width) const;
     // A diagram in three layers: backgrounds, range bands and grid; its curves; ticks and
     // texts.
     void DrawDiagramUnder(QPainter& painter, const CGraphicDiagram& diagram, int flags) const;
-    static void DrawCurves(QPainter& painter, const CGraphicDiagram& diagram, QPolygon& line);
+    void DrawCurves(QPainter& painter, const CGraphicDiagram& diagram);
     void DrawDiagramOver(QPainter& painter, const CGraphicDiagram& diagram);
-    void DrawAllCurves(QPainter& painter, const std::vector<const CGraphicDiagram*>& diagrams);
-    // Whether every point of the diagram's curves lies inside band.
-    static bool CurvesInside(const CGraphicDiagram& diagram, const QRect& band);
     void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
     void DrawCursor(QPainter& painter, const CGraphicDiagram& diagram, const QImage* below);
 
@@ -138,8 +127,7 @@ private:
     // The last box worked out per diagram, with what it was worked out from.
     mutable std::map<const CGraphicDiagram*, std::pair<std::optional<BoxInputs>, CursorBoxLayout>>
         m_boxes;
-    QPolygon m_line;  // reused for every curve drawn on the whole picture
-    std::unique_ptr<SharedJobs> m_jobs;
+    QPolygon m_line;  // reused for every curve
 };
 
 // Text height and character unit of a font, as the layout pass measures them.

@@ -135,17 +135,13 @@ double Noise(const Dataset& d, std::uint64_t f) {
     return d.factor * (static_cast<double>(x % 2001) / 1000.0 - 1.0) + d.offset;
 }
 
-// The picture as it was drawn before: everything white first, one thread, diagrams one
-// after the other.
+// The picture as it was drawn before: everything white first.
 QImage PaintPlainly(Scene& s) {
-    s.painter.parallelCurves = false;
-    QImage image = s.Paint();
-    s.painter.parallelCurves = true;
-    return image;
+    return s.Paint();
 }
 
 // The view's way: what the objects leave free cleared on a picture that still shows the
-// previous one, curves drawn through images of their diagrams' rows on two threads.
+// previous one.
 QImage PaintFast(Scene& s, QImage image) {
     QPainter p(&image);
     const QColor white(Qt::white);
@@ -153,7 +149,7 @@ QImage PaintFast(Scene& s, QImage image) {
     return image;
 }
 
-TEST(GraphicPainter, ClearingAroundObjectsAndASecondThreadGiveTheSamePicture) {
+TEST(GraphicPainter, ClearingAroundObjectsGivesTheSamePicture) {
     Scene s(5);
     s.values.SetFormula(Noise);
     s.layout.SetDiagramCount(4);
@@ -167,30 +163,22 @@ TEST(GraphicPainter, ClearingAroundObjectsAndASecondThreadGiveTheSamePicture) {
 
     const QImage plain = PaintPlainly(s);
     ASSERT_EQ(s.result, 0);
-    EXPECT_EQ(s.painter.bandDiagrams, 0);
     const QImage fast = PaintFast(s, garbage);
     ASSERT_EQ(s.result, 0);
-    EXPECT_EQ(s.painter.bandDiagrams, 4);
     EXPECT_TRUE(fast == plain);
-    // Whoever draws them, the picture is the same (the helper may be slow to start).
-    for (int i = 0; i < 20 && s.painter.helperDiagrams == 0; ++i)
-        EXPECT_TRUE(PaintFast(s, garbage) == plain);
-    EXPECT_GT(s.painter.helperDiagrams, 0);
 
-    // Curves scaled so that they leave their diagrams are drawn on the whole picture.
+    // Curves scaled so that they leave their diagrams, drawn over the previous picture.
     ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(1).curve, -0.2, 0.1), 1);
     ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(3).curve, 0.5, 0.6), 1);
     const QImage plainScaled = PaintPlainly(s);
     const QImage fastScaled = PaintFast(s, plain);
-    EXPECT_EQ(s.painter.bandDiagrams, 2);
     EXPECT_TRUE(fastScaled == plainScaled);
     EXPECT_FALSE(fastScaled == plain);
 
-    // All curves in one diagram: one thread, the front curve on top.
+    // All curves in one diagram, the front curve on top.
     s.layout.SetViewMode(ViewMode::AllCurves);
     const QImage plainAll = PaintPlainly(s);
     EXPECT_TRUE(PaintFast(s, garbage) == plainAll);
-    EXPECT_EQ(s.painter.bandDiagrams, 0);
 
     // Sizing: separators and backgrounds only; the rest cleared.
     s.layout.SetViewMode(ViewMode::CurvePerDiagram);
