@@ -49,11 +49,14 @@ int main(int argc, char** argv) {
 
     std::uint64_t frames = 100'000'000;
     std::uint32_t channels = 32;
+    int rounds = 1;  // more rounds of the zoom sweep, for a profiler
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--frames") == 0)
             frames = std::strtoull(argv[i + 1], nullptr, 10);
         else if (std::strcmp(argv[i], "--channels") == 0)
             channels = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (std::strcmp(argv[i], "--rounds") == 0)
+            rounds = std::max(1, std::atoi(argv[i + 1]));
     }
 
     // Mostly one-byte channels keep the file at about 40 bytes per frame; a few wider
@@ -117,8 +120,8 @@ int main(int argc, char** argv) {
     for (std::int64_t span = total;; span = std::max<std::int64_t>(1000, span / 10)) {
         std::vector<double> times;
         // Five positions across the recording, each drawn from scratch.
-        for (int k = 0; k < 5; ++k) {
-            const std::int64_t first = (total - span) / 4 * k;
+        for (int k = 0; k < 5 * rounds; ++k) {
+            const std::int64_t first = (total - span) / 4 * (k % 5);
             const std::int64_t start = std::min(first, total - span);
             layout.SetFirstSample(std::max<std::int64_t>(0, start));
             layout.SetLastSample(std::max<std::int64_t>(0, start) + span - 1);

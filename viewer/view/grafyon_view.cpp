@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "grafyon_doc.h"
 #include "view_strings.h"
@@ -232,13 +233,18 @@ void CGrafyonView::RenderCache() {
         m_cache = QImage(size * ratio, QImage::Format_RGB32);
         m_cache.setDevicePixelRatio(ratio);
     }
-    m_cache.fill(Qt::white);
+    // At a whole-numbered pixel ratio the diagrams and axes fill their own backgrounds
+    // exactly and only the rest is cleared; at another one their edges round, so all is.
+    const bool wholeRatio = ratio == std::floor(ratio);
+    if (!wholeRatio)
+        m_cache.fill(Qt::white);
     QPainter painter(&m_cache);
     UpdateClientRect();
     m_cacheError = LAYOUT_NO_FILE;
     if (m_painter.IsBound()) {
-        m_cacheError =
-            m_painter.Paint(painter, m_font, m_flags & ~DRAW_CURSORS, QRect(QPoint(0, 0), size));
+        const QColor white(Qt::white);
+        m_cacheError = m_painter.Paint(painter, m_font, m_flags & ~DRAW_CURSORS,
+                                       QRect(QPoint(0, 0), size), wholeRatio ? &white : nullptr);
     }
     if (m_cacheError != 0) {
         m_cache.fill(Qt::white);

@@ -4,8 +4,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "model/axis_scale.h"
@@ -25,6 +27,30 @@ QColor Color(std::uint32_t bgr) {
 
 QRect ToQRect(const GraphicRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+// Fills outer except inner: a frame or background around a rectangle that is filled next
+// anyway, so that no pixel is filled twice.
+void FillAround(QPainter& painter, const QRect& outer, const QRect& inner, const QColor& color) {
+    const QRect hole = inner.intersected(outer);
+    if (hole.isEmpty()) {
+        painter.fillRect(outer, color);
+        return;
+    }
+    if (hole.top() > outer.top())
+        painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), hole.top() - outer.top()),
+                         color);
+    if (hole.bottom() < outer.bottom())
+        painter.fillRect(
+            QRect(outer.left(), hole.bottom() + 1, outer.width(), outer.bottom() - hole.bottom()),
+            color);
+    if (hole.left() > outer.left())
+        painter.fillRect(QRect(outer.left(), hole.top(), hole.left() - outer.left(), hole.height()),
+                         color);
+    if (hole.right() < outer.right())
+        painter.fillRect(
+            QRect(hole.right() + 1, hole.top(), outer.right() - hole.right(), hole.height()),
+            color);
 }
 
 // Ticks of one kind along a scale: calls visit(position value) for every multiple.
@@ -54,6 +80,7 @@ void CGraphicPainter::Bind(CGraphicLayout* layout) {
 void CGraphicPainter::RebuildObjects() {
     m_objects.clear();
     m_drawings.clear();
+    m_boxes.clear();
     if (m_layout == nullptr)
         return;
     for (int i = 0; i < m_layout->ObjectCount(); ++i) {
@@ -67,7 +94,8 @@ const DiagramDrawing* CGraphicPainter::Drawing(const CGraphicDiagram& diagram) c
     return found == m_drawings.end() ? nullptr : &found->second;
 }
 
-int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip) {
+int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip,
+                           const QColor* clear) {
     if (m_layout == nullptr)
         return LAYOUT_INTERNAL;
     if (forceFull) {
@@ -85,6 +113,19 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
     }
     if (static_cast<int>(m_objects.size()) != m_layout->ObjectCount())
         RebuildObjects();
+    if (clear != nullptr) {
+        QRegion uncovered(clip);
+        if ((flags & DRAW_OBJECTS) && (flags & DRAW_BACKGROUNDS)) {
+            for (const CGraphicObject* object : m_objects) {
+                const QRect rect = ToQRect(object->Rect());
+                if (rect.intersects(clip) && (object->Type() == GRAPHIC_DIAGRAM_TYPE ||
+                                              object->Type() == GRAPHIC_X_AXIS_TYPE))
+                    uncovered -= rect;
+            }
+        }
+        for (const QRect& rect : uncovered)
+            painter.fillRect(rect, *clear);
+    }
     if (flags & DRAW_SEPARATORS) {
         for (std::size_t i = 0; i + 1 < m_objects.size(); ++i) {
             DrawSeparator(painter, m_objects[i]->Rect().bottom, m_layout->ClientRect().Width());
@@ -95,7 +136,10 @@ int CGraphicPainter::Paint(QPainter& painter, const QFont& font, int flags, cons
             if (!ToQRect(object->Rect()).intersects(clip))
                 continue;
             if (object->Type() == GRAPHIC_DIAGRAM_TYPE) {
-                DrawDiagram(painter, static_cast<const CGraphicDiagram&>(*object), flags);
+                const auto& diagram = static_cast<const CGraphicDiagram&>(*object);
+                DrawDiagramUnder(painter, diagram, flags);
+                DrawCurves(painter, diagram);
+                DrawDiagramOver(painter, diagram);
             } else if (object->Type() == GRAPHIC_X_AXIS_TYPE) {
                 DrawAxis(painter, static_cast<CGraphicXAxis&>(*object), flags);
             }
@@ -123,79 +167,121 @@ void CGraphicPainter::DrawSeparator(QPainter& painter, int y, int width) const {
     line(y + gap - 1, Qt::black);
 }
 
-void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags) {
+void CGraphicPainter::DrawDiagramUnder(QPainter& painter, const CGraphicDiagram& diagram,
+                                       int flags) const {
     const QRect rect = ToQRect(diagram.Rect());
-    if (flags & DRAW_BACKGROUNDS)
-        painter.fillRect(rect, Color(diagram.backgroundColor));
+    Dataset* front = diagram.curve;
+    const GraphicRect& plot = diagram.PlotRect();
+    const bool plotUsable = plot.Width() >= 1 && plot.Height() >= 1;
+    // The plot and its frame are filled below: the background leaves them out.
+    const QRect frame(plot.left - 1, plot.top - 1, plot.Width() + 2, plot.Height() + 2);
+    if (flags & DRAW_BACKGROUNDS) {
+        if (front != nullptr && plotUsable)
+            FillAround(painter, rect, frame, Color(diagram.backgroundColor));
+        else
+            painter.fillRect(rect, Color(diagram.backgroundColor));
+    }
+    if (front == nullptr || !plotUsable)
+        return;
+    painter.save();
+    painter.setClipRect(rect);
+    FillAround(painter, frame, ToQRect(plot), Color(diagram.plotFrame));
+    painter.fillRect(ToQRect(plot), Color(diagram.plotBackground));
+    if (diagram.rangeBands != nullptr) {
+        for (const RangeBand& band : *diagram.rangeBands) {
+            if (band.left < plot.left || band.right < band.left)
+                continue;
+            const QRect fill(band.left, plot.top, band.right - band.left + 1, plot.Height());
+            painter.fillRect(fill.intersected(ToQRect(plot)), Color(diagram.rangeColor));
+        }
+    }
+    const TickSet ticks = diagram.Ticks();
+    if (diagram.yGrid && ticks.major > 0.0) {
+        painter.setClipRect(ToQRect(plot));
+        const double minimum = front->display.displayMinimum;
+        const double maximum = front->display.displayMaximum;
+        QPen grid(Color(diagram.gridColor), 1, Qt::DotLine);
+        painter.setPen(grid);
+        painter.setBackground(Color(diagram.plotBackground));
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        ForEachMultiple(minimum, maximum, ticks.major, std::max(0, plot.Height() / 4 + 2),
+                        [&](double v) {
+                            const int row = ValueToRow(v, minimum, maximum, plot);
+                            painter.drawLine(plot.left, row, plot.right - 1, row);
+                        });
+    }
+    painter.restore();
+}
+
+namespace {
+
+// The curves a diagram draws, the front curve last (on top).
+std::vector<const Dataset*> DrawnCurves(const CGraphicDiagram& diagram) {
+    std::vector<const Dataset*> curves;
+    if (diagram.curveList != nullptr) {
+        for (const Dataset* c : *diagram.curveList) {
+            if (c != diagram.curve)
+                curves.push_back(c);
+        }
+    }
+    curves.push_back(diagram.curve);
+    return curves;
+}
+
+bool CurveDrawn(const DatasetDisplay& d) {
+    return std::min<int>(d.pointCount, static_cast<int>(d.points.size())) >= 1 &&
+           d.displayMaximum > d.displayMinimum && CurveLineVisible(d.color);
+}
+
+}  // namespace
+
+void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagram) {
+    QPolygon& line = m_line;
+    const GraphicRect& plot = diagram.PlotRect();
+    if (diagram.curve == nullptr || plot.Width() < 1 || plot.Height() < 1)
+        return;
+    painter.save();
+    painter.setClipRect(ToQRect(plot));
+    for (const Dataset* curve : DrawnCurves(diagram)) {
+        const DatasetDisplay& d = curve->display;
+        if (!CurveDrawn(d))
+            continue;
+        const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
+        const int shift = plot.top - d.bufferPlotTop;
+        line.resize(count);
+        QPoint* out = line.data();
+        for (int i = 0; i < count; ++i) {
+            const CurvePoint& p = d.points[static_cast<std::size_t>(i)];
+            out[i] = QPoint(p.x, p.y + shift);
+        }
+        painter.setPen(QPen(Color(d.color), 1));
+        if (count == 1) {
+            painter.drawPoint(out[0]);
+        } else {
+            painter.drawPolyline(out, count);
+        }
+    }
+    painter.restore();
+}
+
+void CGraphicPainter::DrawDiagramOver(QPainter& painter, const CGraphicDiagram& diagram) {
     Dataset* front = diagram.curve;
     if (front == nullptr)
         return;
+    const QRect rect = ToQRect(diagram.Rect());
     const GraphicRect& plot = diagram.PlotRect();
+    const bool plotUsable = plot.Width() >= 1 && plot.Height() >= 1;
     painter.save();
     painter.setClipRect(rect);
-    const bool plotUsable = plot.Width() >= 1 && plot.Height() >= 1;
     const double minimum = front->display.displayMinimum;
     const double maximum = front->display.displayMaximum;
-    const TickSet ticks = plotUsable ? diagram.Ticks() : TickSet{};
     const int maxLines = std::max(0, plot.Height() / 4 + 2);
-
-    if (plotUsable) {
-        painter.fillRect(QRect(plot.left - 1, plot.top - 1, plot.Width() + 2, plot.Height() + 2),
-                         Color(diagram.plotFrame));
-        painter.fillRect(ToQRect(plot), Color(diagram.plotBackground));
-        if (diagram.rangeBands != nullptr) {
-            for (const RangeBand& band : *diagram.rangeBands) {
-                if (band.left < plot.left || band.right < band.left)
-                    continue;
-                const QRect fill(band.left, plot.top, band.right - band.left + 1, plot.Height());
-                painter.fillRect(fill.intersected(ToQRect(plot)), Color(diagram.rangeColor));
-            }
-        }
-        painter.setClipRect(ToQRect(plot));
-        if (diagram.yGrid && ticks.major > 0.0) {
-            QPen grid(Color(diagram.gridColor), 1, Qt::DotLine);
-            painter.setPen(grid);
-            painter.setBackground(Color(diagram.plotBackground));
-            painter.setBackgroundMode(Qt::OpaqueMode);
-            ForEachMultiple(minimum, maximum, ticks.major, maxLines, [&](double v) {
-                const int row = ValueToRow(v, minimum, maximum, plot);
-                painter.drawLine(plot.left, row, plot.right - 1, row);
-            });
-            painter.setBackgroundMode(Qt::TransparentMode);
-        }
-        std::vector<Dataset*> curves;
-        if (diagram.curveList != nullptr) {
-            for (Dataset* c : *diagram.curveList) {
-                if (c != front)
-                    curves.push_back(c);
-            }
-        }
-        curves.push_back(front);
-        for (Dataset* curve : curves) {
-            const DatasetDisplay& d = curve->display;
-            const int count = std::min<int>(d.pointCount, static_cast<int>(d.points.size()));
-            if (count < 1 || !(d.displayMaximum > d.displayMinimum) || !CurveLineVisible(d.color))
-                continue;
-            const int shift = plot.top - d.bufferPlotTop;
-            QPolygon line(count);
-            for (int i = 0; i < count; ++i) {
-                line.setPoint(i, d.points[static_cast<std::size_t>(i)].x,
-                              d.points[static_cast<std::size_t>(i)].y + shift);
-            }
-            painter.setPen(QPen(Color(d.color), 1));
-            if (count == 1) {
-                painter.drawPoint(line.point(0));
-            } else {
-                painter.drawPolyline(line);
-            }
-        }
-        painter.setClipRect(rect);
-    }
 
     // The tick strip left of the plot and the labels, in the front curve's color.
     const QColor text = Color(CurveTextColor(front->display.color));
     painter.setPen(QPen(text, 1));
     if (plotUsable) {
+        const TickSet ticks = diagram.Ticks();
         const int right = plot.left - 2;
         const std::pair<double, int> kinds[] = {{ticks.sub, 2}, {ticks.minor, 3}, {ticks.major, 5}};
         for (const auto& [step, length] : kinds) {
@@ -220,14 +306,12 @@ void CGraphicPainter::DrawDiagram(QPainter& painter, const CGraphicDiagram& diag
     const QRect titleRect(QPoint(diagram.Rect().left + titleOffset + 5, diagram.Rect().top),
                           QPoint(diagram.Rect().right - 3 - 1, plot.top - 2 - 1));
     if (titleRect.width() > 0 && titleRect.height() > 0) {
-        painter.save();
         painter.setClipRect(titleRect);
         const int width = metrics.horizontalAdvance(title);
         const int x = width <= titleRect.width()
                           ? titleRect.left() + (titleRect.width() - width) / 2
                           : titleRect.right() + 1 - width;
         painter.drawText(QPoint(x, titleRect.top() + metrics.ascent()), title);
-        painter.restore();
     }
     painter.restore();
 }
@@ -289,8 +373,51 @@ void CGraphicPainter::DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags
     painter.restore();
 }
 
+bool CGraphicPainter::BoxInputs::operator==(const BoxInputs& o) const {
+    return front == o.front && cursorOn == o.cursorOn && cursorColumn == o.cursorColumn &&
+           inSamples == o.inSamples && cursorSample == o.cursorSample &&
+           std::bit_cast<std::uint64_t>(cursorTime) == std::bit_cast<std::uint64_t>(o.cursorTime) &&
+           std::bit_cast<std::uint64_t>(value) == std::bit_cast<std::uint64_t>(o.value) &&
+           rect == o.rect && plotTop == o.plotTop && titleOffset == o.titleOffset &&
+           boxWidth == o.boxWidth && formatWidth == o.formatWidth &&
+           formatPrecision == o.formatPrecision && formatConversion == o.formatConversion &&
+           font == o.font;
+}
+
 CursorBoxLayout CGraphicPainter::CursorBox(const CGraphicDiagram& diagram,
                                            const QFont& font) const {
+    // A cursor step asks for every box several times (repaint region, drawing, the regions
+    // drawn); texts and their widths are worked out once for one state of everything the
+    // box depends on.
+    if (m_layout == nullptr)
+        return {};
+    const DiagramDrawing* drawn = Drawing(diagram);
+    const CursorValueFormat& format = diagram.cursorValueFormat;
+    BoxInputs inputs{diagram.curve,
+                     m_layout->cursorOn,
+                     m_layout->cursorColumn,
+                     m_layout->AxisInSamples(),
+                     m_layout->cursorSample,
+                     m_layout->cursorTime,
+                     diagram.curve ? diagram.curve->display.valueAtCursor : 0.0,
+                     diagram.Rect(),
+                     diagram.PlotRect().top,
+                     drawn ? drawn->titleOffset : 0,
+                     diagram.cursorBoxWidth,
+                     format.width,
+                     format.precision,
+                     format.conversion,
+                     font};
+    auto& memo = m_boxes[&diagram];
+    if (memo.first && *memo.first == inputs)
+        return memo.second;
+    memo.second = ComputeCursorBox(diagram, font);
+    memo.first = std::move(inputs);
+    return memo.second;
+}
+
+CursorBoxLayout CGraphicPainter::ComputeCursorBox(const CGraphicDiagram& diagram,
+                                                  const QFont& font) const {
     CursorBoxLayout layout;
     const Dataset* front = diagram.curve;
     if (m_layout == nullptr || front == nullptr || !m_layout->cursorOn ||

@@ -1,13 +1,18 @@
 // Paints a diagram layout with QPainter: separators, diagrams, axes and cursors.
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
+
+#include "model/graphic_rect.h"
 
 class QPainter;
 
@@ -15,6 +20,7 @@ namespace grafyon {
 
 class CGraphicLayout;
 class CGraphicObject;
+class Dataset;
 class CGraphicDiagram;
 class CGraphicXAxis;
 
@@ -57,8 +63,11 @@ public:
     bool IsBound() const { return m_layout != nullptr; }
 
     // Draws with the given flags (the cursor flag is handled by PaintCursors);
-    // 0 or the layout pass's error, -100 when not bound.
-    int Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip);
+    // 0 or the layout pass's error, -100 when not bound. With a clear colour, what the
+    // objects' backgrounds do not cover inside clip is filled with it first (the same
+    // picture as filling all of clip first, without filling most pixels twice).
+    int Paint(QPainter& painter, const QFont& font, int flags, const QRect& clip,
+              const QColor* clear = nullptr);
     // Draws the cursor cross of every diagram as an inversion of what is below, and
     // the value boxes. With the image the painter's target shows (the view's cache), the
     // inverted strips are copied from it, which is much faster than a difference blend.
@@ -82,14 +91,43 @@ public:
 
 private:
     void DrawSeparator(QPainter& painter, int y, int width) const;
-    void DrawDiagram(QPainter& painter, const CGraphicDiagram& diagram, int flags);
+    // A diagram in three layers: backgrounds, range bands and grid; its curves; ticks and
+    // texts.
+    void DrawDiagramUnder(QPainter& painter, const CGraphicDiagram& diagram, int flags) const;
+    void DrawCurves(QPainter& painter, const CGraphicDiagram& diagram);
+    void DrawDiagramOver(QPainter& painter, const CGraphicDiagram& diagram);
     void DrawAxis(QPainter& painter, CGraphicXAxis& axis, int flags) const;
     void DrawCursor(QPainter& painter, const CGraphicDiagram& diagram, const QImage* below);
+
+    CursorBoxLayout ComputeCursorBox(const CGraphicDiagram& diagram, const QFont& font) const;
+    // Everything a cursor box depends on.
+    struct BoxInputs {
+        const Dataset* front;
+        bool cursorOn;
+        int cursorColumn;
+        bool inSamples;
+        std::int64_t cursorSample;
+        double cursorTime;
+        double value;
+        GraphicRect rect;
+        int plotTop;
+        int titleOffset;
+        int boxWidth;
+        int formatWidth;
+        int formatPrecision;
+        char formatConversion;
+        QFont font;
+        bool operator==(const BoxInputs& other) const;
+    };
 
     CGraphicLayout* m_layout = nullptr;
     std::vector<CGraphicObject*> m_objects;
     // Per diagram of the layout; emptied whenever the objects are read again.
     std::map<const CGraphicDiagram*, DiagramDrawing> m_drawings;
+    // The last box worked out per diagram, with what it was worked out from.
+    mutable std::map<const CGraphicDiagram*, std::pair<std::optional<BoxInputs>, CursorBoxLayout>>
+        m_boxes;
+    QPolygon m_line;  // reused for every curve
 };
 
 // Text height and character unit of a font, as the layout pass measures them.

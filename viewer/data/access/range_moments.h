@@ -46,6 +46,37 @@ struct MomentLevels {
     std::vector<std::vector<Moments>> levels;  // levels[k][i]: block i of level k
 };
 
+// Sums value(p) and value(p)^2 over count frames frameSize bytes apart and moves p past them.
+// Four frames per step with their own accumulators, so that successive frames do not wait
+// for each other; integer sums are exact in any order.
+template <class Sum, class Square, class Value>
+[[gnu::always_inline]] inline void SumSquares(const std::uint8_t*& p, std::uint64_t count,
+                                              std::uint64_t frameSize, Value value, Sum& sum,
+                                              Square& squares) {
+    Sum s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    Square q0 = 0, q1 = 0, q2 = 0, q3 = 0;
+    std::uint64_t i = 0;
+    for (; i + 4 <= count; i += 4, p += 4 * frameSize) {
+        const auto a = value(p), b = value(p + frameSize), c = value(p + 2 * frameSize),
+                   d = value(p + 3 * frameSize);
+        s0 += a;
+        s1 += b;
+        s2 += c;
+        s3 += d;
+        q0 += static_cast<Square>(a * a);
+        q1 += static_cast<Square>(b * b);
+        q2 += static_cast<Square>(c * c);
+        q3 += static_cast<Square>(d * d);
+    }
+    for (; i < count; ++i, p += frameSize) {
+        const auto a = value(p);
+        s0 += a;
+        q0 += static_cast<Square>(a * a);
+    }
+    sum = (s0 + s1) + (s2 + s3);
+    squares = (q0 + q1) + (q2 + q3);
+}
+
 // Moments of one dataset's raw numeric values (before calibration: integers as their signed
 // or unsigned value, Booleans 0/1, floats as they are) in n frames frameSize bytes apart.
 // NaN and infinities are skipped. Integers up to 4 bytes are summed exactly in integers (one
@@ -60,6 +91,7 @@ Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint
     constexpr std::uint64_t RUN = 4096;  // keeps the exact integer sums inside 128 bits
     const std::uint8_t* p = frames + codec.frameOffset;
     const K mask = static_cast<K>(codec.mask);
+    const bool boolean = IsBooleanType(codec.dataType);
     Moments total;
     for (std::uint64_t i = 0; i < n;) {
         const std::uint64_t stop = std::min<std::uint64_t>(n, i + RUN);
@@ -67,36 +99,42 @@ Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint
         Moments run;
         if (codec.cls != KeyClass::Float && sizeof(K) <= 4) {
             // Exact: sum and sum of squares as integers, m2 = (n * squares - sum^2) / n.
+            // One value's square fits in 64 bits; a run's sum of squares does from 2 bytes
+            // down (below 2^45).
             __int128 sum = 0, squares = 0;
-            if (IsBooleanType(codec.dataType)) {
-                std::int64_t ones = 0;
-                for (; i < stop; ++i, p += frameSize)
-                    ones += (B::Load(p) & mask) != 0 ? 1 : 0;
+            if (boolean) {
+                std::int64_t ones = 0, unused = 0;
+                SumSquares(
+                    p, count, frameSize,
+                    [mask](const std::uint8_t* q) -> std::int64_t {
+                        return (B::Load(q) & mask) != 0 ? 1 : 0;
+                    },
+                    ones, unused);
                 sum = squares = ones;
             } else if (codec.cls == KeyClass::Signed) {
-                // Up to 2 bytes a run's squares stay below 2^45: 64-bit sums suffice.
                 using Square = std::conditional_t<sizeof(K) <= 2, std::int64_t, __int128>;
                 std::int64_t s = 0;
                 Square q = 0;
-                for (; i < stop; ++i, p += frameSize) {
-                    const std::int64_t v = static_cast<S>(B::Load(p) & mask);
-                    s += v;
-                    q += static_cast<Square>(v * v);
-                }
+                SumSquares(
+                    p, count, frameSize,
+                    [mask](const std::uint8_t* r) -> std::int64_t {
+                        return static_cast<S>(B::Load(r) & mask);
+                    },
+                    s, q);
                 sum = s;
                 squares = q;
             } else {
                 using Square = std::conditional_t<sizeof(K) <= 2, std::uint64_t, __int128>;
                 std::uint64_t s = 0;
                 Square q = 0;
-                for (; i < stop; ++i, p += frameSize) {
-                    const std::uint64_t v = B::Load(p) & mask;
-                    s += v;
-                    q += static_cast<Square>(v * v);
-                }
+                SumSquares(
+                    p, count, frameSize,
+                    [mask](const std::uint8_t* r) -> std::uint64_t { return B::Load(r) & mask; }, s,
+                    q);
                 sum = s;
                 squares = static_cast<__int128>(q);
             }
+            i = stop;
             const auto c = static_cast<__int128>(count);
             run.count = count;
             run.mean = static_cast<double>(sum) / static_cast<double>(count);

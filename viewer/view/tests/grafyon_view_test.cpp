@@ -94,6 +94,54 @@ TEST(GrafyonView, OpensARecordingAndDrawsItsCurves) {
     EXPECT_GT(colored, 500);
 }
 
+// The view keeps its picture between renders and clears only what no diagram covers: after
+// every change it shows what a view drawing the document for the first time shows.
+TEST(GrafyonView, ARedrawnPictureEqualsOneDrawnAfresh) {
+    TempDir dir;
+    const std::string path = WriteRecording(dir, 50'000, 2);
+    ViewFixture f;
+    ASSERT_TRUE(f.document.OnOpenDocument(QString::fromStdString(path)));
+    f.Paint();
+    CGraphicLayout& layout = f.document.Layout();
+    const auto expectFresh = [&](const char* what) {
+        SCOPED_TRACE(what);
+        const QImage reused = f.view.Render();
+        CGrafyonView fresh;
+        fresh.resize(f.view.size());
+        fresh.SetDocument(&f.document);
+        fresh.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(fresh.LastError(), 0);
+        EXPECT_TRUE(fresh.Render() == reused);
+        f.view.SetDocument(&f.document);  // the document's painter binding back to f.view
+        f.Paint();
+    };
+    expectFresh("opened");
+    layout.SetFirstSample(1000);
+    layout.SetLastSample(1999);
+    f.document.UpdateAllViews(HINT_VISIBLE_RANGE);
+    f.Paint();
+    expectFresh("zoomed in");
+    layout.SetDiagramCount(2);
+    f.document.UpdateAllViews(HINT_OBJECTS);
+    f.Paint();
+    expectFresh("two diagrams");
+    layout.SetTopAxis(true);
+    layout.SetBottomAxis(false);
+    f.document.UpdateAllViews(HINT_OBJECTS);
+    f.Paint();
+    expectFresh("the axis on top");
+    f.view.resize(700, 500);
+    QCoreApplication::processEvents();
+    f.Paint();
+    expectFresh("smaller");
+    layout.cursorOn = true;
+    layout.cursorSample = 1500;
+    f.document.UpdateAllViews(HINT_CURSOR);
+    f.Paint();
+    expectFresh("with the cursor");
+}
+
 TEST(GrafyonView, CursorStepsRepaintOnlyTheirStrips) {
     TempDir dir;
     const std::string path = WriteRecording(dir, 20'000);

@@ -125,6 +125,132 @@ TEST(GraphicPainter, PlotCurveAndBands) {
     EXPECT_LE(s.list[0]->display.pointCount, 2 * plot.Width());
 }
 
+// Noise that changes every frame: every column of a curve is a tall vertical run, as on a
+// long recording.
+double Noise(const Dataset& d, std::uint64_t f) {
+    std::uint64_t x = (f + 1) * 0x9E3779B97F4A7C15ull ^ reinterpret_cast<std::uintptr_t>(&d);
+    x ^= x >> 29;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 32;
+    return d.factor * (static_cast<double>(x % 2001) / 1000.0 - 1.0) + d.offset;
+}
+
+// The picture as it was drawn before: everything white first.
+QImage PaintPlainly(Scene& s) {
+    return s.Paint();
+}
+
+// The view's way: what the objects leave free cleared on a picture that still shows the
+// previous one.
+QImage PaintFast(Scene& s, QImage image) {
+    QPainter p(&image);
+    const QColor white(Qt::white);
+    s.result = s.painter.Paint(p, s.font, DRAW_ALL & ~DRAW_CURSORS, image.rect(), &white);
+    return image;
+}
+
+TEST(GraphicPainter, ClearingAroundObjectsGivesTheSamePicture) {
+    Scene s(5);
+    s.values.SetFormula(Noise);
+    s.layout.SetDiagramCount(4);
+    s.layout.SetTopAxis(true);
+    s.layout.SetYGrid(true);
+    s.layout.SetBandBuilder([](std::vector<RangeBand>& b, const GraphicRect& plot, double, double) {
+        b = {{plot.left + 30, plot.left + 90}};
+    });
+    QImage garbage(640, 480, QImage::Format_RGB32);
+    garbage.fill(QColor(0xFF, 0x00, 0xFF));
+
+    const QImage plain = PaintPlainly(s);
+    ASSERT_EQ(s.result, 0);
+    const QImage fast = PaintFast(s, garbage);
+    ASSERT_EQ(s.result, 0);
+    EXPECT_TRUE(fast == plain);
+
+    // Curves scaled so that they leave their diagrams, drawn over the previous picture.
+    ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(1).curve, -0.2, 0.1), 1);
+    ASSERT_EQ(s.layout.ManualScale(*s.layout.Diagram(3).curve, 0.5, 0.6), 1);
+    const QImage plainScaled = PaintPlainly(s);
+    const QImage fastScaled = PaintFast(s, plain);
+    EXPECT_TRUE(fastScaled == plainScaled);
+    EXPECT_FALSE(fastScaled == plain);
+
+    // All curves in one diagram, the front curve on top.
+    s.layout.SetViewMode(ViewMode::AllCurves);
+    const QImage plainAll = PaintPlainly(s);
+    EXPECT_TRUE(PaintFast(s, garbage) == plainAll);
+
+    // Sizing: separators and backgrounds only; the rest cleared.
+    s.layout.SetViewMode(ViewMode::CurvePerDiagram);
+    QImage sizing(640, 480, QImage::Format_RGB32);
+    sizing.fill(Qt::white);
+    {
+        QPainter p(&sizing);
+        s.painter.Paint(p, s.font, DRAW_SEPARATORS | DRAW_BACKGROUNDS, sizing.rect());
+    }
+    QImage sizingFast = garbage;
+    {
+        QPainter p(&sizingFast);
+        const QColor white(Qt::white);
+        s.painter.Paint(p, s.font, DRAW_SEPARATORS | DRAW_BACKGROUNDS, sizingFast.rect(), &white);
+    }
+    EXPECT_TRUE(sizingFast == sizing);
+}
+
+// The cursor box a painter that never drew a box before works out for the layout's state
+// (after drawing the diagrams once, for the titles' widths).
+CursorBoxLayout FreshBox(Scene& s, int diagram) {
+    CGraphicPainter fresh;
+    fresh.Bind(&s.layout);
+    QImage image(640, 480, QImage::Format_RGB32);
+    QPainter p(&image);
+    fresh.Paint(p, s.font, DRAW_ALL, image.rect());
+    return fresh.CursorBox(s.layout.Diagram(diagram), s.font);
+}
+
+void ExpectSameBox(const CursorBoxLayout& a, const CursorBoxLayout& b) {
+    EXPECT_EQ(a.box, b.box);
+    EXPECT_EQ(a.position, b.position);
+    EXPECT_EQ(a.value, b.value);
+    EXPECT_EQ(a.positionRect, b.positionRect);
+    EXPECT_EQ(a.valueRect, b.valueRect);
+    EXPECT_EQ(a.baseline, b.baseline);
+}
+
+TEST(GraphicPainter, RememberedCursorBoxesFollowEveryChangeOfWhatTheyShow) {
+    Scene s(2);
+    s.Paint();
+    s.layout.cursorOn = true;
+    s.layout.cursorSample = 700;
+    const CGraphicDiagram& d = s.layout.Diagram(0);
+    const auto check = [&](const char* what) {
+        SCOPED_TRACE(what);
+        s.layout.LayoutPass(PainterTextHeight(s.font), PainterCharUnit(s.font), false);
+        s.Paint();
+        const CursorBoxLayout before = s.painter.CursorBox(d, s.font);
+        ExpectSameBox(s.painter.CursorBox(d, s.font), before);  // asked again: remembered
+        ExpectSameBox(before, FreshBox(s, 0));
+        EXPECT_FALSE(before.value.isEmpty());
+    };
+    check("first");
+    const QString first = s.painter.CursorBox(d, s.font).value;
+    s.layout.cursorSample = 701;
+    check("a cursor step");
+    EXPECT_NE(s.painter.CursorBox(d, s.font).value, first);
+    s.layout.SetAxisInSamples(true);
+    check("positions in samples");
+    s.layout.SetCursorValueFormat(CursorValueFormat::Build(12, 3, 2));
+    check("another format");
+    s.font.setPixelSize(15);
+    check("another font");
+    s.layout.SetClientRect(0, 0, 501, 401);
+    check("another size");
+    // The value alone changes (the recording's values were replaced).
+    s.values.SetFormula([](const Dataset&, std::uint64_t) { return 0.125; });
+    check("another value");
+    EXPECT_EQ(s.painter.CursorBox(d, s.font).value, QStringLiteral("1.250e-01"));
+}
+
 int InkColumnsInRows(const QImage& image, int top, int bottom, int left, int right, QRgb color) {
     int leftmost = -1;
     for (int x = left; x < right; ++x) {
