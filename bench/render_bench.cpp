@@ -263,7 +263,7 @@ int main(int argc, char** argv) {
                 mm.worst);
     std::printf("  full (panel):  median %.3f ms, worst %.3f ms (target 200 ms)\n", fs.median,
                 fs.worst);
-    std::printf("  attach with moments %.1f s, without %.1f s\n", attachMs[0] / 1000.0,
+    std::printf("  attach with moments %.3f s, without %.3f s\n", attachMs[0] / 1000.0,
                 attachMs[1] / 1000.0);
     std::printf("  summaries incl. moments: %.1f MB (%s)\n",
                 static_cast<double>(access.SummaryBytes()) / 1e6, sink != 0.0 ? "ok" : "-");
