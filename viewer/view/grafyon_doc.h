@@ -50,7 +50,8 @@ public:
     // true: an open shows its first picture at once and scans the whole recording on threads
     // of their own (the viewer); false: the open returns after the scan (tools, tests).
     void SetBackgroundScan(bool on) { m_scanOptions.background = on; }
-    // How the next open scans (pieces, threads); the cache and the background as set above.
+    // Everything about how the next open scans (pieces, threads, cache, background); replaces
+    // what SetSummaryCache and SetBackgroundScan set.
     void SetScanOptions(const DataAccess::ScanOptions& options) { m_scanOptions = options; }
     // Whether emptying the document must wait because something reads it (an export); asked
     // when a scan failed, which empties the document once nothing reads it any more.

@@ -141,13 +141,15 @@ struct DataAccess::Attachment {
     std::thread cacheWriter;  // reads the summaries while it writes their cache file
     std::atomic<bool> stopCacheWriter{false};
 
-    // The threads go first: they read the source and the summaries.
-    ~Attachment() {
+    // Stops the scan and the cache writer at once; they read the source and the summaries,
+    // so they go before either does.
+    void StopThreads() {
         scan.reset();
         stopCacheWriter = true;
         if (cacheWriter.joinable())
             cacheWriter.join();
     }
+    ~Attachment() { StopThreads(); }
 };
 
 namespace {
@@ -523,11 +525,6 @@ bool DataAccess::ScanPending(const MeasurementDescription& description) const {
     return a != nullptr && a->scan != nullptr;
 }
 
-bool DataAccess::SummaryPending(const Dataset& dataset) const {
-    const Attachment* a = AttachmentOf(dataset);
-    return a != nullptr && a->scan != nullptr && a->summaryOf.find(&dataset) == a->summaryOf.end();
-}
-
 std::uint64_t DataAccess::PendingFrameLimit(const Dataset& dataset) const {
     const Attachment* a = AttachmentOf(dataset);
     if (a == nullptr || (a->scan == nullptr && !a->scanFailed) ||
@@ -576,11 +573,7 @@ void DataAccess::Release(const MeasurementDescription& description) {
     if (it == m_attachments.end())
         return;
     Attachment* a = it->get();
-    // The scan and the cache writer go first: they read the files and the summaries.
-    a->scan.reset();
-    a->stopCacheWriter = true;
-    if (a->cacheWriter.joinable())
-        a->cacheWriter.join();
+    a->StopThreads();
     // Readers go next: they hold views on the files.
     std::erase_if(m_readers, [&](const OpenReaderEntry& e) { return e.attachment == a; });
     for (MappedFile* f : a->files)

@@ -142,9 +142,6 @@ public:
 
     // Whether the description's summaries are still to be installed by CompleteScan.
     bool ScanPending(const MeasurementDescription& description) const;
-    // Whether the dataset's summary is among them: queries on it read every raw frame of
-    // their range until then.
-    bool SummaryPending(const Dataset& dataset) const;
     // While the dataset's summary is pending (or its scan failed, so that its extremes stay
     // unknown), the most frames a caller on the user's thread should ask a query to read
     // (PENDING_RAW_BYTES of frames); the largest number otherwise.

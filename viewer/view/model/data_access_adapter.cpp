@@ -49,7 +49,7 @@ void CurvePointFiller::Fill(Dataset& curve, const GraphicRect& plot, double star
     if (samples == 0)
         return;
     const std::uint64_t limit = m_access.PendingFrameLimit(curve);
-    const bool pending = limit != std::numeric_limits<std::uint64_t>::max();
+    const bool pending = limit != NO_FRAME_LIMIT;
     if (!pending && curve.minimum == curve.maximum) {
         BuildFlatPoints(d, curve.minimum, plot, startTime, endTime,
                         static_cast<double>(samples - 1) * m_layout.Step());

@@ -515,7 +515,7 @@ std::pair<double, double> CGraphicLayout::VisibleExtremes(const Dataset& curve, 
     if (m_access == nullptr)
         return {curve.minimum, curve.maximum};
     const std::uint64_t limit = m_access->PendingFrameLimit(curve);
-    const bool pending = limit != std::numeric_limits<std::uint64_t>::max();
+    const bool pending = limit != NO_FRAME_LIMIT;
     if (!pending && curve.minimum == curve.maximum)
         return {curve.minimum, curve.maximum};
     std::uint64_t n = static_cast<std::uint64_t>(std::max<std::int64_t>(count, 0));
@@ -540,8 +540,7 @@ int CGraphicLayout::Autoscale(std::int64_t first, std::int64_t count, bool equal
     for (const Dataset* curve : m_curves) {
         if (count < samples && !reference && count > 0) {
             ranges.push_back(VisibleExtremes(*curve, first, count, &partial));
-        } else if (m_access != nullptr && m_access->PendingFrameLimit(*curve) !=
-                                              std::numeric_limits<std::uint64_t>::max()) {
+        } else if (m_access != nullptr && m_access->PendingFrameLimit(*curve) != NO_FRAME_LIMIT) {
             // The whole recording is not known yet: what it shows first will do until it is.
             partial = true;
             ranges.push_back(VisibleExtremes(*curve, first, std::max<std::int64_t>(count, 1)));

@@ -10,6 +10,9 @@ namespace grafyon {
 
 class Dataset;
 
+// What PendingFrameLimit answers when every frame may be read.
+inline constexpr std::uint64_t NO_FRAME_LIMIT = std::numeric_limits<std::uint64_t>::max();
+
 class ValueSource {
 public:
     virtual ~ValueSource() = default;
@@ -24,10 +27,8 @@ public:
     virtual std::uint64_t ProposedSampleCount(int pixels, const Dataset& dataset) = 0;
     // While the whole recording's extremes of the dataset are still being worked out (its
     // minimum and maximum fields not yet known), the most frames a query may read without a
-    // noticeable wait; the largest number otherwise.
-    virtual std::uint64_t PendingFrameLimit(const Dataset&) {
-        return std::numeric_limits<std::uint64_t>::max();
-    }
+    // noticeable wait; NO_FRAME_LIMIT otherwise.
+    virtual std::uint64_t PendingFrameLimit(const Dataset&) { return NO_FRAME_LIMIT; }
 };
 
 }  // namespace grafyon
