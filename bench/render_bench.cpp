@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     std::uint64_t frames = 100'000'000;
     std::uint32_t channels = 32;
     int rounds = 1;  // more rounds of the zoom sweep, for a profiler
+    std::string keep;  // a folder where the recording is kept and found again next time
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--frames") == 0)
             frames = std::strtoull(argv[i + 1], nullptr, 10);
@@ -57,12 +59,19 @@ int main(int argc, char** argv) {
             channels = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
         else if (std::strcmp(argv[i], "--rounds") == 0)
             rounds = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--keep") == 0)
+            keep = argv[i + 1];
     }
 
     // Mostly one-byte channels keep the file at about 40 bytes per frame; a few wider
     // types exercise the other decoders.
     grafyon::RecordingOptions options;
-    options.path = (grafyon::bench::BenchDir::Get().Path() / "render.mdf").string();
+    const std::string name =
+        "render-" + std::to_string(frames) + "x" + std::to_string(channels) + ".mdf";
+    options.path = ((keep.empty() ? grafyon::bench::BenchDir::Get().Path()
+                                  : std::filesystem::path(keep)) /
+                    name)
+                       .string();
     options.frames = frames;
     const grafyon::SignalShape shapes[] = {grafyon::SignalShape::RAMP, grafyon::SignalShape::STEPS,
                                            grafyon::SignalShape::NOISE};
@@ -85,11 +94,14 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(frames), channels, options.path.c_str());
     Clock::time_point t0 = Clock::now();
     std::string error;
-    if (grafyon::GenerateRecording(options, &error) != grafyon::GENERATE_OK) {
+    if (!keep.empty() && std::filesystem::exists(options.path)) {
+        std::printf("kept from an earlier run\n");
+    } else if (grafyon::GenerateRecording(options, &error) != grafyon::GENERATE_OK) {
         std::fprintf(stderr, "cannot generate the recording: %s\n", error.c_str());
         return 1;
+    } else {
+        std::printf("generated in %.1f s\n", Ms(Clock::now() - t0) / 1000.0);
     }
-    std::printf("generated in %.1f s\n", Ms(Clock::now() - t0) / 1000.0);
 
     grafyon::CGrafyonDoc document;
     grafyon::InitialViewSettings settings;

@@ -375,7 +375,7 @@ int ScanStretch(const FrameSource& source, const std::vector<DatasetSummary*>& s
     const std::uint64_t fs = source.frameSize;
     const std::uint64_t pieceFrames = std::max<std::uint64_t>(1, o.bufferBytes / fs);
     try {
-        SummaryScanner scanner(summaries, fs, source.frameCount, o.wideVectors);
+        SummaryScanner scanner(summaries, fs, source.frameCount, o.moments, o.wideVectors);
         std::vector<std::uint8_t> buffer(static_cast<std::size_t>(pieceFrames * fs) +
                                          SummaryScanner::SLACK);
         for (; first < end; first += pieceFrames) {
@@ -385,10 +385,6 @@ int ScanStretch(const FrameSource& source, const std::vector<DatasetSummary*>& s
             if (const int status = source.ReadFrames(first, n, buffer.data()))
                 return status;
             scanner.Scan(buffer.data(), first, n);
-            if (o.moments) {
-                for (DatasetSummary* summary : summaries)
-                    summary->AddMoments(buffer.data(), first, n, fs);
-            }
             done.fetch_add(n, std::memory_order_relaxed);
         }
         scanner.Finish();

@@ -42,6 +42,19 @@ struct Moments {
     }
 };
 
+// Moments of count integers from their exact sum and sum of squares:
+// m2 = (count x squares - sum^2) / count, which cancels nothing in integers.
+inline Moments MomentsOfSums(std::uint64_t count, __int128 sum, __int128 squares) {
+    Moments m;
+    if (count == 0)
+        return m;
+    const auto c = static_cast<__int128>(count);
+    m.count = count;
+    m.mean = static_cast<double>(sum) / static_cast<double>(count);
+    m.m2 = static_cast<double>(c * squares - sum * sum) / static_cast<double>(count);
+    return m;
+}
+
 struct MomentLevels {
     std::vector<std::vector<Moments>> levels;  // levels[k][i]: block i of level k
 };
@@ -98,9 +111,8 @@ Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint
         const std::uint64_t count = stop - i;
         Moments run;
         if (codec.cls != KeyClass::Float && sizeof(K) <= 4) {
-            // Exact: sum and sum of squares as integers, m2 = (n * squares - sum^2) / n.
-            // One value's square fits in 64 bits; a run's sum of squares does from 2 bytes
-            // down (below 2^45).
+            // Exact: sum and sum of squares as integers. One value's square fits in 64 bits; a
+            // run's sum of squares does from 2 bytes down (below 2^45).
             __int128 sum = 0, squares = 0;
             if (boolean) {
                 std::int64_t ones = 0, unused = 0;
@@ -135,10 +147,7 @@ Moments ScanMoments(const KeyCodec& codec, const std::uint8_t* frames, std::uint
                 squares = static_cast<__int128>(q);
             }
             i = stop;
-            const auto c = static_cast<__int128>(count);
-            run.count = count;
-            run.mean = static_cast<double>(sum) / static_cast<double>(count);
-            run.m2 = static_cast<double>(c * squares - sum * sum) / static_cast<double>(count);
+            run = MomentsOfSums(count, sum, squares);
         } else {
             double shift = 0.0, sum = 0.0, squares = 0.0;
             std::uint64_t used = 0;

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "dataset_summary.h"
+#include "viewer/data/data_type.h"
 
 namespace grafyon {
 
@@ -130,6 +131,78 @@ template <class F, std::size_t VB>
     }
 }
 
+// Frames per inner pass of the moments kernel: the narrow sums below cannot overflow in it.
+constexpr std::uint64_t MOMENT_RUN = 128;
+
+// Per vector of lanes of 1- or 2-byte integers: sum and sum of squares of the masked values
+// (signed ones sign-extended) over the frames, added to each lane's 64-bit sums. A vector is
+// widened by reading it as one of half as many lanes of twice the width and splitting those
+// into the even and the odd lanes, so no value needs a shuffle: W holds a value and its
+// square, X a run's sum of squares. Within MOMENT_RUN frames, W holds a run's sum of 1-byte
+// values (128 x 255) and X one of squares of 2-byte values.
+template <class K, bool SIGNED, std::size_t VB>
+[[gnu::always_inline]] inline void MomentKernel(const std::uint8_t* base, std::uint64_t frames,
+                                                std::uint64_t frameSize, std::size_t bytes,
+                                                const std::uint8_t* masks, std::int64_t* sums,
+                                                std::int64_t* squares) {
+    static_assert(sizeof(K) <= 2);
+    using W = std::conditional_t<sizeof(K) == 1, std::uint16_t, std::uint32_t>;
+    using X = std::conditional_t<sizeof(K) == 1, std::uint32_t, std::uint64_t>;
+    using SW = std::make_signed_t<W>;
+    using V = typename VectorOf<K, VB>::type;
+    using VW = typename VectorOf<W, VB>::type;
+    using VSW = typename VectorOf<SW, VB>::type;
+    using VX = typename VectorOf<X, VB>::type;
+    constexpr int BITS = 8 * sizeof(K);
+    constexpr std::size_t WIDE = VB / sizeof(W), WIDER = VB / sizeof(X);
+    const VW low = VW{} + W((W(1) << BITS) - 1);
+    const VX lower = VX{} + X((X(1) << (2 * BITS)) - 1);
+    for (std::size_t v = 0; v < bytes; v += VB) {
+        const V mask = Load<V>(masks + v);
+        std::int64_t* sum = sums + v / sizeof(K);
+        std::int64_t* square = squares + v / sizeof(K);
+        const std::uint8_t* p = base + v;
+        for (std::uint64_t f = 0; f < frames;) {
+            const std::uint64_t stop = std::min(frames, f + MOMENT_RUN);
+            VW se = {}, so = {};
+            VX qee = {}, qeo = {}, qoe = {}, qoo = {};
+            for (; f < stop; ++f, p += frameSize) {
+                const VW w = (VW)(Load<V>(p) & mask);
+                VW e, o;
+                if constexpr (SIGNED) {
+                    e = (VW)(((VSW)(w << BITS)) >> BITS);
+                    o = (VW)(((VSW)w) >> BITS);
+                } else {
+                    e = w & low;
+                    o = w >> BITS;
+                }
+                se += e;
+                so += o;
+                const VX e2 = (VX)(e * e), o2 = (VX)(o * o);
+                qee += e2 & lower;
+                qeo += e2 >> (2 * BITS);
+                qoe += o2 & lower;
+                qoo += o2 >> (2 * BITS);
+            }
+            // Lane 2i is even lane i of W; lane 4j and 4j + 2 are the low and high halves
+            // of X lane j of the even squares, 4j + 1 and 4j + 3 of the odd ones.
+            for (std::size_t i = 0; i < WIDE; ++i) {
+                sum[2 * i] += SIGNED ? std::int64_t(SW(se[i])) : std::int64_t(se[i]);
+                sum[2 * i + 1] += SIGNED ? std::int64_t(SW(so[i])) : std::int64_t(so[i]);
+            }
+            for (std::size_t j = 0; j < WIDER; ++j) {
+                square[4 * j] += static_cast<std::int64_t>(qee[j]);
+                square[4 * j + 2] += static_cast<std::int64_t>(qeo[j]);
+                square[4 * j + 1] += static_cast<std::int64_t>(qoe[j]);
+                square[4 * j + 3] += static_cast<std::int64_t>(qoo[j]);
+            }
+        }
+    }
+}
+
+using MomentKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
+                                const std::uint8_t*, std::int64_t*, std::int64_t*);
+
 using IntegerKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
                                  const std::uint8_t*, std::uint8_t*, std::uint8_t*);
 using FloatKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
@@ -146,8 +219,21 @@ void FloatKernelSse(const std::uint8_t* b, std::uint64_t n, std::uint64_t fs, st
     FloatKernel<F, 16>(b, n, fs, bytes, lo, hi);
 }
 
+template <class K, bool SIGNED>
+void MomentKernelSse(const std::uint8_t* b, std::uint64_t n, std::uint64_t fs, std::size_t bytes,
+                     const std::uint8_t* m, std::int64_t* sums, std::int64_t* squares) {
+    MomentKernel<K, SIGNED, 16>(b, n, fs, bytes, m, sums, squares);
+}
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define GRAFYON_SCAN_AVX2 1
+template <class K, bool SIGNED>
+__attribute__((target("avx2"))) void MomentKernelAvx2(const std::uint8_t* b, std::uint64_t n,
+                                                      std::uint64_t fs, std::size_t bytes,
+                                                      const std::uint8_t* m, std::int64_t* sums,
+                                                      std::int64_t* squares) {
+    MomentKernel<K, SIGNED, 32>(b, n, fs, bytes, m, sums, squares);
+}
 template <class K, bool SIGNED>
 __attribute__((target("avx2"))) void IntegerKernelAvx2(const std::uint8_t* b, std::uint64_t n,
                                                        std::uint64_t fs, std::size_t bytes,
@@ -180,6 +266,14 @@ IntegerKernelFn PickInteger([[maybe_unused]] bool wide) {
 #endif
     return &IntegerKernelSse<K, SIGNED>;
 }
+template <class K, bool SIGNED>
+MomentKernelFn PickMoments([[maybe_unused]] bool wide) {
+#ifdef GRAFYON_SCAN_AVX2
+    if (wide)
+        return &MomentKernelAvx2<K, SIGNED>;
+#endif
+    return &MomentKernelSse<K, SIGNED>;
+}
 template <class F>
 FloatKernelFn PickFloat([[maybe_unused]] bool wide) {
 #ifdef GRAFYON_SCAN_AVX2
@@ -204,6 +298,13 @@ struct SummaryScanner::LaneGroup {
     std::vector<std::uint8_t> accMax;
     IntegerKernelFn integerKernel = nullptr;
     FloatKernelFn floatKernel = nullptr;
+    // Moments of 1- and 2-byte integer lanes, summed exactly over the current moments block.
+    MomentKernelFn momentKernel = nullptr;
+    std::vector<std::uint32_t> momentLanes;  // the used lanes whose moments the group sums
+    std::vector<std::int64_t> momentSums;    // per lane
+    std::vector<std::int64_t> momentSquares;
+    std::uint64_t momentBlock = NO_BLOCK;
+    std::uint64_t momentFrames = 0;
     // The group's class and width, chosen once: scan a run of frames, write what is staged.
     void (*run)(LaneGroup& g, const std::uint8_t* frames, std::uint64_t n, std::uint64_t frameSize,
                 std::uint64_t block, std::uint64_t cacheBlock) = nullptr;
@@ -297,11 +398,38 @@ void Merge(SummaryScanner::LaneGroup& g, std::size_t u, std::uint64_t block,
     g.Cache<K>()[u].Add(pair);
 }
 
+void FlushMoments(SummaryScanner::LaneGroup& g) {
+    if (g.momentBlock == SummaryScanner::LaneGroup::NO_BLOCK)
+        return;
+    for (const std::uint32_t l : g.momentLanes) {
+        std::vector<Moments>& blocks = g.lanes[l]->MutableMoments().levels[0];
+        if (g.momentBlock < blocks.size())
+            blocks[g.momentBlock].Add(
+                MomentsOfSums(g.momentFrames, g.momentSums[l], g.momentSquares[l]));
+    }
+    std::fill(g.momentSums.begin(), g.momentSums.end(), 0);
+    std::fill(g.momentSquares.begin(), g.momentSquares.end(), 0);
+    g.momentFrames = 0;
+    g.momentBlock = SummaryScanner::LaneGroup::NO_BLOCK;
+}
+
 template <class K, bool SIGNED>
 void RunInteger(SummaryScanner::LaneGroup& g, const std::uint8_t* frames, std::uint64_t n,
                 std::uint64_t frameSize, std::uint64_t block, std::uint64_t cacheBlock) {
     g.integerKernel(frames + g.start, n, frameSize, g.vectors * VECTOR_BYTES, g.masks.data(),
                     g.accMin.data(), g.accMax.data());
+    if (g.momentKernel != nullptr) {
+        // A run never crosses a moments block: runs end at every finest block.
+        static_assert(MOMENTS_BLOCK % SUMMARY_FINEST_BLOCK == 0);
+        const std::uint64_t momentBlock = block * SUMMARY_FINEST_BLOCK / MOMENTS_BLOCK;
+        if (momentBlock != g.momentBlock) {
+            FlushMoments(g);
+            g.momentBlock = momentBlock;
+        }
+        g.momentKernel(frames + g.start, n, frameSize, g.vectors * VECTOR_BYTES, g.masks.data(),
+                       g.momentSums.data(), g.momentSquares.data());
+        g.momentFrames += n;
+    }
     Position<K>(g, block, cacheBlock);
     for (std::size_t u = 0; u < g.used.size(); ++u) {
         const std::size_t l = g.used[u];
@@ -338,12 +466,13 @@ template <class K>
 void FlushGroup(SummaryScanner::LaneGroup& g) {
     FlushStage<K>(g);
     FlushCache<K>(g);
+    FlushMoments(g);
 }
 
 }  // namespace
 
 SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::uint64_t frameSize,
-                               std::uint64_t frameCount, bool wideVectors)
+                               std::uint64_t frameCount, bool moments, bool wideVectors)
     : m_frameSize(frameSize),
       m_cacheBlockFrames(CacheBlockFrames(frameCount)),
       m_maxRun(std::max<std::uint64_t>(1, RUN_BYTES / std::max<std::uint64_t>(frameSize, 1))) {
@@ -426,8 +555,26 @@ SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::
                          } else {
                              g.integerKernel = PickInteger<K, CLS == KeyClass::Signed>(wide);
                              g.run = &RunInteger<K, CLS == KeyClass::Signed>;
+                             if constexpr (sizeof(K) <= 2) {
+                                 if (moments)
+                                     g.momentKernel = PickMoments<K, CLS == KeyClass::Signed>(wide);
+                             }
                          }
                      });
+        if (!moments)
+            continue;
+        // Booleans count their set values, not their bits: they and the lanes of the other
+        // kinds are summed one dataset at a time.
+        for (const std::uint32_t l : g.used) {
+            if (g.momentKernel != nullptr && !IsBooleanType(g.lanes[l]->Codec().dataType))
+                g.momentLanes.push_back(l);
+            else
+                m_scalarMoments.push_back(g.lanes[l]);
+        }
+        if (g.momentLanes.empty())
+            g.momentKernel = nullptr;
+        g.momentSums.assign(g.lanes.size(), 0);
+        g.momentSquares.assign(g.lanes.size(), 0);
     }
 }
 
@@ -455,6 +602,8 @@ void SummaryScanner::Scan(const std::uint8_t* frames, std::uint64_t first, std::
             g.run(g, base, end - f, m_frameSize, f / P, f / B);
         pos = end - first;
     }
+    for (DatasetSummary* summary : m_scalarMoments)
+        summary->AddMoments(frames, first, n, m_frameSize);
 }
 
 }  // namespace grafyon

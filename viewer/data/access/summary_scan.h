@@ -21,16 +21,18 @@ public:
     // callers allocate their buffer that much larger.
     static constexpr std::size_t SLACK = 64;
 
-    // wideVectors: use 32-byte vectors (AVX2) where the processor has them; false keeps to
-    // the 16-byte kernels that every x86-64 processor runs (for tests of both).
+    // moments: also fill the summaries' moments (1- and 2-byte integers in the same vector
+    // pass, the other kinds one dataset at a time). wideVectors: use 32-byte vectors (AVX2)
+    // where the processor has them; false keeps to the 16-byte kernels that every x86-64
+    // processor runs (for tests of both).
     SummaryScanner(std::span<DatasetSummary* const> summaries, std::uint64_t frameSize,
-                   std::uint64_t frameCount, bool wideVectors = true);
+                   std::uint64_t frameCount, bool moments, bool wideVectors = true);
     ~SummaryScanner();
     SummaryScanner(const SummaryScanner&) = delete;
     SummaryScanner& operator=(const SummaryScanner&) = delete;
 
     // Adds n frames (frameSize bytes apart, measurement frames first ... first + n - 1)
-    // to every summary's level 0 and cache blocks. Frames come in ascending order.
+    // to every summary's level 0, cache blocks and moments. Frames come in ascending order.
     void Scan(const std::uint8_t* frames, std::uint64_t first, std::uint64_t n);
     // Writes what is still staged into the summaries; call after the last Scan.
     void Finish();
@@ -44,6 +46,7 @@ private:
     std::uint64_t m_cacheBlockFrames;
     std::uint64_t m_maxRun;
     std::vector<LaneGroup> m_groups;
+    std::vector<DatasetSummary*> m_scalarMoments;  // moments summed one dataset at a time
 };
 
 }  // namespace grafyon

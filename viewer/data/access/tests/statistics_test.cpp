@@ -148,11 +148,12 @@ struct Recording {
     }
 };
 
-void CompareRanges(bool withCache, bool moments = true) {
+void CompareRanges(bool withCache, bool moments = true, bool wideVectors = true) {
     Recording r(20000);  // 20 moments blocks, 157 finest blocks: three pyramid levels
     DataAccess access;
     DataAccess::ScanOptions options;
     options.moments = moments;
+    options.wideVectors = wideVectors;
     access.SetScanOptions(options);
     ASSERT_EQ(access.Attach(*r.d, withCache), ATTACH_OK);
     const std::uint64_t last = r.frames - 1;
@@ -176,6 +177,58 @@ void CompareRanges(bool withCache, bool moments = true) {
 
 TEST(Statistics, EveryTypeOverSegmentsEqualsBruteForce) {
     CompareRanges(true);
+    CompareRanges(true, true, false);
+}
+
+// Narrow integers side by side are summed as lanes of one vector: every lane position of
+// every kind, with whole moments blocks of the largest and the most negative values.
+TEST(Statistics, EveryLaneOfNarrowIntegersEqualsBruteForce) {
+    constexpr std::uint64_t FRAMES = 6000, SIZE = 112;
+    test::TempDir dir;
+    auto d = NewDescription(SIZE);
+    std::vector<Dataset*> datasets;
+    for (std::uint64_t o = 0; o < 40; ++o)  // 40: one lane past a wide vector
+        datasets.push_back(AddDataset(*d, "u8", DATA_TYPE_UCHAR, o, 0.5, 1.0, 0xFF));
+    for (std::uint64_t o = 40; o < 56; ++o)
+        datasets.push_back(AddDataset(*d, "i8", DATA_TYPE_CHAR, o, 1.0, 0.0, 0xFF));
+    for (std::uint64_t o = 56; o < 88; o += 2)
+        datasets.push_back(AddDataset(*d, "i16", DATA_TYPE_SHORT, o, 2.0, -1.0, 0xFFFF));
+    for (std::uint64_t o = 88; o < 112; o += 2)
+        datasets.push_back(AddDataset(*d, "u16", DATA_TYPE_USHORT, o, 1.0, 0.0, 0xFFFF));
+    FrameBytes bytes(SIZE, FRAMES);
+    std::mt19937_64 random(11);
+    for (std::uint64_t f = 0; f < FRAMES; ++f) {
+        for (std::uint64_t o = 0; o < SIZE; ++o) {
+            // Frames 1024 ... 2047 all ones (255, -1, 65535), 3072 ... 4095 all 0x80
+            // (128, -128, -32768 from the high byte), the rest random.
+            const bool ones = f >= 1024 && f < 2048, high = f >= 3072 && f < 4096;
+            bytes.U8(f, o,
+                     ones   ? 0xFF
+                     : high ? (o >= 56 && o % 2 == 0 ? 0x00 : 0x80)
+                            : static_cast<std::uint8_t>(random()));
+        }
+    }
+    AddDataFile(*d, 1, dir / "a.dta");
+    AddSegment(*d, 1, FRAMES);
+    ASSERT_TRUE(WriteDataFile(dir / "a.dta", bytes.Bytes()));
+    for (const bool wide : {true, false}) {
+        DataAccess access;
+        DataAccess::ScanOptions options;
+        options.wideVectors = wide;
+        options.bufferBytes = 700 * SIZE;  // pieces that split moments blocks
+        options.workers = 1;
+        access.SetScanOptions(options);
+        ASSERT_EQ(access.Attach(*d), ATTACH_OK);
+        RangeStatistics got;
+        for (const auto& [a, b] : std::vector<std::pair<std::uint64_t, std::uint64_t>>{
+                 {0, FRAMES - 1}, {1024, 2047}, {3072, 4095}, {100, 5900}, {1023, 4096}}) {
+            for (const Dataset* dataset : datasets) {
+                SCOPED_TRACE(wide ? "wide" : "narrow");
+                ASSERT_EQ(access.Statistics(*dataset, a, b, got), QUERY_OK);
+                ExpectSame(got, BruteForce(*dataset, bytes, a, b), *dataset);
+            }
+        }
+    }
 }
 
 TEST(Statistics, WithoutSummariesEveryFrameIsRead) {
