@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
     std::uint64_t frames = 100'000'000;
     std::uint32_t channels = 32;
-    int rounds = 1;  // more rounds of the zoom sweep, for a profiler
+    int rounds = 1;    // more rounds of the zoom sweep, for a profiler
     std::string keep;  // a folder where the recording is kept and found again next time
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--frames") == 0)
@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
     grafyon::RecordingOptions options;
     const std::string name =
         "render-" + std::to_string(frames) + "x" + std::to_string(channels) + ".mdf";
-    options.path = ((keep.empty() ? grafyon::bench::BenchDir::Get().Path()
-                                  : std::filesystem::path(keep)) /
-                    name)
-                       .string();
+    options.path =
+        ((keep.empty() ? grafyon::bench::BenchDir::Get().Path() : std::filesystem::path(keep)) /
+         name)
+            .string();
     options.frames = frames;
     const grafyon::SignalShape shapes[] = {grafyon::SignalShape::RAMP, grafyon::SignalShape::STEPS,
                                            grafyon::SignalShape::NOISE};
