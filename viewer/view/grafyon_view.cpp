@@ -277,13 +277,14 @@ void CGrafyonView::paintEvent(QPaintEvent* event) {
         RenderCache();
     QPainter painter(viewport());
     painter.setClipRegion(event->region());
-    // Only the damaged rectangles are copied: one whole-image blend, even clipped, goes
-    // through Qt's threaded blending and costs a cursor step several milliseconds.
+    // Only the damaged rectangles are copied, in bands: one whole-image blend, even clipped,
+    // or one cursor strip goes through Qt's threaded blending and costs a cursor step
+    // several milliseconds.
     const qreal ratio = m_cache.devicePixelRatio();
     for (const QRect& rect : event->region()) {
         const QRectF source(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
                             rect.height() * ratio);
-        painter.drawImage(QRectF(rect), m_cache, source);
+        DrawImageInBands(painter, rect, m_cache, source);
     }
     m_drawnA = m_drawnB = CursorDrawn{};
     if (m_cacheError == 0 && !m_sizing) {

@@ -72,6 +72,22 @@ int PainterCharUnit(const QFont& font) {
     return QFontMetrics(font).horizontalAdvance(QStringLiteral("00000")) / 10;
 }
 
+void DrawImageInBands(QPainter& painter, const QRect& target, const QImage& image,
+                      const QRectF& source) {
+    constexpr int BAND_ROWS = 64;
+    if (target.height() <= BAND_ROWS) {
+        painter.drawImage(QRectF(target), image, source);
+        return;
+    }
+    const qreal scale = source.height() / target.height();
+    for (int y = target.top(); y <= target.bottom(); y += BAND_ROWS) {
+        const int rows = std::min(BAND_ROWS, target.bottom() + 1 - y);
+        const qreal from = source.top() + (y - target.top()) * scale;
+        painter.drawImage(QRectF(target.left(), y, target.width(), rows), image,
+                          QRectF(source.left(), from, source.width(), rows * scale));
+    }
+}
+
 void CGraphicPainter::Bind(CGraphicLayout* layout) {
     m_layout = layout;
     RebuildObjects();
@@ -508,8 +524,10 @@ void CGraphicPainter::DrawCursor(QPainter& painter, const CGraphicDiagram& diagr
     if (below != nullptr && !below->isNull() && white) {
         const QRect vertical(column, plot.top, 1, plot.Height());
         const QRect horizontal(plot.left, row, plot.Width(), 1);
-        if (columnInside)
-            painter.drawImage(QRectF(vertical), InvertedPart(*below, vertical));
+        if (columnInside) {
+            const QImage part = InvertedPart(*below, vertical);
+            DrawImageInBands(painter, vertical, part, QRectF(part.rect()));
+        }
         if (rowInside) {
             QImage strip = InvertedPart(*below, horizontal);
             // Where the two lines cross, the second inversion restores the pixel.

@@ -134,4 +134,10 @@ private:
 int PainterTextHeight(const QFont& font);
 int PainterCharUnit(const QFont& font);
 
+// Draws source of image into target in bands of few rows. Qt's raster engine hands a blend of
+// 96 rows or more to its thread pool and waits for it: for a strip one pixel wide (a cursor)
+// the hand-off costs many times the pixels.
+void DrawImageInBands(QPainter& painter, const QRect& target, const QImage& image,
+                      const QRectF& source);
+
 }  // namespace grafyon

@@ -362,6 +362,10 @@ int DataAccess::Attach(MeasurementDescription& description, bool withCache) {
         }
     }
     m_attachments.push_back(std::move(a));
+    // The buffer of raw frames is made here, so that the first window read frame by frame
+    // does not wait for a megabyte of fresh pages.
+    if (m_scratch.size() < RAW_BUFFER_BYTES)
+        m_scratch.resize(RAW_BUFFER_BYTES);
     return ATTACH_OK;
 }
 

@@ -200,6 +200,45 @@ template <class K, bool SIGNED, std::size_t VB>
     }
 }
 
+// Per vector of float or double lanes: count, sum and sum of squares of the finite values'
+// deviations from each lane's shift, in double, added to the lanes' sums; NaN and infinities
+// are left out. A vector of VB bytes holds VB / 8 doubles, made from as many values.
+template <class F, std::size_t VB>
+[[gnu::always_inline]] inline void FloatMomentKernel(const std::uint8_t* base, std::uint64_t frames,
+                                                     std::uint64_t frameSize, std::size_t bytes,
+                                                     const double* shifts, std::uint64_t* counts,
+                                                     double* sums, double* squares) {
+    constexpr std::size_t LANES = VB / sizeof(double);
+    constexpr std::size_t STEP = LANES * sizeof(F);  // frame bytes per vector of doubles
+    using D = typename VectorOf<double, VB>::type;
+    using M = typename VectorOf<std::int64_t, VB>::type;
+    using H = typename VectorOf<F, STEP>::type;
+    for (std::size_t v = 0; v < bytes; v += STEP) {
+        const std::size_t lane = v / sizeof(F);
+        D shift;
+        std::memcpy(&shift, shifts + lane, sizeof(D));
+        D sum = {}, square = {};
+        M count = {};
+        const std::uint8_t* p = base + v;
+        for (std::uint64_t f = 0; f < frames; ++f, p += frameSize) {
+            D d = __builtin_convertvector(Load<H>(p), D) - shift;
+            const M finite = (d - d) == 0;  // false for NaN and infinities
+            d = (D)((M)d & finite);
+            sum += d;
+            square += d * d;
+            count -= finite;
+        }
+        for (std::size_t i = 0; i < LANES; ++i) {
+            counts[lane + i] += static_cast<std::uint64_t>(count[i]);
+            sums[lane + i] += sum[i];
+            squares[lane + i] += square[i];
+        }
+    }
+}
+
+using FloatMomentKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
+                                     const double*, std::uint64_t*, double*, double*);
+
 using MomentKernelFn = void (*)(const std::uint8_t*, std::uint64_t, std::uint64_t, std::size_t,
                                 const std::uint8_t*, std::int64_t*, std::int64_t*);
 
@@ -225,8 +264,23 @@ void MomentKernelSse(const std::uint8_t* b, std::uint64_t n, std::uint64_t fs, s
     MomentKernel<K, SIGNED, 16>(b, n, fs, bytes, m, sums, squares);
 }
 
+template <class F>
+void FloatMomentKernelSse(const std::uint8_t* b, std::uint64_t n, std::uint64_t fs,
+                          std::size_t bytes, const double* shifts, std::uint64_t* counts,
+                          double* sums, double* squares) {
+    FloatMomentKernel<F, 16>(b, n, fs, bytes, shifts, counts, sums, squares);
+}
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define GRAFYON_SCAN_AVX2 1
+template <class F>
+__attribute__((target("avx2"))) void FloatMomentKernelAvx2(const std::uint8_t* b, std::uint64_t n,
+                                                           std::uint64_t fs, std::size_t bytes,
+                                                           const double* shifts,
+                                                           std::uint64_t* counts, double* sums,
+                                                           double* squares) {
+    FloatMomentKernel<F, 32>(b, n, fs, bytes, shifts, counts, sums, squares);
+}
 template <class K, bool SIGNED>
 __attribute__((target("avx2"))) void MomentKernelAvx2(const std::uint8_t* b, std::uint64_t n,
                                                       std::uint64_t fs, std::size_t bytes,
@@ -275,6 +329,14 @@ MomentKernelFn PickMoments([[maybe_unused]] bool wide) {
     return &MomentKernelSse<K, SIGNED>;
 }
 template <class F>
+FloatMomentKernelFn PickFloatMoments([[maybe_unused]] bool wide) {
+#ifdef GRAFYON_SCAN_AVX2
+    if (wide)
+        return &FloatMomentKernelAvx2<F>;
+#endif
+    return &FloatMomentKernelSse<F>;
+}
+template <class F>
 FloatKernelFn PickFloat([[maybe_unused]] bool wide) {
 #ifdef GRAFYON_SCAN_AVX2
     if (wide)
@@ -286,6 +348,8 @@ FloatKernelFn PickFloat([[maybe_unused]] bool wide) {
 }  // namespace
 
 struct SummaryScanner::LaneGroup {
+    static constexpr std::uint64_t NO_BLOCK = ~std::uint64_t{0};
+
     KeyClass cls = KeyClass::Unsigned;
     std::uint32_t width = 0;
     std::uint64_t start = 0;  // byte offset of lane 0 in the frame
@@ -298,13 +362,22 @@ struct SummaryScanner::LaneGroup {
     std::vector<std::uint8_t> accMax;
     IntegerKernelFn integerKernel = nullptr;
     FloatKernelFn floatKernel = nullptr;
-    // Moments of 1- and 2-byte integer lanes, summed exactly over the current moments block.
+    // Moments summed over the current moments block, per lane: 1- and 2-byte integers
+    // exactly, floats as deviations from the block's first finite value (so that a small
+    // ripple on a large offset does not cancel).
+    struct MomentSums {
+        std::vector<std::uint32_t> lanes;  // the used lanes whose moments the group sums
+        std::uint64_t block = NO_BLOCK;
+        std::uint64_t frames = 0;
+        std::vector<std::int64_t> sums, squares;  // integers
+        std::vector<std::uint64_t> counts;        // floats
+        std::vector<double> shifts, deviations, squaredDeviations;
+        std::vector<std::uint8_t> shifted;  // the lane's shift is set
+    };
     MomentKernelFn momentKernel = nullptr;
-    std::vector<std::uint32_t> momentLanes;  // the used lanes whose moments the group sums
-    std::vector<std::int64_t> momentSums;    // per lane
-    std::vector<std::int64_t> momentSquares;
-    std::uint64_t momentBlock = NO_BLOCK;
-    std::uint64_t momentFrames = 0;
+    FloatMomentKernelFn floatMomentKernel = nullptr;
+    std::size_t momentBytes = 0;  // bytes of the lanes the moments kernels pass over
+    MomentSums moments;
     // The group's class and width, chosen once: scan a run of frames, write what is staged.
     void (*run)(LaneGroup& g, const std::uint8_t* frames, std::uint64_t n, std::uint64_t frameSize,
                 std::uint64_t block, std::uint64_t cacheBlock) = nullptr;
@@ -324,8 +397,6 @@ struct SummaryScanner::LaneGroup {
     std::tuple<Pairs<std::uint8_t>, Pairs<std::uint16_t>, Pairs<std::uint32_t>,
                Pairs<std::uint64_t>>
         stages, caches;
-
-    static constexpr std::uint64_t NO_BLOCK = ~std::uint64_t{0};
 
     std::uint64_t End() const { return start + lanes.size() * width; }
 
@@ -399,18 +470,45 @@ void Merge(SummaryScanner::LaneGroup& g, std::size_t u, std::uint64_t block,
 }
 
 void FlushMoments(SummaryScanner::LaneGroup& g) {
-    if (g.momentBlock == SummaryScanner::LaneGroup::NO_BLOCK)
+    SummaryScanner::LaneGroup::MomentSums& m = g.moments;
+    if (m.block == SummaryScanner::LaneGroup::NO_BLOCK)
         return;
-    for (const std::uint32_t l : g.momentLanes) {
+    const bool floats = g.cls == KeyClass::Float;
+    for (const std::uint32_t l : m.lanes) {
         std::vector<Moments>& blocks = g.lanes[l]->MutableMoments().levels[0];
-        if (g.momentBlock < blocks.size())
-            blocks[g.momentBlock].Add(
-                MomentsOfSums(g.momentFrames, g.momentSums[l], g.momentSquares[l]));
+        if (m.block >= blocks.size())
+            continue;
+        if (!floats) {
+            blocks[m.block].Add(MomentsOfSums(m.frames, m.sums[l], m.squares[l]));
+        } else if (m.counts[l] > 0) {
+            const double n = static_cast<double>(m.counts[l]);
+            Moments block;
+            block.count = m.counts[l];
+            block.mean = m.shifts[l] + m.deviations[l] / n;
+            block.m2 =
+                std::max(0.0, m.squaredDeviations[l] - m.deviations[l] * m.deviations[l] / n);
+            blocks[m.block].Add(block);
+        }
     }
-    std::fill(g.momentSums.begin(), g.momentSums.end(), 0);
-    std::fill(g.momentSquares.begin(), g.momentSquares.end(), 0);
-    g.momentFrames = 0;
-    g.momentBlock = SummaryScanner::LaneGroup::NO_BLOCK;
+    for (auto* v : {&m.sums, &m.squares})
+        std::fill(v->begin(), v->end(), 0);
+    std::fill(m.counts.begin(), m.counts.end(), 0);
+    for (auto* v : {&m.shifts, &m.deviations, &m.squaredDeviations})
+        std::fill(v->begin(), v->end(), 0.0);
+    std::fill(m.shifted.begin(), m.shifted.end(), 0);
+    m.frames = 0;
+    m.block = SummaryScanner::LaneGroup::NO_BLOCK;
+}
+
+// Moves the moments sums to the block a run of frames lies in. A run never crosses a
+// moments block: runs end at every finest block.
+void PositionMoments(SummaryScanner::LaneGroup& g, std::uint64_t block) {
+    static_assert(MOMENTS_BLOCK % SUMMARY_FINEST_BLOCK == 0);
+    const std::uint64_t momentBlock = block * SUMMARY_FINEST_BLOCK / MOMENTS_BLOCK;
+    if (momentBlock != g.moments.block) {
+        FlushMoments(g);
+        g.moments.block = momentBlock;
+    }
 }
 
 template <class K, bool SIGNED>
@@ -419,16 +517,10 @@ void RunInteger(SummaryScanner::LaneGroup& g, const std::uint8_t* frames, std::u
     g.integerKernel(frames + g.start, n, frameSize, g.vectors * VECTOR_BYTES, g.masks.data(),
                     g.accMin.data(), g.accMax.data());
     if (g.momentKernel != nullptr) {
-        // A run never crosses a moments block: runs end at every finest block.
-        static_assert(MOMENTS_BLOCK % SUMMARY_FINEST_BLOCK == 0);
-        const std::uint64_t momentBlock = block * SUMMARY_FINEST_BLOCK / MOMENTS_BLOCK;
-        if (momentBlock != g.momentBlock) {
-            FlushMoments(g);
-            g.momentBlock = momentBlock;
-        }
-        g.momentKernel(frames + g.start, n, frameSize, g.vectors * VECTOR_BYTES, g.masks.data(),
-                       g.momentSums.data(), g.momentSquares.data());
-        g.momentFrames += n;
+        PositionMoments(g, block);
+        g.momentKernel(frames + g.start, n, frameSize, g.momentBytes, g.masks.data(),
+                       g.moments.sums.data(), g.moments.squares.data());
+        g.moments.frames += n;
     }
     Position<K>(g, block, cacheBlock);
     for (std::size_t u = 0; u < g.used.size(); ++u) {
@@ -459,6 +551,27 @@ void RunFloat(SummaryScanner::LaneGroup& g, const std::uint8_t* frames, std::uin
             pair = ScanKeys<K>(g.lanes[l]->Codec(), frames, n, frameSize);
         }
         Merge(g, u, block, pair);
+    }
+    if (g.floatMomentKernel != nullptr) {
+        PositionMoments(g, block);
+        SummaryScanner::LaneGroup::MomentSums& m = g.moments;
+        for (const std::uint32_t l : m.lanes) {
+            if (m.shifted[l])
+                continue;
+            const std::uint8_t* p = frames + g.start + l * sizeof(F);
+            for (std::uint64_t f = 0; f < n; ++f, p += frameSize) {
+                F v;
+                std::memcpy(&v, p, sizeof(F));
+                if (std::isfinite(v)) {
+                    m.shifts[l] = v;
+                    m.shifted[l] = 1;
+                    break;
+                }
+            }
+        }
+        g.floatMomentKernel(frames + g.start, n, frameSize, g.momentBytes, m.shifts.data(),
+                            m.counts.data(), m.deviations.data(), m.squaredDeviations.data());
+        m.frames += n;
     }
 }
 
@@ -552,6 +665,8 @@ SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::
                              using F = std::conditional_t<sizeof(K) == 4, float, double>;
                              g.floatKernel = PickFloat<F>(wide);
                              g.run = &RunFloat<K, F>;
+                             if (moments)
+                                 g.floatMomentKernel = PickFloatMoments<F>(wide);
                          } else {
                              g.integerKernel = PickInteger<K, CLS == KeyClass::Signed>(wide);
                              g.run = &RunInteger<K, CLS == KeyClass::Signed>;
@@ -565,16 +680,36 @@ SummaryScanner::SummaryScanner(std::span<DatasetSummary* const> summaries, std::
             continue;
         // Booleans count their set values, not their bits: they and the lanes of the other
         // kinds are summed one dataset at a time.
+        const bool vector = g.momentKernel != nullptr || g.floatMomentKernel != nullptr;
         for (const std::uint32_t l : g.used) {
-            if (g.momentKernel != nullptr && !IsBooleanType(g.lanes[l]->Codec().dataType))
-                g.momentLanes.push_back(l);
+            if (vector && !IsBooleanType(g.lanes[l]->Codec().dataType))
+                g.moments.lanes.push_back(l);
             else
                 m_scalarMoments.push_back(g.lanes[l]);
         }
-        if (g.momentLanes.empty())
+        if (g.moments.lanes.empty()) {
             g.momentKernel = nullptr;
-        g.momentSums.assign(g.lanes.size(), 0);
-        g.momentSquares.assign(g.lanes.size(), 0);
+            g.floatMomentKernel = nullptr;
+        }
+        LaneGroup::MomentSums& m = g.moments;
+        const std::size_t lanes = g.lanes.size();
+        if (!m.lanes.empty()) {
+            // Vectors past the last summed lane are left out (a lone float is half a vector).
+            const std::uint64_t unit = g.cls == KeyClass::Float ? VECTOR_BYTES / 2 : VECTOR_BYTES;
+            const std::uint64_t end = (std::uint64_t{m.lanes.back()} + 1) * g.width;
+            g.momentBytes = static_cast<std::size_t>((end + unit - 1) / unit * unit);
+        }
+        if (g.momentKernel != nullptr) {
+            m.sums.assign(lanes, 0);
+            m.squares.assign(lanes, 0);
+        }
+        if (g.floatMomentKernel != nullptr) {
+            m.counts.assign(lanes, 0);
+            m.shifts.assign(lanes, 0.0);
+            m.deviations.assign(lanes, 0.0);
+            m.squaredDeviations.assign(lanes, 0.0);
+            m.shifted.assign(lanes, 0);
+        }
     }
 }
 

@@ -180,11 +180,39 @@ TEST(Statistics, EveryTypeOverSegmentsEqualsBruteForce) {
     CompareRanges(true, true, false);
 }
 
+// Attaches the frames of one data file with 32- and 16-byte vectors and compares the
+// statistics of every dataset over some ranges with the brute force.
+void CompareLanes(MeasurementDescription& d, const std::vector<Dataset*>& datasets,
+                  FrameBytes& bytes) {
+    test::TempDir dir;
+    const std::uint64_t frames = bytes.Frames();
+    AddDataFile(d, 1, dir / "a.dta");
+    AddSegment(d, 1, frames);
+    ASSERT_TRUE(WriteDataFile(dir / "a.dta", bytes.Bytes()));
+    for (const bool wide : {true, false}) {
+        SCOPED_TRACE(wide ? "wide" : "narrow");
+        DataAccess access;
+        DataAccess::ScanOptions options;
+        options.wideVectors = wide;
+        options.bufferBytes = 700 * bytes.FrameSize();  // pieces that split moments blocks
+        options.workers = 1;
+        access.SetScanOptions(options);
+        ASSERT_EQ(access.Attach(d), ATTACH_OK);
+        RangeStatistics got;
+        for (const auto& [a, b] : std::vector<std::pair<std::uint64_t, std::uint64_t>>{
+                 {0, frames - 1}, {1024, 2047}, {3072, 4095}, {100, frames - 100}, {1023, 4096}}) {
+            for (const Dataset* dataset : datasets) {
+                ASSERT_EQ(access.Statistics(*dataset, a, b, got), QUERY_OK);
+                ExpectSame(got, BruteForce(*dataset, bytes, a, b), *dataset);
+            }
+        }
+    }
+}
+
 // Narrow integers side by side are summed as lanes of one vector: every lane position of
 // every kind, with whole moments blocks of the largest and the most negative values.
 TEST(Statistics, EveryLaneOfNarrowIntegersEqualsBruteForce) {
-    constexpr std::uint64_t FRAMES = 6000, SIZE = 112;
-    test::TempDir dir;
+    constexpr std::uint64_t SIZE = 112;
     auto d = NewDescription(SIZE);
     std::vector<Dataset*> datasets;
     for (std::uint64_t o = 0; o < 40; ++o)  // 40: one lane past a wide vector
@@ -195,9 +223,9 @@ TEST(Statistics, EveryLaneOfNarrowIntegersEqualsBruteForce) {
         datasets.push_back(AddDataset(*d, "i16", DATA_TYPE_SHORT, o, 2.0, -1.0, 0xFFFF));
     for (std::uint64_t o = 88; o < 112; o += 2)
         datasets.push_back(AddDataset(*d, "u16", DATA_TYPE_USHORT, o, 1.0, 0.0, 0xFFFF));
-    FrameBytes bytes(SIZE, FRAMES);
+    FrameBytes bytes(SIZE, 6000);
     std::mt19937_64 random(11);
-    for (std::uint64_t f = 0; f < FRAMES; ++f) {
+    for (std::uint64_t f = 0; f < bytes.Frames(); ++f) {
         for (std::uint64_t o = 0; o < SIZE; ++o) {
             // Frames 1024 ... 2047 all ones (255, -1, 65535), 3072 ... 4095 all 0x80
             // (128, -128, -32768 from the high byte), the rest random.
@@ -208,27 +236,39 @@ TEST(Statistics, EveryLaneOfNarrowIntegersEqualsBruteForce) {
                             : static_cast<std::uint8_t>(random()));
         }
     }
-    AddDataFile(*d, 1, dir / "a.dta");
-    AddSegment(*d, 1, FRAMES);
-    ASSERT_TRUE(WriteDataFile(dir / "a.dta", bytes.Bytes()));
-    for (const bool wide : {true, false}) {
-        DataAccess access;
-        DataAccess::ScanOptions options;
-        options.wideVectors = wide;
-        options.bufferBytes = 700 * SIZE;  // pieces that split moments blocks
-        options.workers = 1;
-        access.SetScanOptions(options);
-        ASSERT_EQ(access.Attach(*d), ATTACH_OK);
-        RangeStatistics got;
-        for (const auto& [a, b] : std::vector<std::pair<std::uint64_t, std::uint64_t>>{
-                 {0, FRAMES - 1}, {1024, 2047}, {3072, 4095}, {100, 5900}, {1023, 4096}}) {
-            for (const Dataset* dataset : datasets) {
-                SCOPED_TRACE(wide ? "wide" : "narrow");
-                ASSERT_EQ(access.Statistics(*dataset, a, b, got), QUERY_OK);
-                ExpectSame(got, BruteForce(*dataset, bytes, a, b), *dataset);
-            }
+    CompareLanes(*d, datasets, bytes);
+}
+
+// Floats and doubles side by side: a small ripple on a large offset (which cancels unless
+// each block's deviations are summed), blocks that begin with NaN or an infinity, a lane
+// without any finite value in a whole block.
+TEST(Statistics, EveryLaneOfFloatsEqualsBruteForce) {
+    constexpr std::uint64_t SIZE = 96;
+    auto d = NewDescription(SIZE);
+    std::vector<Dataset*> datasets;
+    for (std::uint64_t o = 0; o < 48; o += 4)  // 12 floats: one and a half wide vectors
+        datasets.push_back(AddDataset(*d, "f", DATA_TYPE_FLOAT, o, 1.0, 0.0, 0));
+    for (std::uint64_t o = 48; o < 96; o += 8)
+        datasets.push_back(AddDataset(*d, "d", DATA_TYPE_DOUBLE, o, 1.0, 0.0, 0));
+    FrameBytes bytes(SIZE, 5000);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (std::uint64_t f = 0; f < bytes.Frames(); ++f) {
+        for (std::uint64_t k = 0; k < 12; ++k) {
+            const double ripple = std::sin(double(f * (k + 1)) / 70.0);
+            double v = k % 3 == 0 ? 1000.0 + ripple * 1e-2 : ripple * double(k * 100);
+            if (f % 1024 == 0 && k % 2 == 0)
+                v = f % 2048 == 0 ? nan : -inf;
+            if (k == 5 && f >= 2048 && f < 3072)
+                v = nan;
+            if ((f + k) % 331 == 0)
+                v = inf;
+            if (k < 6)
+                bytes.F64(f, 48 + 8 * k, 1e6 * double(k % 3) + v * 1e-3);
+            bytes.F32(f, 4 * k, static_cast<float>(v));
         }
     }
+    CompareLanes(*d, datasets, bytes);
 }
 
 TEST(Statistics, WithoutSummariesEveryFrameIsRead) {
