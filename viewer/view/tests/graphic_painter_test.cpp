@@ -585,6 +585,32 @@ TEST(GraphicPainter, FlatCurvesAndEmptyRanges) {
     EXPECT_EQ(d.points[1].x, 12);
 }
 
+// Drawing in bands gives the picture of one drawing: heights on and around the band size,
+// and a source at twice the target's scale (a pixel ratio of 2).
+TEST(GraphicPainter, ImagesDrawnInBandsEqualOneDrawing) {
+    QImage source(40, 600, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (y * 7) % 256, (x ^ y) % 256));
+    }
+    for (const int height : {1, 63, 64, 65, 128, 129, 250}) {
+        for (const qreal scale : {1.0, 2.0}) {
+            const QRect target(3, 5, 17, height);
+            const QRectF from(2, 7, 17 * scale, height * scale);
+            QImage once(30, 300, QImage::Format_RGB32), banded(30, 300, QImage::Format_RGB32);
+            once.fill(Qt::white);
+            banded.fill(Qt::white);
+            QPainter a(&once);
+            a.drawImage(QRectF(target), source, from);
+            a.end();
+            QPainter b(&banded);
+            DrawImageInBands(b, target, source, from);
+            b.end();
+            EXPECT_TRUE(once == banded) << height << " rows at scale " << scale;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace grafyon
 
