@@ -10,6 +10,7 @@
 #include <bit>
 #include <cmath>
 
+#include "curve_runs.h"
 #include "model/axis_scale.h"
 #include "model/curve_color.h"
 #include "model/graphic_layout.h"
@@ -257,7 +258,9 @@ void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagr
     if (diagram.curve == nullptr || plot.Width() < 1 || plot.Height() < 1)
         return;
     painter.save();
-    painter.setClipRect(ToQRect(plot));
+    const QRect clip = ToQRect(plot);
+    painter.setClipRect(clip);
+    QImage* direct = DirectCurveTarget(painter);
     for (const Dataset* curve : DrawnCurves(diagram)) {
         const DatasetDisplay& d = curve->display;
         if (!CurveDrawn(d))
@@ -270,8 +273,14 @@ void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagr
             const CurvePoint& p = d.points[static_cast<std::size_t>(i)];
             out[i] = QPoint(p.x, p.y + shift);
         }
-        painter.setPen(QPen(Color(d.color), 1));
-        if (count == 1) {
+        const QColor color = Color(d.color);
+        painter.setPen(QPen(color, 1));
+        if (direct != nullptr) {
+            m_steps.clear();
+            FillCurveRuns(*direct, out, count, clip, color.rgb(), m_steps);
+            if (!m_steps.empty())
+                painter.drawLines(m_steps.data(), static_cast<int>(m_steps.size()));
+        } else if (count == 1) {
             painter.drawPoint(out[0]);
         } else {
             painter.drawPolyline(out, count);

@@ -8,11 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "viewer/data/measurement_description.h"
+#include "viewer/view/curve_runs.h"
 #include "viewer/view/graphic_painter.h"
 #include "viewer/view/model/curve_color.h"
 #include "viewer/view/model/graphic_layout.h"
@@ -609,6 +611,98 @@ TEST(GraphicPainter, ImagesDrawnInBandsEqualOneDrawing) {
             EXPECT_TRUE(once == banded) << height << " rows at scale " << scale;
         }
     }
+}
+
+// Filled column runs plus Qt's lines between columns draw what Qt's polyline draws, with
+// every column's run whole: random curves of one or two points per column, gaps, steps of
+// every size, points above and below the plot, a flat line, single points. Qt's polyline
+// leaves out some corner pixels and may put a long step one pixel aside; nothing else may
+// differ, and nothing is drawn outside the plot.
+TEST(GraphicPainter, FilledRunsDrawThePolylineWithWholeColumns) {
+    std::mt19937 random(25);
+    const QRect clip(10, 20, 300, 200);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<QPoint> points;
+        const int columns = round < 3 ? round + 1 : 1 + static_cast<int>(random() % 320);
+        int x = 5 + static_cast<int>(random() % 10);
+        for (int c = 0; c < columns; ++c, ++x) {
+            if (random() % 10 == 0)
+                x += static_cast<int>(random() % 5);  // empty columns
+            const int spread = round % 3 == 0 ? 3 : round % 3 == 1 ? 40 : 300;
+            const int a = 120 + static_cast<int>(random() % spread) - spread / 2;
+            points.emplace_back(x, a);
+            if (random() % 3 != 0)
+                points.emplace_back(x, a + static_cast<int>(random() % spread) - spread / 2);
+        }
+        if (round == 3)
+            points = {QPoint(12, 30), QPoint(250, 30)};  // a flat curve
+        QImage polyline(340, 260, QImage::Format_RGB32), runs(340, 260, QImage::Format_RGB32);
+        polyline.fill(white);
+        runs.fill(white);
+        const QColor color(200, 40, 10);
+        {
+            QPainter p(&polyline);
+            p.setClipRect(clip);
+            p.setPen(QPen(color, 1));
+            if (points.size() == 1)
+                p.drawPoint(points[0]);
+            else
+                p.drawPolyline(points.data(), static_cast<int>(points.size()));
+        }
+        {
+            QPainter p(&runs);
+            p.setClipRect(clip);
+            p.setPen(QPen(color, 1));
+            QImage* target = DirectCurveTarget(p);
+            ASSERT_NE(target, nullptr);
+            std::vector<QLine> steps;
+            FillCurveRuns(*target, points.data(), static_cast<int>(points.size()), clip,
+                          color.rgb(), steps);
+            p.drawLines(steps.data(), static_cast<int>(steps.size()));
+        }
+        SCOPED_TRACE("round " + std::to_string(round));
+        const auto set = [&](const QImage& image, int px, int py) {
+            return image.rect().contains(px, py) && image.pixel(px, py) != white;
+        };
+        const auto near = [&](const QImage& image, int px, int py) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (set(image, px + dx, py + dy))
+                        return true;
+                }
+            }
+            return false;
+        };
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const QPoint a = points[i];
+            const QPoint b =
+                i + 1 < points.size() && points[i + 1].x() == a.x() ? points[i + 1] : a;
+            for (int y = std::min(a.y(), b.y()); y <= std::max(a.y(), b.y()); ++y)
+                ASSERT_EQ(set(runs, a.x(), y), clip.contains(a.x(), y)) << a.x() << "," << y;
+        }
+        for (int y = 0; y < runs.height(); ++y) {
+            for (int x = 0; x < runs.width(); ++x) {
+                if (set(runs, x, y)) {
+                    ASSERT_TRUE(clip.contains(x, y)) << x << "," << y;
+                    ASSERT_TRUE(near(polyline, x, y)) << x << "," << y;
+                }
+                if (set(polyline, x, y)) {
+                    ASSERT_TRUE(near(runs, x, y)) << x << "," << y;
+                }
+            }
+        }
+    }
+    // Nothing is written straight into a scaled image or one drawn half opaque.
+    QImage image(20, 20, QImage::Format_RGB32);
+    QPainter painter(&image);
+    EXPECT_EQ(DirectCurveTarget(painter), &image);
+    painter.setOpacity(0.5);
+    EXPECT_EQ(DirectCurveTarget(painter), nullptr);
+    painter.end();
+    image.setDevicePixelRatio(2.0);
+    QPainter scaled(&image);
+    EXPECT_EQ(DirectCurveTarget(scaled), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,103 @@
+// Vertical runs of dense curves written into the image's pixels.
+#include "curve_runs.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace grafyon {
+
+QImage* DirectCurveTarget(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    const QImage::Format format = image->format();
+    const bool thirtyTwoBits = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                               format == QImage::Format_ARGB32_Premultiplied;
+    if (!thirtyTwoBits || !image->isDetached() || image->devicePixelRatio() != 1.0 ||
+        !painter.deviceTransform().isIdentity() || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver) {
+        return nullptr;
+    }
+    return image;
+}
+
+void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& clip, QRgb color,
+                   std::vector<QLine>& steps) {
+    const QRect area = clip & image.rect();
+    if (area.isEmpty() || count < 1)
+        return;
+    // Each column's run first, then the runs row by row: written column by column, every
+    // pixel of a run lies on another page of the picture.
+    const int left = area.left();
+    const auto width = static_cast<std::size_t>(area.width());
+    std::vector<std::int32_t> tops(width, std::numeric_limits<std::int32_t>::max());
+    std::vector<std::int32_t> bottoms(width, std::numeric_limits<std::int32_t>::min());
+    int firstRow = area.bottom() + 1, lastRow = area.top() - 1;
+    std::int64_t pixels = 0;
+    QPoint previous;
+    for (int i = 0; i < count;) {
+        // One column: one point, or two joined by its run.
+        const QPoint first = points[i];
+        const bool run = i + 1 < count && points[i + 1].x() == first.x();
+        const QPoint last = run ? points[i + 1] : first;
+        const int top = std::max(std::min(first.y(), last.y()), area.top());
+        const int bottom = std::min(std::max(first.y(), last.y()), area.bottom());
+        if (first.x() >= area.left() && first.x() <= area.right() && top <= bottom) {
+            const auto c = static_cast<std::size_t>(first.x() - left);
+            tops[c] = std::min(tops[c], top);
+            bottoms[c] = std::max(bottoms[c], bottom);
+            firstRow = std::min(firstRow, top);
+            lastRow = std::max(lastRow, bottom);
+            pixels += bottom - top + 1;
+        }
+        if (i > 0) {
+            const QPoint d = first - previous;
+            if (std::abs(d.x()) > 1 || std::abs(d.y()) > 1)
+                steps.emplace_back(previous, first);
+        }
+        previous = last;
+        i += run ? 2 : 1;
+    }
+    // bits() of a detached image does not copy it under the painter.
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    using V = std::int32_t __attribute__((vector_size(16)));
+    constexpr std::size_t LANES = sizeof(V) / sizeof(std::int32_t);
+    if (pixels * static_cast<std::int64_t>(LANES) <
+        std::int64_t{lastRow - firstRow + 1} * static_cast<std::int64_t>(width)) {
+        // Few pixels (a sparse or flat curve): column by column costs less than every row.
+        for (std::size_t x = 0; x < width; ++x) {
+            auto* pixel = bits + tops[x] * stride + (left + static_cast<qsizetype>(x)) * 4;
+            for (int y = tops[x]; y <= bottoms[x]; ++y, pixel += stride)
+                *reinterpret_cast<QRgb*>(pixel) = color;
+        }
+        return;
+    }
+    const V paint = V{} + static_cast<std::int32_t>(color);
+    for (int y = firstRow; y <= lastRow; ++y) {
+        auto* row = reinterpret_cast<std::int32_t*>(bits + y * stride) + left;
+        const V here = V{} + y;
+        std::size_t x = 0;
+        for (; x + LANES <= width; x += LANES) {
+            V top, bottom, pixels;
+            std::memcpy(&top, tops.data() + x, sizeof(V));
+            std::memcpy(&bottom, bottoms.data() + x, sizeof(V));
+            std::memcpy(&pixels, row + x, sizeof(V));
+            const V inside = (top <= here) & (here <= bottom);
+            pixels = (pixels & ~inside) | (paint & inside);
+            std::memcpy(row + x, &pixels, sizeof(V));
+        }
+        for (; x < width; ++x) {
+            if (tops[x] <= y && y <= bottoms[x])
+                row[x] = static_cast<std::int32_t>(color);
+        }
+    }
+}
+
+}  // namespace grafyon
