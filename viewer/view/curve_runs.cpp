@@ -27,6 +27,66 @@ QImage* DirectCurveTarget(QPainter& painter) {
     return image;
 }
 
+namespace {
+
+// Column runs to be written row by row: row y of the picture starts at origin + y x stride.
+struct RunRows {
+    uchar* origin;
+    qsizetype stride;
+    const std::int32_t* tops;
+    const std::int32_t* bottoms;
+    std::size_t width;
+    int firstRow, lastRow;
+    std::int32_t color;
+};
+
+// Every row, VB bytes of pixels at a time: each pixel whose column's run holds the row takes
+// the colour.
+// A vector of pixels; the attribute needs a typedef to take a template's size.
+template <std::size_t VB>
+struct PixelVector {
+    typedef std::int32_t type __attribute__((vector_size(VB)));
+};
+
+template <std::size_t VB>
+[[gnu::always_inline]] inline void FillRows(const RunRows& r) {
+    using V = typename PixelVector<VB>::type;
+    static_assert(sizeof(V) == VB);
+    constexpr std::size_t LANES = VB / sizeof(std::int32_t);
+    const V paint = V{} + r.color;
+    for (int y = r.firstRow; y <= r.lastRow; ++y) {
+        auto* row = reinterpret_cast<std::int32_t*>(r.origin + y * r.stride);
+        const V here = V{} + y;
+        std::size_t x = 0;
+        for (; x + LANES <= r.width; x += LANES) {
+            V top, bottom, dst;
+            std::memcpy(&top, r.tops + x, sizeof(V));
+            std::memcpy(&bottom, r.bottoms + x, sizeof(V));
+            std::memcpy(&dst, row + x, sizeof(V));
+            const V inside = (top <= here) & (here <= bottom);
+            dst = (dst & ~inside) | (paint & inside);
+            std::memcpy(row + x, &dst, sizeof(V));
+        }
+        for (; x < r.width; ++x) {
+            if (r.tops[x] <= y && y <= r.bottoms[x])
+                row[x] = r.color;
+        }
+    }
+}
+
+void FillRowsSse(const RunRows& r) {
+    FillRows<16>(r);
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define GRAFYON_RUNS_AVX2 1
+__attribute__((target("avx2"))) void FillRowsAvx2(const RunRows& r) {
+    FillRows<32>(r);
+}
+#endif
+
+}  // namespace
+
 void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& clip, QRgb color,
                    std::vector<QLine>& steps) {
     const QRect area = clip & image.rect();
@@ -67,37 +127,33 @@ void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& 
     // bits() of a detached image does not copy it under the painter.
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    using V = std::int32_t __attribute__((vector_size(16)));
-    constexpr std::size_t LANES = sizeof(V) / sizeof(std::int32_t);
-    if (pixels * static_cast<std::int64_t>(LANES) <
-        std::int64_t{lastRow - firstRow + 1} * static_cast<std::int64_t>(width)) {
+    if (pixels * 4 < std::int64_t{lastRow - firstRow + 1} * static_cast<std::int64_t>(width)) {
         // Few pixels (a sparse or flat curve): column by column costs less than every row.
         for (std::size_t x = 0; x < width; ++x) {
+            if (tops[x] > bottoms[x])
+                continue;
             auto* pixel = bits + tops[x] * stride + (left + static_cast<qsizetype>(x)) * 4;
             for (int y = tops[x]; y <= bottoms[x]; ++y, pixel += stride)
                 *reinterpret_cast<QRgb*>(pixel) = color;
         }
         return;
     }
-    const V paint = V{} + static_cast<std::int32_t>(color);
-    for (int y = firstRow; y <= lastRow; ++y) {
-        auto* row = reinterpret_cast<std::int32_t*>(bits + y * stride) + left;
-        const V here = V{} + y;
-        std::size_t x = 0;
-        for (; x + LANES <= width; x += LANES) {
-            V top, bottom, pixels;
-            std::memcpy(&top, tops.data() + x, sizeof(V));
-            std::memcpy(&bottom, bottoms.data() + x, sizeof(V));
-            std::memcpy(&pixels, row + x, sizeof(V));
-            const V inside = (top <= here) & (here <= bottom);
-            pixels = (pixels & ~inside) | (paint & inside);
-            std::memcpy(row + x, &pixels, sizeof(V));
-        }
-        for (; x < width; ++x) {
-            if (tops[x] <= y && y <= bottoms[x])
-                row[x] = static_cast<std::int32_t>(color);
-        }
+    RunRows rows{bits + qsizetype(left) * 4,
+                 stride,
+                 tops.data(),
+                 bottoms.data(),
+                 width,
+                 firstRow,
+                 lastRow,
+                 static_cast<std::int32_t>(color)};
+#ifdef GRAFYON_RUNS_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        FillRowsAvx2(rows);
+        return;
     }
+#endif
+    FillRowsSse(rows);
 }
 
 }  // namespace grafyon
