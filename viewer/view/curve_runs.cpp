@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -87,8 +88,7 @@ __attribute__((target("avx2"))) void FillRowsAvx2(const RunRows& r) {
 
 }  // namespace
 
-void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& clip, QRgb color,
-                   std::vector<QLine>& steps) {
+void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& clip, QRgb color) {
     const QRect area = clip & image.rect();
     if (area.isEmpty() || count < 1)
         return;
@@ -100,27 +100,47 @@ void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& 
     std::vector<std::int32_t> bottoms(width, std::numeric_limits<std::int32_t>::min());
     int firstRow = area.bottom() + 1, lastRow = area.top() - 1;
     std::int64_t pixels = 0;
+    const auto addRun = [&](int x, int a, int b) {
+        const int top = std::max(std::min(a, b), area.top());
+        const int bottom = std::min(std::max(a, b), area.bottom());
+        if (x < area.left() || x > area.right() || top > bottom)
+            return;
+        const auto c = static_cast<std::size_t>(x - left);
+        tops[c] = std::min(tops[c], top);
+        bottoms[c] = std::max(bottoms[c], bottom);
+        firstRow = std::min(firstRow, top);
+        lastRow = std::max(lastRow, bottom);
+        pixels += bottom - top + 1;
+    };
+    // A step between two columns adds to each column it crosses the rows it passes there,
+    // from half a column before to half a column after (its ends on its end points). Every
+    // such run touches the run of its column, as a step begins and ends on a column's end
+    // point, so each column keeps a single run.
+    const auto addStep = [&](QPoint p, QPoint q) {
+        if (q.x() < p.x())
+            std::swap(p, q);
+        const int dx = q.x() - p.x();
+        if (dx == 0) {
+            addRun(p.x(), p.y(), q.y());
+            return;
+        }
+        const double slope = static_cast<double>(q.y() - p.y()) / dx;
+        const auto rowAt = [&](double x) {
+            const double along = std::clamp(x, double(p.x()), double(q.x())) - p.x();
+            return static_cast<int>(std::lround(p.y() + slope * along));
+        };
+        for (int x = std::max(p.x(), area.left()); x <= std::min(q.x(), area.right()); ++x)
+            addRun(x, rowAt(x - 0.5), rowAt(x + 0.5));
+    };
     QPoint previous;
     for (int i = 0; i < count;) {
         // One column: one point, or two joined by its run.
         const QPoint first = points[i];
         const bool run = i + 1 < count && points[i + 1].x() == first.x();
         const QPoint last = run ? points[i + 1] : first;
-        const int top = std::max(std::min(first.y(), last.y()), area.top());
-        const int bottom = std::min(std::max(first.y(), last.y()), area.bottom());
-        if (first.x() >= area.left() && first.x() <= area.right() && top <= bottom) {
-            const auto c = static_cast<std::size_t>(first.x() - left);
-            tops[c] = std::min(tops[c], top);
-            bottoms[c] = std::max(bottoms[c], bottom);
-            firstRow = std::min(firstRow, top);
-            lastRow = std::max(lastRow, bottom);
-            pixels += bottom - top + 1;
-        }
-        if (i > 0) {
-            const QPoint d = first - previous;
-            if (std::abs(d.x()) > 1 || std::abs(d.y()) > 1)
-                steps.emplace_back(previous, first);
-        }
+        addRun(first.x(), first.y(), last.y());
+        if (i > 0)
+            addStep(previous, first);
         previous = last;
         i += run ? 2 : 1;
     }

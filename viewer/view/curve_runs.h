@@ -2,11 +2,8 @@
 #pragma once
 
 #include <QImage>
-#include <QLine>
 #include <QPoint>
 #include <QRect>
-
-#include <vector>
 
 class QPainter;
 
@@ -18,11 +15,10 @@ namespace grafyon {
 QImage* DirectCurveTarget(QPainter& painter);
 
 // A dense curve is mostly one vertical run per pixel column, which Qt's line drawing blends
-// a pixel at a time. Fills the runs of points (one or two per column, in column order) in
-// color inside clip, and appends to steps the lines between columns that are more than their
-// two end pixels, for Qt to draw: together they draw the polyline through points, with
-// every column's run whole (Qt's own polyline leaves out some corner pixels).
-void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& clip, QRgb color,
-                   std::vector<QLine>& steps);
+// a pixel at a time. Draws the polyline through points (one or two per column, in column
+// order) in color inside clip as one run of rows per column: the column's own run and the
+// rows the steps to its neighbours pass in it. Unlike Qt's polyline, every column's run is
+// drawn whole (Qt leaves out some corner pixels); steps may differ from Qt's by a pixel.
+void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& clip, QRgb color);
 
 }  // namespace grafyon

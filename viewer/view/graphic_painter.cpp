@@ -276,10 +276,7 @@ void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagr
         const QColor color = Color(d.color);
         painter.setPen(QPen(color, 1));
         if (direct != nullptr) {
-            m_steps.clear();
-            FillCurveRuns(*direct, out, count, clip, color.rgb(), m_steps);
-            if (!m_steps.empty())
-                painter.drawLines(m_steps.data(), static_cast<int>(m_steps.size()));
+            FillCurveRuns(*direct, out, count, clip, color.rgb());
         } else if (count == 1) {
             painter.drawPoint(out[0]);
         } else {

@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QLine>
 #include <QPolygon>
 #include <QRect>
 #include <QString>
@@ -128,8 +127,7 @@ private:
     // The last box worked out per diagram, with what it was worked out from.
     mutable std::map<const CGraphicDiagram*, std::pair<std::optional<BoxInputs>, CursorBoxLayout>>
         m_boxes;
-    QPolygon m_line;             // reused for every curve
-    std::vector<QLine> m_steps;  // the lines between a curve's columns, reused
+    QPolygon m_line;  // reused for every curve
 };
 
 // Text height and character unit of a font, as the layout pass measures them.

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <random>
 #include <string>
@@ -613,12 +614,12 @@ TEST(GraphicPainter, ImagesDrawnInBandsEqualOneDrawing) {
     }
 }
 
-// Filled column runs plus Qt's lines between columns draw what Qt's polyline draws, with
-// every column's run whole: random curves of one or two points per column, gaps, steps of
-// every size, points above and below the plot, a flat line, single points. Qt's polyline
-// leaves out some corner pixels and may put a long step one pixel aside; nothing else may
-// differ, and nothing is drawn outside the plot.
-TEST(GraphicPainter, FilledRunsDrawThePolylineWithWholeColumns) {
+// A curve drawn as column runs: every column's own run whole, one run of rows in each column,
+// each inside the rows of the segments that cross the column, neighbouring columns touching
+// (no gap in the line), nothing outside the plot. Random curves of one or two points per
+// column, gaps, steps of every size, points above, below and left of the plot, a flat line,
+// single points.
+TEST(GraphicPainter, CurveRunsAreWholeConnectedAndInsideThePlot) {
     std::mt19937 random(25);
     const QRect clip(10, 20, 300, 200);
     const QRgb white = qRgb(255, 255, 255);
@@ -637,60 +638,63 @@ TEST(GraphicPainter, FilledRunsDrawThePolylineWithWholeColumns) {
         }
         if (round == 3)
             points = {QPoint(12, 30), QPoint(250, 30)};  // a flat curve
-        QImage polyline(340, 260, QImage::Format_RGB32), runs(340, 260, QImage::Format_RGB32);
-        polyline.fill(white);
-        runs.fill(white);
-        const QColor color(200, 40, 10);
+        QImage image(340, 260, QImage::Format_RGB32);
+        image.fill(white);
         {
-            QPainter p(&polyline);
+            QPainter p(&image);
             p.setClipRect(clip);
-            p.setPen(QPen(color, 1));
-            if (points.size() == 1)
-                p.drawPoint(points[0]);
-            else
-                p.drawPolyline(points.data(), static_cast<int>(points.size()));
-        }
-        {
-            QPainter p(&runs);
-            p.setClipRect(clip);
-            p.setPen(QPen(color, 1));
             QImage* target = DirectCurveTarget(p);
             ASSERT_NE(target, nullptr);
-            std::vector<QLine> steps;
             FillCurveRuns(*target, points.data(), static_cast<int>(points.size()), clip,
-                          color.rgb(), steps);
-            p.drawLines(steps.data(), static_cast<int>(steps.size()));
+                          qRgb(200, 40, 10));
         }
         SCOPED_TRACE("round " + std::to_string(round));
-        const auto set = [&](const QImage& image, int px, int py) {
+        const auto set = [&](int px, int py) {
             return image.rect().contains(px, py) && image.pixel(px, py) != white;
         };
-        const auto near = [&](const QImage& image, int px, int py) {
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    if (set(image, px + dx, py + dy))
-                        return true;
-                }
-            }
-            return false;
-        };
+        // The rows the segments crossing each column span.
+        std::vector<int> lowest(static_cast<std::size_t>(image.width()), INT_MAX);
+        std::vector<int> highest(static_cast<std::size_t>(image.width()), INT_MIN);
         for (std::size_t i = 0; i < points.size(); ++i) {
-            const QPoint a = points[i];
-            const QPoint b =
-                i + 1 < points.size() && points[i + 1].x() == a.x() ? points[i + 1] : a;
-            for (int y = std::min(a.y(), b.y()); y <= std::max(a.y(), b.y()); ++y)
-                ASSERT_EQ(set(runs, a.x(), y), clip.contains(a.x(), y)) << a.x() << "," << y;
+            const QPoint a = points[i], b = points[std::min(i + 1, points.size() - 1)];
+            for (int c = std::min(a.x(), b.x()); c <= std::max(a.x(), b.x()); ++c) {
+                if (c < 0 || c >= image.width())
+                    continue;
+                lowest[c] = std::min({lowest[c], a.y(), b.y()});
+                highest[c] = std::max({highest[c], a.y(), b.y()});
+            }
+            if (b.x() == a.x() && i + 1 < points.size()) {
+                for (int y = std::min(a.y(), b.y()); y <= std::max(a.y(), b.y()); ++y)
+                    ASSERT_EQ(set(a.x(), y), clip.contains(a.x(), y)) << a.x() << "," << y;
+            }
         }
-        for (int y = 0; y < runs.height(); ++y) {
-            for (int x = 0; x < runs.width(); ++x) {
-                if (set(runs, x, y)) {
-                    ASSERT_TRUE(clip.contains(x, y)) << x << "," << y;
-                    ASSERT_TRUE(near(polyline, x, y)) << x << "," << y;
-                }
-                if (set(polyline, x, y)) {
-                    ASSERT_TRUE(near(runs, x, y)) << x << "," << y;
+        int previousTop = 0, previousBottom = -1;
+        for (int c = 0; c < image.width(); ++c) {
+            int top = INT_MAX, bottom = INT_MIN, count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                if (set(c, y)) {
+                    ASSERT_TRUE(clip.contains(c, y)) << c << "," << y;
+                    ASSERT_GE(y, lowest[c]) << c;
+                    ASSERT_LE(y, highest[c]) << c;
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    ++count;
                 }
             }
+            if (count > 0) {
+                ASSERT_EQ(count, bottom - top + 1) << "one run in column " << c;
+            }
+            // A line crossing the column inside the plot leaves pixels there.
+            if (clip.contains(c, clip.top()) && lowest[c] != INT_MAX && lowest[c] >= clip.top() &&
+                highest[c] <= clip.bottom()) {
+                ASSERT_GT(count, 0) << "column " << c;
+                if (previousBottom >= previousTop && lowest[c - 1] != INT_MAX) {
+                    ASSERT_LE(top, previousBottom + 1) << "gap before column " << c;
+                    ASSERT_LE(previousTop, bottom + 1) << "gap before column " << c;
+                }
+            }
+            previousTop = top;
+            previousBottom = count > 0 ? bottom : -1;
         }
     }
     // Nothing is written straight into a scaled image or one drawn half opaque.
