@@ -20,7 +20,7 @@ QImage* DirectCurveTarget(QPainter& painter) {
     const QImage::Format format = image->format();
     const bool thirtyTwoBits = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                                format == QImage::Format_ARGB32_Premultiplied;
-    if (!thirtyTwoBits || !image->isDetached() || image->devicePixelRatio() != 1.0 ||
+    if (!thirtyTwoBits || image->devicePixelRatio() != 1.0 ||
         !painter.deviceTransform().isIdentity() || painter.opacity() != 1.0 ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver) {
         return nullptr;
@@ -144,7 +144,7 @@ void FillCurveRuns(QImage& image, const QPoint* points, int count, const QRect& 
         previous = last;
         i += run ? 2 : 1;
     }
-    // bits() of a detached image does not copy it under the painter.
+    // The painter detached the image when it began on it: bits() does not copy it.
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     if (pixels * 4 < std::int64_t{lastRow - firstRow + 1} * static_cast<std::int64_t>(width)) {

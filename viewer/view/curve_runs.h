@@ -10,8 +10,8 @@ class QPainter;
 namespace grafyon {
 
 // The image a painter draws into when curves may be written into its pixels directly: an
-// image of 32-bit pixels, not shared, at one pixel per unit, drawn without a transform,
-// with full opacity and source-over; null otherwise.
+// image of 32-bit pixels at one pixel per unit, drawn without a transform, with full opacity
+// and source-over; null otherwise.
 QImage* DirectCurveTarget(QPainter& painter);
 
 // A dense curve is mostly one vertical run per pixel column, which Qt's line drawing blends

@@ -274,14 +274,15 @@ void CGraphicPainter::DrawCurves(QPainter& painter, const CGraphicDiagram& diagr
             out[i] = QPoint(p.x, p.y + shift);
         }
         const QColor color = Color(d.color);
-        painter.setPen(QPen(color, 1));
         if (direct != nullptr) {
             FillCurveRuns(*direct, out, count, clip, color.rgb());
-        } else if (count == 1) {
-            painter.drawPoint(out[0]);
-        } else {
-            painter.drawPolyline(out, count);
+            continue;
         }
+        painter.setPen(QPen(color, 1));
+        if (count == 1)
+            painter.drawPoint(out[0]);
+        else
+            painter.drawPolyline(out, count);
     }
     painter.restore();
 }
